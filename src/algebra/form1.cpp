@@ -1,0 +1,93 @@
+#include "algebra/form1.h"
+
+namespace vorlinde {
+namespace {
+
+constexpr FontSpec kSong105{"宋体", 10.5};
+
+FormSpec algebraWindow() {
+  using enum ControlKind;
+  FormSpec form{.name = "Form1", .caption = "代数", .clientWidth = 9345, .clientHeight = 4575};
+  form.controls = {
+      {Frame, "Frame1", "自然数", "", {120, 120, 4455, 3855}},
+      {Label, "Label1", "1.分解质因数", "Frame1", {120, 240, 1215, 255}},
+      {Label, "Label2", "输入自然数：", "Frame1", {360, 480, 1215, 255}},
+      {TextBox, "Text1", "", "Frame1", {1800, 480, 1335, 270}},
+      {Button, "Command1", "分 解", "Frame1", {3480, 360, 855, 375}},
+      {ListBox, "List1", "", "Frame1", {120, 840, 4215, 960}},
+      {Label, "Label3", "2.求阶乘", "Frame1", {120, 1920, 855, 255}},
+      {Label, "Label4", "输入自然数：", "Frame1", {360, 2160, 1215, 255}},
+      {TextBox, "Text2", "", "Frame1", {1800, 2025, 1335, 270}},
+      {Button, "Command3", "求 积", "Frame1", {3480, 2280, 855, 375}},
+      {Label, "Label5", "", "Frame1", {360, 2400, 3135, 255}},
+      {Label, "Label6", "3.求最大公约数与最小公倍数", "Frame1", {120, 2760, 2535, 255}},
+      {Label, "Label7", "输入两个数：", "Frame1", {360, 3000, 1095, 255}},
+      {TextBox, "Text3", "", "Frame1", {1560, 3000, 975, 270}},
+      {Label, "Label8", "，", "Frame1", {2760, 3000, 255, 255}},
+      {TextBox, "Text4", "", "Frame1", {3240, 3000, 1095, 270}},
+      {Button, "Command4", "计 算", "Frame1", {3480, 3360, 855, 375}},
+      {Label, "Label9", "", "Frame1", {360, 3360, 2055, 255}},
+
+      {Frame, "Frame3", "指数与对数", "", {4680, 120, 4455, 1815}},
+      {Label, "Label10", "输入 m：", "Frame3", {360, 240, 735, 255}},
+      {TextBox, "Text5", "", "Frame3", {1200, 240, 1095, 270}},
+      {Label, "Label11", "n：", "Frame3", {2880, 240, 255, 255}},
+      {TextBox, "Text6", "", "Frame3", {3240, 240, 1095, 270}},
+      {Label, "Label12", "则：m", "Frame3", {360, 720, 495, 255}},
+      {Label, "Label13", "n", "Frame3", {840, 600, 135, 255}},
+      {Label, "Label14", "=", "Frame3", {960, 720, 255, 255}},
+      {Label, "Label15", "", "Frame3", {1320, 720, 1935, 255}},
+      {Button, "Command5", "计  算", "Frame3", {3240, 720, 1095, 375}},
+      {Label, "Label16", "√", "Frame3", {600, 1080, 255, 375}, {.font = kSong105}},
+      {Label, "Label17", "—", "Frame3", {840, 960, 495, 135}, {.font = kSong105}},
+      {Label, "Label18", "  m", "Frame3", {720, 1080, 375, 255}},
+      {Label, "Label19", "=", "Frame3", {1200, 1080, 135, 255}},
+      {Label, "Label20", "", "Frame3", {1440, 1080, 2055, 255}},
+      {Button, "Command6", "计  算", "Frame3", {3240, 1320, 1095, 375}},
+      {Label, "Label21", "Log m =", "Frame3", {600, 1440, 735, 255}},
+      {Label, "Label22", "", "Frame3", {1320, 1440, 1815, 255}},
+
+      {Frame, "Frame2", "三角函数", "", {4680, 2040, 4455, 1935}},
+      {Label, "Label23", "输入角度：", "Frame2", {120, 240, 975, 255}},
+      {TextBox, "Text7", "", "Frame2", {1080, 240, 615, 270}},
+      {Label, "Label24", "换为弧度：", "Frame2", {1920, 240, 975, 255}},
+      {Label, "Label25", "", "Frame2", {2880, 240, 1455, 255}},
+      {Label, "Label26", "sinα=", "Frame2", {120, 600, 615, 255}},
+      {Label, "Label27", "", "Frame2", {720, 600, 1455, 255}},
+      {Label, "Label28", "cosα=", "Frame2", {2160, 600, 615, 255}},
+      {Label, "Label29", "", "Frame2", {2760, 600, 1575, 255}},
+      {Label, "Label30", "tgα=", "Frame2", {120, 840, 495, 255}},
+      {Label, "Label31", "", "Frame2", {600, 840, 1455, 255}},
+      {Label, "Label32", "ctgα=", "Frame2", {2160, 840, 615, 255}},
+      {Label, "Label33", "", "Frame2", {2760, 840, 1575, 255}},
+      {Label, "Label34", "secα=", "Frame2", {120, 1080, 615, 255}},
+      {Label, "Label35", "", "Frame2", {720, 1080, 1455, 255}},
+      {Label, "Label36", "cscα=", "Frame2", {2160, 1080, 615, 255}},
+      {Label, "Label37", "", "Frame2", {2760, 1080, 1575, 255}},
+      {Button, "Command7", "计 算", "Frame2", {3360, 1440, 975, 375}},
+
+      {Button, "Command2", "退 出", "", {8040, 4080, 975, 375}},
+  };
+  form.tabOrder = {"Text1",    "Command1", "List1",    "Text2",    "Command3",
+                   "Text3",    "Text4",    "Command4", "Text5",    "Text6",
+                   "Command5", "Command6", "Text7",    "Command7", "Command2"};
+  form.firstFocus = "Text1";
+  return form;
+}
+
+}  // namespace
+
+Form1::Form1(FormRegistry& registry) : Form(registry, algebraWindow()) {}
+
+void Form1::connectHandlers() {
+  onClick("Command1", [this] { factorizeClicked(); });
+  onClick("Command2", [this] { unload(); });
+}
+
+void Form1::factorizeClicked() {
+  // The caption changes first, even when the number then turns out too large.
+  setCaption("Command1", "重分解");
+  addItem("List1", factorize(factorization_, text("Text1")));
+}
+
+}  // namespace vorlinde

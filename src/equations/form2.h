@@ -1,0 +1,12 @@
+#pragma once
+
+#include "shell/forms.h"
+
+namespace vorlinde {
+
+class Form2 : public Form {
+ public:
+  explicit Form2(FormRegistry& registry);
+};
+
+}  // namespace vorlinde

@@ -1,0 +1,368 @@
+#include "shell/forms.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVariant>
+#include <cmath>
+
+#include "shell/message_box.h"
+#include "shell/runtime_error.h"
+
+namespace vorlinde {
+namespace {
+
+constexpr const char* kTwipsProperty = "twips";
+
+QString fromUtf8(const std::string& s) {
+  return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+QRect pixelRect(Twips t) {
+  return QRect(toPixels(t.left), toPixels(t.top), toPixels(t.width), toPixels(t.height));
+}
+
+// The font the forms were laid out for: a 9-point CJK font, about 12 pixels high.
+QFont windowFont() {
+  QFont font;
+  font.setFamilies({"宋体", "SimSun", "WenQuanYi Micro Hei", "Noto Sans CJK SC"});
+  font.setPixelSize(12);
+  return font;
+}
+
+QFont controlFont(const FontSpec& spec) {
+  QFont font = windowFont();
+  if (spec.family) font.setFamilies({spec.family, "WenQuanYi Micro Hei", "Noto Sans CJK SC"});
+  // 96 dots per inch: a point is 4/3 of a logical pixel.
+  if (spec.points > 0) font.setPixelSize(int(std::lround(spec.points * 4 / 3)));
+  return font;
+}
+
+void paintBackdrop(QWidget* w, Backdrop backdrop) {
+  if (backdrop == Backdrop::Default) return;
+  QPalette palette = w->palette();
+  QColor colour = backdrop == Backdrop::ButtonFace ? palette.color(QPalette::Button)
+                  : backdrop == Backdrop::Window   ? palette.color(QPalette::Base)
+                                                   : palette.color(QPalette::HighlightedText);
+  palette.setColor(QPalette::Window, colour);
+  palette.setColor(QPalette::Base, colour);
+  w->setPalette(palette);
+  w->setAutoFillBackground(true);
+}
+
+QLabel* makeLabel(const ControlSpec& c, QWidget* parent) {
+  auto* label = new QLabel(fromUtf8(c.caption), parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setWordWrap(!c.style.autoSize);
+  label->setMargin(0);
+  label->setIndent(0);
+  return label;
+}
+
+QLabel* makePicture(const ControlSpec& c, QWidget* parent) {
+  auto* picture = new QLabel(parent);
+  picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  if (c.style.picture) {
+    // QIcon finds the @2x drawing of the picture for high-density screens.
+    QIcon icon(QString::fromUtf8(c.style.picture));
+    QSize box(toPixels(c.place.width), toPixels(c.place.height));
+    picture->setPixmap(icon.pixmap(box, parent->devicePixelRatioF()));
+  }
+  return picture;
+}
+
+QWidget* makeControl(const ControlSpec& c, QWidget* parent) {
+  switch (c.kind) {
+    case ControlKind::Label:
+      return makeLabel(c, parent);
+    case ControlKind::TextBox: {
+      auto* box = new QLineEdit(fromUtf8(c.caption), parent);
+      box->setReadOnly(c.style.locked);
+      return box;
+    }
+    case ControlKind::MultiLineText: {
+      auto* box = new QPlainTextEdit(fromUtf8(c.caption), parent);
+      box->setReadOnly(c.style.locked);
+      return box;
+    }
+    case ControlKind::Button: {
+      auto* button = new QPushButton(fromUtf8(c.caption), parent);
+      button->setAutoDefault(false);
+      return button;
+    }
+    case ControlKind::Frame:
+      return new QGroupBox(fromUtf8(c.caption), parent);
+    case ControlKind::ListBox:
+      return new QListWidget(parent);
+    case ControlKind::Picture:
+    case ControlKind::Image:
+      return makePicture(c, parent);
+  }
+  return nullptr;
+}
+
+// A window icon from every size drawn of it: ":/icons/<name>-<size>.png".
+QIcon windowIcon(const char* name) {
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128}) {
+    QString file = QString(":/icons/%1-%2.png").arg(QString::fromUtf8(name)).arg(size);
+    if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
+  }
+  return icon;
+}
+
+// A label that sizes itself to its caption keeps its left and top.
+void fitToCaption(QLabel* label) {
+  label->adjustSize();
+  QRect t = label->property(kTwipsProperty).toRect();
+  t.setWidth(label->width() * kTwipsPerPixel);
+  t.setHeight(label->height() * kTwipsPerPixel);
+  label->setProperty(kTwipsProperty, t);
+}
+
+// The top-level widget of a loaded form: its close box unloads the form.
+class FormWindow : public QWidget {
+ public:
+  explicit FormWindow(Form& form)
+      : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                             Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                             Qt::WindowCloseButtonHint),
+        form_(form) {}
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    event->accept();
+    form_.unload();
+  }
+
+ private:
+  Form& form_;
+};
+
+}  // namespace
+
+int toPixels(int twips) {
+  return int(std::lround(twips / double(kTwipsPerPixel)));
+}
+
+Form::Form(FormRegistry& registry, FormSpec spec) : registry_(registry), spec_(std::move(spec)) {}
+
+Form::~Form() {
+  delete window_.data();
+}
+
+void Form::show() {
+  if (!isLoaded()) load();
+  if (!placed_) {
+    // First showing: centred on the screen, so the whole window can be seen.
+    QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QSize outer(toPixels(outerWidth_), toPixels(outerHeight_));
+    QPoint centred = screen.center() - QPoint(outer.width() / 2, outer.height() / 2);
+    lastPosition_ =
+        QPoint(std::max(centred.x(), screen.left()), std::max(centred.y(), screen.top()));
+    placed_ = true;
+  }
+  if (!window_->isVisible()) window_->move(lastPosition_);
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+}
+
+void Form::load() {
+  if (isLoaded()) return;
+  build();
+  connectHandlers();
+  onLoad();
+  if (QWidget* first = control(spec_.firstFocus)) first->setFocus();
+}
+
+void Form::build() {
+  auto* window = new FormWindow(*this);
+  window_ = window;
+  window->setObjectName(fromUtf8(spec_.name));
+  window->setWindowTitle(fromUtf8(spec_.caption));
+  window->setWindowIcon(windowIcon(spec_.icon ? spec_.icon : "vorlinde"));
+  window->setFont(windowFont());
+  for (const ControlSpec& c : spec_.controls) {
+    QWidget* parent = c.parent.empty() ? window : control(c.parent);
+    QWidget* w = makeControl(c, parent ? parent : window);
+    w->setObjectName(fromUtf8(c.objectName()));
+    if (c.style.font.family || c.style.font.points > 0) w->setFont(controlFont(c.style.font));
+    paintBackdrop(w, c.style.backdrop);
+    controls_[c.objectName()] = w;
+    move(c.objectName(), c.place);
+    if (c.kind == ControlKind::Label && c.style.autoSize) fitToCaption(static_cast<QLabel*>(w));
+  }
+  applyTabOrder();
+  outerWidth_ = spec_.clientWidth + kFrameWidth;
+  outerHeight_ = spec_.clientHeight + kFrameHeight;
+  resizeClient();
+}
+
+void Form::applyTabOrder() {
+  QWidget* previous = nullptr;
+  for (const std::string& name : spec_.tabOrder) {
+    QWidget* w = control(name);
+    if (!w) continue;
+    w->setFocusPolicy(Qt::StrongFocus);
+    if (previous) QWidget::setTabOrder(previous, w);
+    previous = w;
+  }
+}
+
+void Form::resizeClient() {
+  int width = std::max(toPixels(outerWidth_ - kFrameWidth), 1);
+  int height = std::max(toPixels(outerHeight_ - kFrameHeight), 1);
+  window_->setFixedSize(width, height);
+}
+
+void Form::unload() {
+  if (!isLoaded()) return;
+  QWidget* window = window_;
+  if (window->isVisible()) lastPosition_ = window->pos();
+  window_ = nullptr;
+  controls_.clear();
+  // The unload may come from a click on one of the window's own buttons, so the
+  // widgets go when control returns to the event loop.
+  window->hide();
+  window->deleteLater();
+  registry_.windowUnloaded();
+}
+
+QWidget* Form::control(std::string_view objectName) const {
+  auto it = controls_.find(objectName);
+  return it == controls_.end() ? nullptr : it->second;
+}
+
+QLabel* Form::label(std::string_view n) const {
+  return qobject_cast<QLabel*>(control(n));
+}
+QLineEdit* Form::textBox(std::string_view n) const {
+  return qobject_cast<QLineEdit*>(control(n));
+}
+QPushButton* Form::button(std::string_view n) const {
+  return qobject_cast<QPushButton*>(control(n));
+}
+QListWidget* Form::listBox(std::string_view n) const {
+  return qobject_cast<QListWidget*>(control(n));
+}
+
+std::string Form::text(std::string_view name) const {
+  if (auto* box = textBox(name)) return box->text().toStdString();
+  if (auto* box = qobject_cast<QPlainTextEdit*>(control(name)))
+    return box->toPlainText().toStdString();
+  return {};
+}
+
+void Form::setText(std::string_view name, const std::string& text) {
+  if (auto* box = textBox(name)) box->setText(fromUtf8(text));
+}
+
+std::string Form::caption(std::string_view name) const {
+  QWidget* w = control(name);
+  if (auto* l = qobject_cast<QLabel*>(w)) return l->text().toStdString();
+  if (auto* b = qobject_cast<QPushButton*>(w)) return b->text().toStdString();
+  if (auto* f = qobject_cast<QGroupBox*>(w)) return f->title().toStdString();
+  return text(name);
+}
+
+void Form::setCaption(std::string_view name, const std::string& caption) {
+  QWidget* w = control(name);
+  if (auto* l = qobject_cast<QLabel*>(w)) {
+    l->setText(fromUtf8(caption));
+    if (!l->wordWrap()) fitToCaption(l);
+  } else if (auto* b = qobject_cast<QPushButton*>(w)) {
+    b->setText(fromUtf8(caption));
+  } else if (auto* f = qobject_cast<QGroupBox*>(w)) {
+    f->setTitle(fromUtf8(caption));
+  }
+}
+
+bool Form::isVisible(std::string_view name) const {
+  QWidget* w = control(name);
+  return w && !w->isHidden();
+}
+
+void Form::setVisible(std::string_view name, bool visible) {
+  if (QWidget* w = control(name)) w->setVisible(visible);
+}
+
+Twips Form::place(std::string_view name) const {
+  QWidget* w = control(name);
+  if (!w) return {};
+  QRect t = w->property(kTwipsProperty).toRect();
+  return {t.x(), t.y(), t.width(), t.height()};
+}
+
+void Form::move(std::string_view name, Twips t) {
+  QWidget* w = control(name);
+  if (!w) return;
+  w->setProperty(kTwipsProperty, QRect(t.left, t.top, t.width, t.height));
+  w->setGeometry(pixelRect(t));
+}
+
+void Form::addItem(std::string_view name, const std::string& entry) {
+  if (auto* list = listBox(name)) list->addItem(fromUtf8(entry));
+}
+
+void Form::setOuterWidth(int twips) {
+  outerWidth_ = twips;
+  if (window_) resizeClient();
+}
+
+void Form::setOuterHeight(int twips) {
+  outerHeight_ = twips;
+  if (window_) resizeClient();
+}
+
+void Form::messageBox(const std::string& prompt) {
+  vorlinde::messageBox(window_, fromUtf8(prompt));
+}
+
+void Form::onClick(std::string_view name, std::function<void()> handler) {
+  QPushButton* b = button(name);
+  if (!b) return;
+  QObject::connect(b, &QPushButton::clicked, window_, [this, handler = std::move(handler)] {
+    try {
+      handler();
+    } catch (const RuntimeError& error) {
+      reportRuntimeError(window_, error);
+    }
+  });
+}
+
+FormRegistry::FormRegistry() = default;
+
+FormRegistry::~FormRegistry() {
+  ended_ = true;
+  forms_.clear();
+}
+
+bool FormRegistry::anyLoaded() const {
+  for (const auto& [type, form] : forms_)
+    if (form->isLoaded()) return true;
+  return false;
+}
+
+void FormRegistry::windowUnloaded() {
+  if (!ended_ && !anyLoaded()) endApplication();
+}
+
+void FormRegistry::endApplication() {
+  ended_ = true;
+  for (auto& [type, form] : forms_)
+    form->unload();
+  QCoreApplication::quit();
+}
+
+}  // namespace vorlinde

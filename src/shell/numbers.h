@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The number rules: how every window turns the text of a box into a number and a
+// result back into text. Texts are UTF-8. The full stop is always the decimal
+// separator and the comma the grouping separator, whatever the machine's locale.
+
+namespace vorlinde {
+
+// Is the text a number? True exactly when readDouble() would succeed: blanks
+// before and after, a leading sign, commas between the digits of the whole part,
+// a full stop, and an exponent (E or D, either case) are allowed; nothing else.
+bool isNumeric(std::string_view text);
+
+// Lenient reading: never fails on format. Blanks, tabs and line feeds anywhere are
+// ignored; then the longest prefix of the form [sign] digits [. digits]
+// [E|D [sign] digits] is read, or &H / &O followed by hexadecimal or octal digits.
+// No digit gives 0 ("12.5cm" gives 12.5, "3,5" gives 3). A value beyond the
+// double range comes back as an infinity, which the guarded arithmetic refuses.
+double readLenient(std::string_view text);
+
+// Strict reading. Text that fails isNumeric() raises error 13; an integer
+// outside its kind's range after rounding raises error 6. Integers are rounded
+// to the nearest whole number, a half to the even neighbour (2.5 gives 2).
+double readDouble(std::string_view text);
+std::int16_t readInt16(std::string_view text);
+std::int32_t readInt32(std::string_view text);
+
+// Rounding to an integer: nearest, a half to the even neighbour; outside the
+// kind's range (or not a number at all) raises error 6.
+std::int16_t roundToInt16(double value);
+std::int32_t roundToInt32(double value);
+
+// The largest whole number not greater than the value (-2.5 gives -3).
+double wholePart(double value);
+
+// Number text: at most 15 significant digits; plain decimal notation when the
+// rounded value's decimal exponent is -4 to 14, otherwise 1.5E+15 / 1E-05;
+// a leading zero before a fraction (0.5); negative zero shows as 0.
+std::string numberText(double value);
+std::string numberText(std::int32_t value);
+std::string numberText(std::int16_t value);
+
+// Padded number text: like number text, but with a sign position (a blank for
+// zero and positive values, a minus sign otherwise) and no leading zero before
+// a fraction: 12 gives " 12", -3 gives "-3", 0.5 gives " .5".
+std::string paddedText(double value);
+
+}  // namespace vorlinde

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "shell/formain.h"
+#include "shell/forms.h"
+
+namespace vorlinde::test {
+
+// A message box as the pupil saw it.
+struct ShownBox {
+  QString title;
+  QString prompt;
+  bool hasIcon = false;
+  int buttonCount = 0;
+};
+
+// The program as a pupil starts it: every window instance in one registry, the
+// main window shown.
+class Program {
+ public:
+  Program();
+  ~Program();
+  FormRegistry& forms() { return *forms_; }
+  ForMain& main() { return forms_->instance<ForMain>(); }
+
+  // Presses the main window's "进 入" button (1 to 5) and returns the tool window.
+  QWidget* enter(int which);
+
+ private:
+  std::unique_ptr<FormRegistry> forms_;
+};
+
+// A control of a window by its object name; fails the test when it is missing.
+template <class W = QWidget>
+W* find(QWidget* window, const QString& objectName) {
+  W* w = window ? window->findChild<W*>(objectName) : nullptr;
+  if (!w) ADD_FAILURE() << "no control " << objectName.toStdString();
+  return w;
+}
+
+// Clicks the button with the mouse and answers every message box it shows with
+// OK; returns those boxes in the order they came.
+std::vector<ShownBox> click(QPushButton* button);
+std::vector<ShownBox> click(QWidget* window, const QString& button);
+
+// Just the prompts of the boxes a click showed.
+QStringList promptsOf(const std::vector<ShownBox>& boxes);
+
+// Replaces a text box's text, as the pupil typing it would.
+void type(QWidget* window, const QString& box, const QString& text);
+
+QString caption(QWidget* window, const QString& label);
+
+// The run-time error box's prompt for the error number.
+QString errorPrompt(int number);
+
+// Lets deferred deletions and other posted events run.
+void settle();
+
+}  // namespace vorlinde::test
