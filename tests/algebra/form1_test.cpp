@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "support/form_driver.h"
+#include "support/program.h"
 
 namespace vorlinde::test {
 namespace {

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 
-#include "support/form_driver.h"
+#include "support/program.h"
 
 namespace vorlinde::test {
 namespace {

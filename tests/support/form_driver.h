@@ -11,7 +11,6 @@
 #include <QStringList>
 #include <memory>
 
-#include "shell/formain.h"
 #include "shell/forms.h"
 
 namespace vorlinde::test {
@@ -24,20 +23,26 @@ struct ShownBox {
   int buttonCount = 0;
 };
 
-// The program as a pupil starts it: every window instance in one registry, the
-// main window shown.
-class Program {
+// One window opened on its own, as the main window's "进 入" would open it:
+// the registry that owns it, the form and its Qt window.
+template <class F>
+class Opened {
  public:
-  Program();
-  ~Program();
+  Opened() : forms_(std::make_unique<FormRegistry>()), form_(forms_->instance<F>()) {
+    form_.show();
+  }
+  ~Opened() {
+    forms_.reset();
+    settleEvents();
+  }
+  F& form() { return form_; }
+  QWidget* window() { return form_.window(); }
   FormRegistry& forms() { return *forms_; }
-  ForMain& main() { return forms_->instance<ForMain>(); }
-
-  // Presses the main window's "进 入" button (1 to 5) and returns the tool window.
-  QWidget* enter(int which);
 
  private:
+  static void settleEvents();
   std::unique_ptr<FormRegistry> forms_;
+  F& form_;
 };
 
 // A control of a window by its object name; fails the test when it is missing.
@@ -66,5 +71,10 @@ QString errorPrompt(int number);
 
 // Lets deferred deletions and other posted events run.
 void settle();
+
+template <class F>
+void Opened<F>::settleEvents() {
+  settle();
+}
 
 }  // namespace vorlinde::test

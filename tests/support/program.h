@@ -1,0 +1,24 @@
+#pragma once
+
+#include "shell/formain.h"
+#include "support/form_driver.h"
+
+namespace vorlinde::test {
+
+// The program as a pupil starts it: every window instance in one registry, the
+// main window shown.
+class Program {
+ public:
+  Program();
+  ~Program();
+  FormRegistry& forms() { return *forms_; }
+  ForMain& main() { return forms_->instance<ForMain>(); }
+
+  // Presses the main window's "进 入" button (1 to 5) and returns the tool window.
+  QWidget* enter(int which);
+
+ private:
+  std::unique_ptr<FormRegistry> forms_;
+};
+
+}  // namespace vorlinde::test
