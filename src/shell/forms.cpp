@@ -31,17 +31,23 @@ QRect pixelRect(Twips t) {
   return QRect(toPixels(t.left), toPixels(t.top), toPixels(t.width), toPixels(t.height));
 }
 
-// The font the forms were laid out for: a 9-point CJK font, about 12 pixels high.
+// The forms were laid out for a 9-point CJK font, about 12 pixels high, whose
+// Latin letters are half as wide as its characters. Where 宋体 itself is missing,
+// the Ming face of AR PL, or else a monospaced WenQuanYi face, has the same
+// widths, so captions fit their boxes.
+const QStringList kCjkFallbacks = {"SimSun", "AR PL UMing CN", "WenQuanYi Zen Hei Mono",
+                                   "WenQuanYi Micro Hei Mono", "Noto Sans Mono CJK SC"};
+
 QFont windowFont() {
   QFont font;
-  font.setFamilies({"宋体", "SimSun", "WenQuanYi Micro Hei", "Noto Sans CJK SC"});
+  font.setFamilies(QStringList{"宋体"} + kCjkFallbacks);
   font.setPixelSize(12);
   return font;
 }
 
 QFont controlFont(const FontSpec& spec) {
   QFont font = windowFont();
-  if (spec.family) font.setFamilies({spec.family, "WenQuanYi Micro Hei", "Noto Sans CJK SC"});
+  if (spec.family) font.setFamilies(QStringList{QString::fromUtf8(spec.family)} + kCjkFallbacks);
   // 96 dots per inch: a point is 4/3 of a logical pixel.
   if (spec.points > 0) font.setPixelSize(int(std::lround(spec.points * 4 / 3)));
   return font;

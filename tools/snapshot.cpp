@@ -1,0 +1,55 @@
+// Renders every window of the program into PNG files, the way a pupil first
+// sees them, for the README and for looking at the layout:
+//   QT_QPA_PLATFORM=offscreen build/vorlinde-snapshot docs
+// With QT_SCALE_FACTOR=2 it renders them at twice the density.
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cstdio>
+
+#include "shell/formain.h"
+
+namespace {
+
+QWidget* topLevel(const QString& name) {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == name && w->isVisible()) return w;
+  return nullptr;
+}
+
+bool save(QWidget* window, const QString& file) {
+  QApplication::processEvents();
+  if (!window || !window->grab().save(file)) {
+    std::fprintf(stderr, "could not save %s\n", qPrintable(file));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(file));
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("docs");
+  const QString suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+  QDir().mkpath(folder);
+  auto path = [&](const QString& name) { return folder + "/" + name + suffix + ".png"; };
+
+  vorlinde::FormRegistry forms;
+  auto& main = forms.instance<vorlinde::ForMain>();
+  main.show();
+  bool ok = save(main.window(), path("main"));
+  for (int i = 1; i <= 5; ++i) {
+    main.button("Command" + std::to_string(i))->click();
+    ok &= save(topLevel(QString("Form%1").arg(i)), path(QString("form%1").arg(i)));
+  }
+  // The linear-system window as it looks with a grid laid out.
+  if (QWidget* form3 = topLevel("Form3")) {
+    if (auto* count = form3->findChild<QLineEdit*>("TxtNum")) count->setText("3");
+    if (auto* ok3 = form3->findChild<QPushButton*>("Command2")) ok3->click();
+    ok &= save(form3, path("form3-grid"));
+  }
+  return ok ? 0 : 1;
+}
