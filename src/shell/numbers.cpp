@@ -27,6 +27,17 @@ double parseWellFormed(const std::string& text) {
   return strtod_l(text.c_str(), nullptr, cLocale);
 }
 
+// The largest value number text shows, 1.79769313486232E+308, lies a little above
+// the largest double; it still reads back as that double rather than overflowing,
+// so every number the program shows can be typed in again.
+double clampShownMaximum(const std::string& text, double value) {
+  if (!std::isinf(value)) return value;
+  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+  long double wide = strtold_l(text.c_str(), nullptr, cLocale);
+  if (std::fabs(wide) > 1.79769313486232e308L) return value;
+  return std::copysign(std::numeric_limits<double>::max(), value);
+}
+
 // Checks the strict grammar and, when it holds, returns the text in the form
 // parseWellFormed() takes: commas dropped, the exponent letter made an E.
 bool normalizeStrict(std::string_view text, std::string& out) {
@@ -143,7 +154,8 @@ std::string formatUnsigned(const Decimal& d) {
 
 bool isNumeric(std::string_view text) {
   std::string normal;
-  return normalizeStrict(text, normal) && std::isfinite(parseWellFormed(normal));
+  return normalizeStrict(text, normal) &&
+         std::isfinite(clampShownMaximum(normal, parseWellFormed(normal)));
 }
 
 double readLenient(std::string_view text) {
@@ -188,7 +200,7 @@ double readLenient(std::string_view text) {
 double readDouble(std::string_view text) {
   std::string normal;
   if (!normalizeStrict(text, normal)) throw RuntimeError(ErrorCode::TypeMismatch);
-  double value = parseWellFormed(normal);
+  double value = clampShownMaximum(normal, parseWellFormed(normal));
   if (!std::isfinite(value)) throw RuntimeError(ErrorCode::TypeMismatch);
   return value;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "shell/runtime_error.h"
@@ -118,6 +119,14 @@ TEST(StrictReading, DoublesAndErrors) {
   EXPECT_EQ(errorOf([] { readDouble(""); }), 13);
   EXPECT_EQ(errorOf([] { readDouble("12a"); }), 13);
   EXPECT_EQ(errorOf([] { readDouble("1e400"); }), 13);
+}
+
+TEST(StrictReading, TheLargestNumberShownReadsBack) {
+  const double largest = std::numeric_limits<double>::max();
+  EXPECT_EQ(numberText(largest), "1.79769313486232E+308");
+  EXPECT_EQ(readDouble(numberText(largest)), largest);
+  EXPECT_EQ(readDouble(numberText(-largest)), -largest);
+  EXPECT_FALSE(isNumeric("1.79769313486233E+308"));
 }
 
 TEST(StrictReading, IntegersRoundHalfToEven) {
