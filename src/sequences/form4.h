@@ -1,12 +1,30 @@
 #pragma once
 
+#include <initializer_list>
+#include <string_view>
+
 #include "shell/forms.h"
 
 namespace vorlinde {
 
+// The sequence window: the arithmetic sequence (top), the geometric sequence
+// (middle) and the seven special series (bottom), each panel with its own boxes,
+// "计 算" button and result labels.
 class Form4 : public Form {
  public:
   explicit Form4(FormRegistry& registry);
+
+ protected:
+  void connectHandlers() override;
+
+ private:
+  void arithmeticClicked();
+  void geometricClicked();
+  void specialSeriesClicked();
+
+  // The guard of every panel: all of its own boxes must hold numbers, else the
+  // pupil is told so and nothing changes.
+  bool allNumeric(std::initializer_list<std::string_view> boxes);
 };
 
 }  // namespace vorlinde
