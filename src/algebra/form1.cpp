@@ -1,9 +1,22 @@
 #include "algebra/form1.h"
 
+#include <iterator>
+
+#include "algebra/natural.h"
+#include "algebra/powers.h"
+#include "algebra/trigonometry.h"
+#include "shell/numbers.h"
+#include "shell/runtime_error.h"
+
 namespace vorlinde {
 namespace {
 
 constexpr FontSpec kSong105{"宋体", 10.5};
+
+// The labels of the trigonometry panel, in the order of kTrigSteps.
+constexpr const char* kTrigLabels[] = {"Label25", "Label27", "Label29", "Label31",
+                                       "Label33", "Label35", "Label37"};
+static_assert(std::size(kTrigLabels) == std::size(kTrigSteps));
 
 FormSpec algebraWindow() {
   using enum ControlKind;
@@ -82,12 +95,66 @@ Form1::Form1(FormRegistry& registry) : Form(registry, algebraWindow()) {}
 void Form1::connectHandlers() {
   onClick("Command1", [this] { factorizeClicked(); });
   onClick("Command2", [this] { unload(); });
+  onClick("Command3", [this] { factorialClicked(); });
+  onClick("Command4", [this] { divisorAndMultipleClicked(); });
+  onClick("Command5", [this] { powerClicked(); });
+  onClick("Command6", [this] { rootAndLogarithmClicked(); });
+  onClick("Command7", [this] { trigonometryClicked(); });
+}
+
+bool Form1::allNumeric(std::initializer_list<std::string_view> boxes) {
+  for (std::string_view box : boxes) {
+    if (!isNumeric(text(box))) {
+      messageBox("请输入数字！");
+      return false;
+    }
+  }
+  return true;
 }
 
 void Form1::factorizeClicked() {
   // The caption changes first, even when the number then turns out too large.
   setCaption("Command1", "重分解");
   addItem("List1", factorize(factorization_, text("Text1")));
+}
+
+void Form1::factorialClicked() {
+  if (!allNumeric({"Text2"})) return;
+  setCaption("Label5", factorialCaption(text("Text2")));
+}
+
+void Form1::divisorAndMultipleClicked() {
+  if (!allNumeric({"Text3", "Text4"})) return;
+  setCaption("Label9", divisorAndMultipleCaption(text("Text3"), text("Text4")));
+}
+
+void Form1::powerClicked() {
+  if (!allNumeric({"Text5", "Text6"})) return;
+  setCaption("Label15", powerCaption(text("Text5"), text("Text6")));
+}
+
+void Form1::rootAndLogarithmClicked() {
+  if (!allNumeric({"Text5"})) return;
+  const RootAndLogarithm r = rootAndLogarithm(text("Text5"));
+  setCaption("Label20", r.root);
+  setCaption("Label22", r.logarithm);
+}
+
+void Form1::trigonometryClicked() {
+  if (!allNumeric({"Text7"})) return;
+  const Real degrees = readDouble(text("Text7"));
+  std::size_t written = 0;
+  try {
+    const Real x = radians(degrees);
+    for (; written < std::size(kTrigSteps); ++written)
+      setCaption(kTrigLabels[written], numberText(trigValue(kTrigSteps[written], x).value()));
+  } catch (const RuntimeError&) {
+    // Values of an earlier angle must not stand beside this one's: empty the rest,
+    // then let the error reach the pupil as every run-time error does.
+    for (std::size_t i = written; i < std::size(kTrigLabels); ++i)
+      setCaption(kTrigLabels[i], "");
+    throw;
+  }
 }
 
 }  // namespace vorlinde
