@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -65,8 +66,51 @@ void paintBackdrop(QWidget* w, Backdrop backdrop) {
   w->setAutoFillBackground(true);
 }
 
+// Splits a caption into the lines a label of the given width shows, the way the
+// forms' labels wrap: at blanks and between Chinese characters, never inside a
+// number or a word (one longer than the line stands alone and is cut at the edge).
+// The blanks where a line breaks vanish; leading blanks of the caption stay.
+bool isClosingMark(QChar ch) {
+  return QStringLiteral("：，。、！？）；」』》…”’").contains(ch);
+}
+bool isOpeningMark(QChar ch) {
+  return QStringLiteral("（「『《“‘").contains(ch);
+}
+
+// A label whose caption wraps inside its box (see wrapCaption); a label that
+// sizes itself to its caption is a plain single-line QLabel.
+class FormLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    if (!wordWrap()) return QLabel::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    const QFontMetrics metrics(font());
+    int top = 0;
+    for (const QString& line : wrapCaption(text(), metrics, width())) {
+      if (top >= height()) break;
+      painter.drawText(QRect(0, top, width(), metrics.height()),
+                       Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, line);
+      top += metrics.lineSpacing();
+    }
+  }
+};
+
+bool captionFits(const QLabel* label) {
+  if (!label->wordWrap()) return true;
+  const QFontMetrics metrics(label->font());
+  const QStringList lines = wrapCaption(label->text(), metrics, label->width());
+  for (const QString& line : lines)
+    if (metrics.horizontalAdvance(line) > label->width()) return false;
+  return (lines.size() - 1) * metrics.lineSpacing() + metrics.height() <= label->height();
+}
+
 QLabel* makeLabel(const ControlSpec& c, QWidget* parent) {
-  auto* label = new QLabel(fromUtf8(c.caption), parent);
+  auto* label = new FormLabel(fromUtf8(c.caption), parent);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setWordWrap(!c.style.autoSize);
@@ -156,6 +200,56 @@ class FormWindow : public QWidget {
 };
 
 }  // namespace
+
+QStringList wrapCaption(const QString& caption, const QFontMetrics& metrics, int width) {
+  QStringList lines;
+  for (const QString& paragraph : caption.split('\n')) {
+    QString line, blanks, word;
+    bool atStart = true;  // at the start of the caption's paragraph, blanks count
+    auto place = [&](const QString& piece) {
+      QString candidate = line + blanks + piece;
+      if ((line.isEmpty() && atStart) || metrics.horizontalAdvance(candidate) <= width) {
+        line = candidate;
+      } else {
+        // The line breaks at the first blank; further blanks start the next
+        // line, or stand on a line of their own when the piece would not fit
+        // after them. Subscript labels such as "1  2" rely on that blank line.
+        lines << line;
+        QString rest = blanks.mid(1);
+        if (!rest.isEmpty() && metrics.horizontalAdvance(rest + piece) > width) {
+          lines << rest;
+          rest.clear();
+        }
+        line = rest + piece;
+      }
+      blanks.clear();
+      atStart = false;
+    };
+    bool wideWord = false, glueNext = false;
+    auto flush = [&] {
+      if (!word.isEmpty()) place(word);
+      word.clear();
+    };
+    for (QChar ch : paragraph) {
+      if (ch == ' ') {
+        flush();
+        blanks += ch;
+        continue;
+      }
+      // Chinese characters may break on either side, but a closing mark stays
+      // with what it closes and an opening mark with what it opens.
+      const bool wide = ch.unicode() >= 0x2000;
+      if (!(glueNext || isClosingMark(ch)) && (wide || wideWord)) flush();
+      if (word.isEmpty()) wideWord = wide;
+      word += ch;
+      glueNext = isOpeningMark(ch);
+    }
+    if (!word.isEmpty()) place(word);
+    if (atStart) line = blanks;
+    lines << line;
+  }
+  return lines;
+}
 
 int toPixels(int twips) {
   return int(std::lround(twips / double(kTwipsPerPixel)));
@@ -287,6 +381,9 @@ void Form::setCaption(std::string_view name, const std::string& caption) {
   if (auto* l = qobject_cast<QLabel*>(w)) {
     l->setText(fromUtf8(caption));
     if (!l->wordWrap()) fitToCaption(l);
+    // A result longer than its box is cut at the edge; the whole of it shows on
+    // hovering.
+    l->setToolTip(captionFits(l) ? QString() : l->text());
   } else if (auto* b = qobject_cast<QPushButton*>(w)) {
     b->setText(fromUtf8(caption));
   } else if (auto* f = qobject_cast<QGroupBox*>(w)) {

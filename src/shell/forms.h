@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -13,6 +14,7 @@
 
 #include "shell/form_spec.h"
 
+class QFontMetrics;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -25,6 +27,13 @@ class FormRegistry;
 // Twips to logical pixels and back: 15 twips to a pixel.
 inline constexpr int kTwipsPerPixel = 15;
 int toPixels(int twips);
+
+// Splits a caption into the lines a label of the given width shows, the way the
+// forms' labels wrap: at blanks and between Chinese characters, never inside a
+// number or a word (one longer than the line stands alone and is cut at the edge).
+// A line breaks at its first blank; the blanks after it begin the next line, or
+// make a blank line when what follows would not fit after them.
+QStringList wrapCaption(const QString& caption, const QFontMetrics& metrics, int width);
 
 // The window frame the forms were laid out for, in twips: a window's outer size is
 // its client area plus a 4-pixel border on each side and a 23-pixel title bar.
