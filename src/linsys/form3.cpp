@@ -149,7 +149,7 @@ void Form3::layOutClicked() {
     return;
   }
   layOutGrid(system.UnknownCount);
-  if (QWidget* first = control("Text1(0)")) first->setFocus();
+  setFocus("Text1(0)");
 }
 
 void Form3::layOutGrid(int n) {

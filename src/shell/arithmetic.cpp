@@ -4,10 +4,6 @@
 
 namespace vorlinde {
 
-Real::Real(double value) : value_(value) {
-  if (!std::isfinite(value)) throw RuntimeError(ErrorCode::Overflow);
-}
-
 Real operator/(Real a, Real b) {
   if (b.value_ == 0)
     throw RuntimeError(a.value_ == 0 ? ErrorCode::Overflow : ErrorCode::DivisionByZero);

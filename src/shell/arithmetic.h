@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -18,7 +19,9 @@ inline constexpr double kPi = 3.14159265358979;
 // and error 6 for an overflow or an invalid result (0 / 0). Underflow is allowed.
 class Real {
  public:
-  Real(double value = 0);  // NOLINT: plain numbers take part in formulas as they are
+  Real(double value = 0) : value_(value) {  // NOLINT: plain numbers take part in formulas
+    if (!std::isfinite(value)) throw RuntimeError(ErrorCode::Overflow);
+  }
   double value() const { return value_; }
 
   friend Real operator+(Real a, Real b) { return Real(a.value_ + b.value_); }

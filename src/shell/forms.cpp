@@ -418,6 +418,10 @@ void Form::addItem(std::string_view name, const std::string& entry) {
   if (auto* list = listBox(name)) list->addItem(fromUtf8(entry));
 }
 
+void Form::setFocus(std::string_view name) {
+  if (QWidget* w = control(name)) w->setFocus();
+}
+
 void Form::setOuterWidth(int twips) {
   outerWidth_ = twips;
   if (window_) resizeClient();

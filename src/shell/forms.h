@@ -77,6 +77,8 @@ class Form {
   Twips place(std::string_view objectName) const;
   void move(std::string_view objectName, Twips place);
   void addItem(std::string_view listBox, const std::string& entry);
+  // Puts the keyboard focus in the control, as the pupil's next keys go there.
+  void setFocus(std::string_view objectName);
   int outerWidth() const { return outerWidth_; }
   int outerHeight() const { return outerHeight_; }
   void setOuterWidth(int twips);

@@ -138,8 +138,8 @@ Decimal toDecimal(double value) {
 std::string formatUnsigned(const Decimal& d) {
   const int count = static_cast<int>(d.digits.size());
   if (d.exponent < -4 || d.exponent > 14) {
-    std::string text = d.digits.substr(0, 1);
-    if (count > 1) text += "." + d.digits.substr(1);
+    std::string text = d.digits;
+    if (count > 1) text.insert(1, 1, '.');
     char exponent[16];
     std::snprintf(exponent, sizeof exponent, "E%c%02d", d.exponent < 0 ? '-' : '+',
                   std::abs(d.exponent));
@@ -226,7 +226,9 @@ double wholePart(double value) {
 std::string numberText(double value) {
   if (value == 0 || !std::isfinite(value)) return value == 0 ? "0" : "";
   Decimal d = toDecimal(value);
-  return (d.negative ? "-" : "") + formatUnsigned(d);
+  std::string text = formatUnsigned(d);
+  if (d.negative) text.insert(0, 1, '-');
+  return text;
 }
 
 std::string numberText(std::int32_t value) {

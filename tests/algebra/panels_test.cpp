@@ -3,13 +3,6 @@
 #include "algebra/form1.h"
 #include "support/form_driver.h"
 
-// Failure messages show a QString as its text.
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* os) {
-  *os << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
-
 namespace vorlinde::test {
 namespace {
 

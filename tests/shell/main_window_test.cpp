@@ -75,7 +75,9 @@ TEST(MainWindow, EachEnterOpensOneWindowOnce) {
     QWidget* first = program.enter(c.button);
     ASSERT_TRUE(first) << c.name;
     EXPECT_EQ(first->windowTitle(), QString::fromUtf8(c.caption));
-    if (!c.client.isEmpty()) EXPECT_EQ(first->size(), c.client) << c.name;
+    if (!c.client.isEmpty()) {
+      EXPECT_EQ(first->size(), c.client) << c.name;
+    }
     QWidget* second = program.enter(c.button);
     EXPECT_EQ(first, second) << c.name;
   }

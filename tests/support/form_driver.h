@@ -10,8 +10,16 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <ostream>
 
 #include "shell/forms.h"
+
+// Failure messages show a QString as its text, not as bytes.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
 
 namespace vorlinde::test {
 
