@@ -102,16 +102,6 @@ void Form1::connectHandlers() {
   onClick("Command7", [this] { trigonometryClicked(); });
 }
 
-bool Form1::allNumeric(std::initializer_list<std::string_view> boxes) {
-  for (std::string_view box : boxes) {
-    if (!isNumeric(text(box))) {
-      messageBox("请输入数字！");
-      return false;
-    }
-  }
-  return true;
-}
-
 void Form1::factorizeClicked() {
   // The caption changes first, even when the number then turns out too large.
   setCaption("Command1", "重分解");
@@ -119,29 +109,29 @@ void Form1::factorizeClicked() {
 }
 
 void Form1::factorialClicked() {
-  if (!allNumeric({"Text2"})) return;
+  if (!numbersEntered({"Text2"})) return;
   setCaption("Label5", factorialCaption(text("Text2")));
 }
 
 void Form1::divisorAndMultipleClicked() {
-  if (!allNumeric({"Text3", "Text4"})) return;
+  if (!numbersEntered({"Text3", "Text4"})) return;
   setCaption("Label9", divisorAndMultipleCaption(text("Text3"), text("Text4")));
 }
 
 void Form1::powerClicked() {
-  if (!allNumeric({"Text5", "Text6"})) return;
+  if (!numbersEntered({"Text5", "Text6"})) return;
   setCaption("Label15", powerCaption(text("Text5"), text("Text6")));
 }
 
 void Form1::rootAndLogarithmClicked() {
-  if (!allNumeric({"Text5"})) return;
+  if (!numbersEntered({"Text5"})) return;
   const RootAndLogarithm r = rootAndLogarithm(text("Text5"));
   setCaption("Label20", r.root);
   setCaption("Label22", r.logarithm);
 }
 
 void Form1::trigonometryClicked() {
-  if (!allNumeric({"Text7"})) return;
+  if (!numbersEntered({"Text7"})) return;
   const Real degrees = readDouble(text("Text7"));
   std::size_t written = 0;
   try {

@@ -25,10 +25,6 @@ class Form1 : public Form {
   void rootAndLogarithmClicked();
   void trigonometryClicked();
 
-  // The numeric guard: true when every box holds a number; otherwise shows the
-  // message and the handler stops without changing anything.
-  bool allNumeric(std::initializer_list<std::string_view> boxes);
-
   // The window-level variables of the factorization: they survive unloading.
   Factorization factorization_;
 };

@@ -13,8 +13,6 @@ constexpr Style kExponent{.font = kSong675};
 constexpr Style kRootResult{.backdrop = Backdrop::HighlightText};
 constexpr Style kSystemResult{.backdrop = Backdrop::Window};
 
-constexpr const char* kPleaseEnterNumbers = "请输入数字！";
-
 // The subscript labels are one character wide, so their captions wrap: the 1
 // stands beside the upper row and the 2 beside the lower one.
 FormSpec equationWindow() {
@@ -89,7 +87,7 @@ void Form2::connectHandlers() {
 // click that fails on the way leaves its panel as it was.
 void Form2::quadraticClicked() {
   auto answer = solveQuadratic({text("Text1"), text("Text2"), text("Text3")});
-  if (!answer) return messageBox(kPleaseEnterNumbers);
+  if (!answer) return messageBox(kEnterNumbersPrompt);
   setCaption("Label9", answer->first);
   setCaption("Label10", answer->second);
 }
@@ -97,7 +95,7 @@ void Form2::quadraticClicked() {
 void Form2::systemClicked() {
   auto answer = solveSystem(
       {text("Text4"), text("Text5"), text("Text6"), text("Text7"), text("Text8"), text("Text9")});
-  if (!answer) return messageBox(kPleaseEnterNumbers);
+  if (!answer) return messageBox(kEnterNumbersPrompt);
   setCaption("Label28", answer->first);
   setCaption("Label29", answer->second);
 }

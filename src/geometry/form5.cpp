@@ -130,12 +130,7 @@ void Form5::connectHandlers() {
 // The frame every "求 积" shares: all of the row's boxes are tested before any is
 // read, so a refused click changes nothing at all.
 void Form5::compute(const Row& row) {
-  for (const char* box : row.boxes) {
-    if (!isNumeric(text(box))) {
-      messageBox("请输入数字！");
-      return;
-    }
-  }
+  if (!numbersEntered(row.boxes)) return;
   Values values;
   for (const char* box : row.boxes)
     values.push_back(readDouble(text(box)));

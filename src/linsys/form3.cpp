@@ -132,10 +132,7 @@ void Form3::resetGrid() {
 
 void Form3::layOutClicked() {
   const std::string count = text("TxtNum");
-  if (!isNumeric(count)) {
-    messageBox("请输入数字！");
-    return;
-  }
+  if (!numbersEntered({"TxtNum"})) return;
   Module1& system = module1();
   system.UnknownCount = roundToInt16(readLenient(count));
   resetGrid();

@@ -85,8 +85,6 @@ FormSpec sequenceWindow() {
   return form;
 }
 
-constexpr const char* kNotANumber = "请输入数字！";
-
 }  // namespace
 
 Form4::Form4(FormRegistry& registry) : Form(registry, sequenceWindow()) {}
@@ -98,34 +96,24 @@ void Form4::connectHandlers() {
   onClick("Command2", [this] { unload(); });
 }
 
-bool Form4::allNumeric(std::initializer_list<std::string_view> boxes) {
-  for (std::string_view box : boxes) {
-    if (!isNumeric(text(box))) {
-      messageBox(kNotANumber);
-      return false;
-    }
-  }
-  return true;
-}
-
 // Each handler has every result in hand before it writes the first label, so a
 // run-time error leaves the whole panel as it was.
 void Form4::arithmeticClicked() {
-  if (!allNumeric({"Text5", "Text6", "Text7"})) return;
+  if (!numbersEntered({"Text5", "Text6", "Text7"})) return;
   const auto shown = arithmeticPanel(text("Text5"), text("Text6"), text("Text7"));
   setCaption("Label30", shown[0]);
   setCaption("Label31", shown[1]);
 }
 
 void Form4::geometricClicked() {
-  if (!allNumeric({"Text2", "Text3", "Text4"})) return;
+  if (!numbersEntered({"Text2", "Text3", "Text4"})) return;
   const auto shown = geometricPanel(text("Text2"), text("Text3"), text("Text4"));
   setCaption("Label28", shown[0]);
   setCaption("Label29", shown[1]);
 }
 
 void Form4::specialSeriesClicked() {
-  if (!allNumeric({"Text1"})) return;
+  if (!numbersEntered({"Text1"})) return;
   const auto shown = specialSeriesPanel(text("Text1"));
   static constexpr std::array<const char*, 7> kResults = {
       "Label14", "Label15", "Label16", "Label17", "Label18", "Label19", "Label20"};

@@ -21,10 +21,6 @@ class Form4 : public Form {
   void arithmeticClicked();
   void geometricClicked();
   void specialSeriesClicked();
-
-  // The guard of every panel: all of its own boxes must hold numbers, else the
-  // pupil is told so and nothing changes.
-  bool allNumeric(std::initializer_list<std::string_view> boxes);
 };
 
 }  // namespace vorlinde

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "shell/form_spec.h"
+#include "shell/numbers.h"
 
 class QFontMetrics;
 class QLabel;
@@ -23,6 +25,9 @@ class QPushButton;
 namespace vorlinde {
 
 class FormRegistry;
+
+// What the numeric guard says when a box does not hold a number.
+inline constexpr const char* kEnterNumbersPrompt = "请输入数字！";
 
 // Twips to logical pixels and back: 15 twips to a pixel.
 inline constexpr int kTwipsPerPixel = 15;
@@ -77,6 +82,22 @@ class Form {
   Twips place(std::string_view objectName) const;
   void move(std::string_view objectName, Twips place);
   void addItem(std::string_view listBox, const std::string& entry);
+  // The guard of every compute button: true when each box holds a number
+  // (the numeric test); otherwise the message "请输入数字！", and false.
+  template <class Boxes>
+  bool numbersEntered(const Boxes& boxes) {
+    for (const auto& box : boxes) {
+      if (!isNumeric(text(box))) {
+        messageBox(kEnterNumbersPrompt);
+        return false;
+      }
+    }
+    return true;
+  }
+  bool numbersEntered(std::initializer_list<std::string_view> boxes) {
+    return numbersEntered<std::initializer_list<std::string_view>>(boxes);
+  }
+
   // Puts the keyboard focus in the control, as the pupil's next keys go there.
   void setFocus(std::string_view objectName);
   int outerWidth() const { return outerWidth_; }
