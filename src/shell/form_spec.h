@@ -31,6 +31,10 @@ struct Style {
   bool autoSize = false;          // a label that sizes itself to its caption
   bool locked = false;            // a text box the pupil reads but cannot change
   const char* picture = nullptr;  // resource path of a picture box's or image's picture
+  // The label whose caption names this control on screen ("输入a：" names a's box).
+  // It is the control's accessible name; a label named so shows a result, which
+  // the pupil can select and copy.
+  const char* namedBy = nullptr;
 };
 
 struct ControlSpec {

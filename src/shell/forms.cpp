@@ -1,5 +1,7 @@
 #include "shell/forms.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
@@ -23,6 +25,7 @@ namespace vorlinde {
 namespace {
 
 constexpr const char* kTwipsProperty = "twips";
+constexpr const char* kNamedByProperty = "namedBy";
 
 QString fromUtf8(const std::string& s) {
   return QString::fromUtf8(s.data(), qsizetype(s.size()));
@@ -83,12 +86,38 @@ class FormLabel : public QLabel {
  public:
   using QLabel::QLabel;
 
+  // A result label: a click selects the whole result, which Ctrl+C or the
+  // context menu's "复制" copies. It takes no part in the Tab order.
+  void makeSelectable() {
+    selectable_ = true;
+    setFocusPolicy(Qt::ClickFocus);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* copy = new QAction(QStringLiteral("复制"), this);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this,
+            [this] { QGuiApplication::clipboard()->setText(text()); });
+    addAction(copy);
+  }
+
  protected:
+  void focusInEvent(QFocusEvent* event) override {
+    QLabel::focusInEvent(event);
+    update();
+  }
+  void focusOutEvent(QFocusEvent* event) override {
+    QLabel::focusOutEvent(event);
+    update();
+  }
+
   void paintEvent(QPaintEvent* event) override {
     if (!wordWrap()) return QLabel::paintEvent(event);
     QPainter painter(this);
-    painter.setPen(
-        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    const bool selected = selectable_ && hasFocus() && !text().isEmpty();
+    if (selected) painter.fillRect(rect(), palette().color(QPalette::Highlight));
+    painter.setPen(selected ? palette().color(QPalette::HighlightedText)
+                            : palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                              foregroundRole()));
     const QFontMetrics metrics(font());
     int top = 0;
     for (const QString& line : wrapCaption(text(), metrics, width())) {
@@ -98,7 +127,33 @@ class FormLabel : public QLabel {
       top += metrics.lineSpacing();
     }
   }
+
+ private:
+  bool selectable_ = false;
 };
+
+// The list's selected entry goes to the clipboard on Ctrl+C or "复制".
+void makeCopyable(QListWidget* list) {
+  list->setContextMenuPolicy(Qt::ActionsContextMenu);
+  auto* copy = new QAction(QStringLiteral("复制"), list);
+  copy->setShortcut(QKeySequence::Copy);
+  copy->setShortcutContext(Qt::WidgetShortcut);
+  QObject::connect(copy, &QAction::triggered, list, [list] {
+    if (QListWidgetItem* item = list->currentItem())
+      QGuiApplication::clipboard()->setText(item->text());
+  });
+  list->addAction(copy);
+}
+
+// The accessible name of a control named by a label's caption: the caption
+// without its closing colon, and for a result label the result after it.
+void nameForAccessibility(QWidget* w) {
+  QString name = w->property(kNamedByProperty).toString();
+  if (name.isEmpty()) return;
+  if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty())
+    name += QStringLiteral(" ") + label->text();
+  w->setAccessibleName(name);
+}
 
 bool captionFits(const QLabel* label) {
   if (!label->wordWrap()) return true;
@@ -152,8 +207,11 @@ QWidget* makeControl(const ControlSpec& c, QWidget* parent) {
     }
     case ControlKind::Frame:
       return new QGroupBox(fromUtf8(c.caption), parent);
-    case ControlKind::ListBox:
-      return new QListWidget(parent);
+    case ControlKind::ListBox: {
+      auto* list = new QListWidget(parent);
+      makeCopyable(list);
+      return list;
+    }
     case ControlKind::Picture:
     case ControlKind::Image:
       return makePicture(c, parent);
@@ -303,10 +361,23 @@ void Form::build() {
     move(c.objectName(), c.place);
     if (c.kind == ControlKind::Label && c.style.autoSize) fitToCaption(static_cast<QLabel*>(w));
   }
+  for (const ControlSpec& c : spec_.controls)
+    if (c.style.namedBy) name(c.objectName(), c.style.namedBy);
   applyTabOrder();
   outerWidth_ = spec_.clientWidth + kFrameWidth;
   outerHeight_ = spec_.clientHeight + kFrameHeight;
   resizeClient();
+}
+
+void Form::name(std::string_view objectName, std::string_view namingLabel) {
+  QWidget* w = control(objectName);
+  if (!w) return;
+  QString caption = fromUtf8(this->caption(namingLabel)).trimmed();
+  while (caption.endsWith(QChar(0xFF1A)) || caption.endsWith(':') || caption.endsWith('='))
+    caption = caption.chopped(1).trimmed();
+  w->setProperty(kNamedByProperty, caption);
+  if (auto* label = dynamic_cast<FormLabel*>(w)) label->makeSelectable();
+  nameForAccessibility(w);
 }
 
 void Form::applyTabOrder() {
@@ -384,6 +455,7 @@ void Form::setCaption(std::string_view name, const std::string& caption) {
     // A result longer than its box is cut at the edge; the whole of it shows on
     // hovering.
     l->setToolTip(captionFits(l) ? QString() : l->text());
+    nameForAccessibility(l);
   } else if (auto* b = qobject_cast<QPushButton*>(w)) {
     b->setText(fromUtf8(caption));
   } else if (auto* f = qobject_cast<QGroupBox*>(w)) {

@@ -98,6 +98,10 @@ class Form {
     return numbersEntered<std::initializer_list<std::string_view>>(boxes);
   }
 
+  // Names the control for accessibility by the caption of the label that names
+  // it on screen; a result label so named can be selected and copied.
+  void name(std::string_view objectName, std::string_view namingLabel);
+
   // Puts the keyboard focus in the control, as the pupil's next keys go there.
   void setFocus(std::string_view objectName);
   int outerWidth() const { return outerWidth_; }

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QTest>
 
 #include "shell/runtime_error.h"
 #include "support/form_driver.h"
@@ -33,7 +37,9 @@ class TestForm : public Form {
     FormSpec form{.name = "TestForm", .caption = "测试", .clientWidth = 3000, .clientHeight = 2000};
     form.controls = {
         {Frame, "Frame1", "框", "", {100, 100, 2000, 1500}},
-        {Label, "Label1", "", "Frame1", {120, 240, 1455, 255}},
+        {Label, "Label3", "结果：", "Frame1", {1600, 240, 300, 255}},
+        {Label, "Label1", "", "Frame1", {120, 240, 1455, 255}, {.namedBy = "Label3"}},
+        {ListBox, "List1", "", "", {2200, 1400, 735, 500}},
         {Label, "Label2", "x", "", {2200, 100, 540, 180}, {.autoSize = true}},
         {TextBox, "Text1", "", "Frame1", {120, 600, 735, 375}, {}, 0},
         {TextBox, "Text1", "", "Frame1", {120, 1000, 735, 375}, {}, 1},
@@ -110,6 +116,30 @@ TEST(FormsLayer, ResultsTooLongForTheirBoxShowWhole) {
   EXPECT_EQ(label->toolTip(), label->text());
   opened.form().setCaption("Label1", "x1=2");
   EXPECT_TRUE(label->toolTip().isEmpty());
+}
+
+TEST(FormsLayer, ResultsAreNamedAndCanBeCopied) {
+  Opened<TestForm> opened;
+  QWidget* w = opened.window();
+  auto* result = find<QLabel>(w, "Label1");
+  EXPECT_EQ(result->accessibleName(), QString("结果"));
+  opened.form().setCaption("Label1", "x1=2");
+  EXPECT_EQ(result->accessibleName(), QString("结果 x1=2"));
+  EXPECT_EQ(result->focusPolicy(), Qt::ClickFocus);  // out of the Tab order
+
+  QGuiApplication::clipboard()->clear();
+  QApplication::setActiveWindow(w);  // keys go to the window the pupil works in
+  QTest::mouseClick(result, Qt::LeftButton);
+  EXPECT_TRUE(result->hasFocus());
+  QTest::keySequence(result, QKeySequence::Copy);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("x1=2"));
+
+  opened.form().addItem("List1", " 12 =  2 ×  2 ×  3");
+  auto* list = find<QListWidget>(w, "List1");
+  list->setCurrentRow(0);
+  list->setFocus();
+  QTest::keySequence(list, QKeySequence::Copy);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString(" 12 =  2 ×  2 ×  3"));
 }
 
 TEST(WrapCaption, BreaksAtBlanksAndBetweenChineseCharacters) {
