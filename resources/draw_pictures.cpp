@@ -544,7 +544,7 @@ int main(int argc, char **argv)
     ok &= save(drawBanner(2), QStringLiteral("banner@2x.png"));
     ok &= save(drawEmblem(1), QStringLiteral("emblem.png"));
     ok &= save(drawEmblem(2), QStringLiteral("emblem@2x.png"));
-    for (int size : {16, 32, 48, 64, 128})
+    for (int size : {16, 32, 48, 64})
         ok &= save(drawAppIcon(size), QStringLiteral("icons/vorlinde-%1.png").arg(size));
 
     // The small grid icon is stored with an 8-bit palette; the larger one keeps

@@ -222,7 +222,7 @@ QWidget* makeControl(const ControlSpec& c, QWidget* parent) {
 // A window icon from every size drawn of it: ":/icons/<name>-<size>.png".
 QIcon windowIcon(const char* name) {
   QIcon icon;
-  for (int size : {16, 32, 48, 64, 128}) {
+  for (int size : {16, 32, 48, 64}) {
     QString file = QString(":/icons/%1-%2.png").arg(QString::fromUtf8(name)).arg(size);
     if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
   }

@@ -13,7 +13,7 @@ test -x "$scratch/stage/usr/bin/vorlinde"
 desktop-file-validate "$scratch/stage/usr/share/applications/$id.desktop"
 grep -q "^Icon=$id$" "$scratch/stage/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "$scratch/stage/usr/share/metainfo/$id.metainfo.xml"
-for size in 16 32 48 64 128; do
+for size in 16 32 48 64; do
   icon="$scratch/stage/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
   file "$icon" | grep -q "PNG image data, $size x $size"
 done

@@ -16,7 +16,8 @@ TEST(MainWindow, CaptionSizeAndControls) {
   EXPECT_EQ(main->windowTitle(), QString("Vorlinde"));
   EXPECT_EQ(main->size(), QSize(399, 380));
   EXPECT_FALSE(main->windowIcon().isNull());
-  EXPECT_EQ(main->windowIcon().availableSizes().size(), 5);
+  EXPECT_EQ(main->windowIcon().availableSizes(),
+            (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
   struct Case {
     const char* name;
     const char* parent;
