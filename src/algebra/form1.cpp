@@ -1,6 +1,7 @@
 #include "algebra/form1.h"
 
 #include <iterator>
+#include <utility>
 
 #include "algebra/natural.h"
 #include "algebra/powers.h"
@@ -18,6 +19,22 @@ constexpr const char* kTrigLabels[] = {"Label25", "Label27", "Label29", "Label31
                                        "Label33", "Label35", "Label37"};
 static_assert(std::size(kTrigLabels) == std::size(kTrigSteps));
 
+// What a screen reader adds to a name that leaves the pupil guessing: two boxes
+// are captioned "输入自然数：", and "输入两个数：" names two.
+constexpr std::pair<const char*, const char*> kDescriptions[] = {
+    {"Text1", "要分解质因数的自然数"},
+    {"Text2", "要求阶乘的自然数"},
+    {"Text3", "第一个数"},
+    {"Text4", "第二个数"},
+};
+
+// The results whose captions on screen are spread over several labels (a raised
+// exponent, a radical sign), so that no one caption names them.
+constexpr std::pair<const char*, const char*> kSpreadNames[] = {
+    {"Label15", "则：mⁿ"},
+    {"Label20", "√m"},
+};
+
 FormSpec algebraWindow() {
   using enum ControlKind;
   FormSpec form{.name = "Form1", .caption = "代数", .clientWidth = 9345, .clientHeight = 4575};
@@ -25,58 +42,58 @@ FormSpec algebraWindow() {
       {Frame, "Frame1", "自然数", "", {120, 120, 4455, 3855}},
       {Label, "Label1", "1.分解质因数", "Frame1", {120, 240, 1215, 255}},
       {Label, "Label2", "输入自然数：", "Frame1", {360, 480, 1215, 255}},
-      {TextBox, "Text1", "", "Frame1", {1800, 480, 1335, 270}},
+      {TextBox, "Text1", "", "Frame1", {1800, 480, 1335, 270}, {.namedBy = "Label2"}},
       {Button, "Command1", "分 解", "Frame1", {3480, 360, 855, 375}},
-      {ListBox, "List1", "", "Frame1", {120, 840, 4215, 960}},
+      {ListBox, "List1", "", "Frame1", {120, 840, 4215, 960}, {.namedBy = "Label1"}},
       {Label, "Label3", "2.求阶乘", "Frame1", {120, 1920, 855, 255}},
       {Label, "Label4", "输入自然数：", "Frame1", {360, 2160, 1215, 255}},
-      {TextBox, "Text2", "", "Frame1", {1800, 2025, 1335, 270}},
+      {TextBox, "Text2", "", "Frame1", {1800, 2025, 1335, 270}, {.namedBy = "Label4"}},
       {Button, "Command3", "求 积", "Frame1", {3480, 2280, 855, 375}},
-      {Label, "Label5", "", "Frame1", {360, 2400, 3135, 255}},
+      {Label, "Label5", "", "Frame1", {360, 2400, 3135, 255}, {.namedBy = "Label3"}},
       {Label, "Label6", "3.求最大公约数与最小公倍数", "Frame1", {120, 2760, 2535, 255}},
       {Label, "Label7", "输入两个数：", "Frame1", {360, 3000, 1095, 255}},
-      {TextBox, "Text3", "", "Frame1", {1560, 3000, 975, 270}},
+      {TextBox, "Text3", "", "Frame1", {1560, 3000, 975, 270}, {.namedBy = "Label7"}},
       {Label, "Label8", "，", "Frame1", {2760, 3000, 255, 255}},
-      {TextBox, "Text4", "", "Frame1", {3240, 3000, 1095, 270}},
+      {TextBox, "Text4", "", "Frame1", {3240, 3000, 1095, 270}, {.namedBy = "Label7"}},
       {Button, "Command4", "计 算", "Frame1", {3480, 3360, 855, 375}},
-      {Label, "Label9", "", "Frame1", {360, 3360, 2055, 255}},
+      {Label, "Label9", "", "Frame1", {360, 3360, 2055, 255}, {.namedBy = "Label6"}},
 
       {Frame, "Frame3", "指数与对数", "", {4680, 120, 4455, 1815}},
       {Label, "Label10", "输入 m：", "Frame3", {360, 240, 735, 255}},
-      {TextBox, "Text5", "", "Frame3", {1200, 240, 1095, 270}},
+      {TextBox, "Text5", "", "Frame3", {1200, 240, 1095, 270}, {.namedBy = "Label10"}},
       {Label, "Label11", "n：", "Frame3", {2880, 240, 255, 255}},
-      {TextBox, "Text6", "", "Frame3", {3240, 240, 1095, 270}},
+      {TextBox, "Text6", "", "Frame3", {3240, 240, 1095, 270}, {.namedBy = "Label11"}},
       {Label, "Label12", "则：m", "Frame3", {360, 720, 495, 255}},
       {Label, "Label13", "n", "Frame3", {840, 600, 135, 255}},
       {Label, "Label14", "=", "Frame3", {960, 720, 255, 255}},
-      {Label, "Label15", "", "Frame3", {1320, 720, 1935, 255}},
+      {Label, "Label15", "", "Frame3", {1320, 720, 1935, 255}, {.namedBy = "Label12"}},
       {Button, "Command5", "计  算", "Frame3", {3240, 720, 1095, 375}},
       {Label, "Label16", "√", "Frame3", {600, 1080, 255, 375}, {.font = kSong105}},
       {Label, "Label17", "—", "Frame3", {840, 960, 495, 135}, {.font = kSong105}},
       {Label, "Label18", "  m", "Frame3", {720, 1080, 375, 255}},
       {Label, "Label19", "=", "Frame3", {1200, 1080, 135, 255}},
-      {Label, "Label20", "", "Frame3", {1440, 1080, 2055, 255}},
+      {Label, "Label20", "", "Frame3", {1440, 1080, 2055, 255}, {.namedBy = "Label16"}},
       {Button, "Command6", "计  算", "Frame3", {3240, 1320, 1095, 375}},
       {Label, "Label21", "Log m =", "Frame3", {600, 1440, 735, 255}},
-      {Label, "Label22", "", "Frame3", {1320, 1440, 1815, 255}},
+      {Label, "Label22", "", "Frame3", {1320, 1440, 1815, 255}, {.namedBy = "Label21"}},
 
       {Frame, "Frame2", "三角函数", "", {4680, 2040, 4455, 1935}},
       {Label, "Label23", "输入角度：", "Frame2", {120, 240, 975, 255}},
-      {TextBox, "Text7", "", "Frame2", {1080, 240, 615, 270}},
+      {TextBox, "Text7", "", "Frame2", {1080, 240, 615, 270}, {.namedBy = "Label23"}},
       {Label, "Label24", "换为弧度：", "Frame2", {1920, 240, 975, 255}},
-      {Label, "Label25", "", "Frame2", {2880, 240, 1455, 255}},
+      {Label, "Label25", "", "Frame2", {2880, 240, 1455, 255}, {.namedBy = "Label24"}},
       {Label, "Label26", "sinα=", "Frame2", {120, 600, 615, 255}},
-      {Label, "Label27", "", "Frame2", {720, 600, 1455, 255}},
+      {Label, "Label27", "", "Frame2", {720, 600, 1455, 255}, {.namedBy = "Label26"}},
       {Label, "Label28", "cosα=", "Frame2", {2160, 600, 615, 255}},
-      {Label, "Label29", "", "Frame2", {2760, 600, 1575, 255}},
+      {Label, "Label29", "", "Frame2", {2760, 600, 1575, 255}, {.namedBy = "Label28"}},
       {Label, "Label30", "tgα=", "Frame2", {120, 840, 495, 255}},
-      {Label, "Label31", "", "Frame2", {600, 840, 1455, 255}},
+      {Label, "Label31", "", "Frame2", {600, 840, 1455, 255}, {.namedBy = "Label30"}},
       {Label, "Label32", "ctgα=", "Frame2", {2160, 840, 615, 255}},
-      {Label, "Label33", "", "Frame2", {2760, 840, 1575, 255}},
+      {Label, "Label33", "", "Frame2", {2760, 840, 1575, 255}, {.namedBy = "Label32"}},
       {Label, "Label34", "secα=", "Frame2", {120, 1080, 615, 255}},
-      {Label, "Label35", "", "Frame2", {720, 1080, 1455, 255}},
+      {Label, "Label35", "", "Frame2", {720, 1080, 1455, 255}, {.namedBy = "Label34"}},
       {Label, "Label36", "cscα=", "Frame2", {2160, 1080, 615, 255}},
-      {Label, "Label37", "", "Frame2", {2760, 1080, 1575, 255}},
+      {Label, "Label37", "", "Frame2", {2760, 1080, 1575, 255}, {.namedBy = "Label36"}},
       {Button, "Command7", "计 算", "Frame2", {3360, 1440, 975, 375}},
 
       {Button, "Command2", "退 出", "", {8040, 4080, 975, 375}},
@@ -91,6 +108,17 @@ FormSpec algebraWindow() {
 }  // namespace
 
 Form1::Form1(FormRegistry& registry) : Form(registry, algebraWindow()) {}
+
+void Form1::onLoad() {
+  for (auto [name, description] : kDescriptions)
+    control(name)->setAccessibleDescription(QString::fromUtf8(description));
+  // The forms layer reads a result label's name from its "namedBy" property, and
+  // puts the result after it each time the result is written.
+  for (auto [label, name] : kSpreadNames) {
+    control(label)->setProperty("namedBy", QString::fromUtf8(name));
+    control(label)->setAccessibleName(QString::fromUtf8(name));
+  }
+}
 
 void Form1::connectHandlers() {
   onClick("Command1", [this] { factorizeClicked(); });

@@ -35,7 +35,7 @@ FormSpec gridWindow() {
   auto& c = form.controls;
   c = {
       {Label, "Label2", "输入未知数个数：", "", {120, 240, 1440, 180}, autoSize},
-      {TextBox, "TxtNum", "", "", {1680, 120, 1815, 375}},
+      {TextBox, "TxtNum", "", "", {1680, 120, 1815, 375}, {.namedBy = "Label2"}},
       {Button, "Command2", "确定", "", {3720, 120, 735, 375}},
       {Label, "Label1", "Label1", "", {240, 1680, 540, 180}, header},
       {Label, "Label3", "Label3", "", {240, 2040, 540, 180}, autoSize},
@@ -46,9 +46,12 @@ FormSpec gridWindow() {
     c.push_back({TextBox, "Text1", "", "", k == 0 ? Twips{960, 960, 735, 375} : stacked, {}, k});
   for (int k = 0; k < kRows; ++k)
     c.push_back({TextBox, "Text2", "", "", k == 0 ? Twips{960, 1560, 735, 375} : stacked, {}, k});
+  // The results are named "x1", "x2", … when the grid is laid out; until then by
+  // the caption of their row.
+  const Style result{.autoSize = true, .namedBy = "Label4"};
   for (int k = 0; k < kRows; ++k)
     c.push_back({Label, "Label5", "Label5", "",
-                 k == 0 ? Twips{240, 2520, 540, 180} : Twips{3240, 960, 540, 180}, autoSize, k});
+                 k == 0 ? Twips{240, 2520, 540, 180} : Twips{3240, 960, 540, 180}, result, k});
   c.push_back({Label, "Label4", "结果：", "", {240, 2520, 540, 180}, autoSize});
   c.push_back({Button, "Command1", "计 算", "", {3000, 3000, 1095, 375}});
 
@@ -94,6 +97,22 @@ void spaceHeader(QLabel* header, double columnPixels) {
   const double advance = QFontMetricsF(font).horizontalAdvance(' ');
   font.setLetterSpacing(QFont::AbsoluteSpacing, columnPixels / 9 - advance);
   header->setFont(font);
+}
+
+// The grid's boxes and results have no caption beside them, only the header's
+// column numbers and the row numbers, so a screen reader names them as the
+// header writes them: a(i,j) for the coefficient of unknown j in equation i,
+// b(i) for its right-hand side and xj for unknown j.
+void nameBox(QWidget* box, const QString& name, const QString& description) {
+  box->setAccessibleName(name);
+  box->setAccessibleDescription(description);
+}
+
+// The forms layer reads a result label's name from its "namedBy" property, and
+// puts the result after it each time the result is written.
+void nameResult(QWidget* label, const QString& name) {
+  label->setProperty("namedBy", name);
+  label->setAccessibleName(name);
 }
 
 }  // namespace
@@ -188,12 +207,19 @@ void Form3::layOutRow(int m, int n, GridCursor& at) {
     const std::string box = element("Text1", at.count.value());
     move(box, {at.left.value(), at.top.value(), W, H});
     setVisible(box, true);
-    if (m == n) move(element("Label5", l - 1), {at.left.value(), at.top.value() + H + 80, W, H});
+    nameBox(control(box), QString("a(%1,%2)").arg(m).arg(l),
+            QString("第%1个方程中x%2的系数").arg(m).arg(l));
+    if (m == n) {
+      move(element("Label5", l - 1), {at.left.value(), at.top.value() + H + 80, W, H});
+      nameResult(control(element("Label5", l - 1)), QString("x%1").arg(l));
+    }
     at.left = at.left + W + 50;
     at.count = at.count + 1;
   }
   move(element("Text2", m - 1), {at.left.value(), at.top.value(), W, H});
   setVisible(element("Text2", m - 1), true);
+  nameBox(control(element("Text2", m - 1)), QString("b(%1)").arg(m),
+          QString("第%1个方程等号右边的数").arg(m));
   // Only the last digit: the tenth row is numbered 0.
   setCaption("Label3", caption("Label3") + paddedText(m).back() + "    ");
 }

@@ -1,5 +1,7 @@
 #include "shell/formain.h"
 
+#include <utility>
+
 #include "algebra/form1.h"
 #include "equations/form2.h"
 #include "geometry/form5.h"
@@ -19,6 +21,14 @@ const char* const kTopics =
     "6.求某数的对数\n7.角度换为弧度\n8.求正弦函数\n9.求余弦函数\n10.求正切函数\n11.求余切函数\n"
     "12.求正割函数\n13.求余割函数";
 
+// The five "进 入" share one caption; a screen reader also says which window
+// each of them opens, by that window's caption.
+constexpr std::pair<const char*, const char*> kEntries[] = {
+    {"Command1", "打开“代数”窗口"},         {"Command2", "打开“解方程”窗口"},
+    {"Command3", "打开“解线性方程组”窗口"}, {"Command4", "打开“求数列前n项的和”窗口"},
+    {"Command5", "打开“几何求积”窗口"},
+};
+
 FormSpec mainWindow() {
   using enum ControlKind;
   FormSpec form{
@@ -31,7 +41,7 @@ FormSpec mainWindow() {
        kTopics,
        "Frame1",
        {240, 360, 1695, 2655},
-       {.backdrop = Backdrop::ButtonFace, .locked = true}},
+       {.backdrop = Backdrop::ButtonFace, .locked = true, .namedBy = "Frame1"}},
       {Button, "Command1", "进 入", "Frame1", {960, 3120, 975, 375}},
       {Frame, "Frame2", "方程", "", {2520, 1200, 3255, 1215}},
       {Label, "Label1", "解一元二次方程 、", "Frame2", {240, 240, 1575, 255}},
@@ -55,7 +65,8 @@ FormSpec mainWindow() {
       {Label, "Label9", "2007.11.28 更新", "", {1080, 5280, 1575, 255}},
       {Button, "Command6", "退 出", "", {4680, 5160, 975, 375}},
   };
-  form.tabOrder = {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6"};
+  // The topic list comes last: read-only, but a screen reader reads it there.
+  form.tabOrder = {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Text1"};
   form.firstFocus = "Command1";
   return form;
 }
@@ -73,6 +84,8 @@ void ForMain::connectHandlers() {
   onClick("Command4", [this] { registry().instance<Form4>().show(); });
   onClick("Command5", [this] { registry().instance<Form5>().show(); });
   onClick("Command6", [this] { registry().endApplication(); });
+  for (auto [entry, description] : kEntries)
+    control(entry)->setAccessibleDescription(QString::fromUtf8(description));
 }
 
 }  // namespace vorlinde
