@@ -19,21 +19,7 @@ constexpr const char* kTrigLabels[] = {"Label25", "Label27", "Label29", "Label31
                                        "Label33", "Label35", "Label37"};
 static_assert(std::size(kTrigLabels) == std::size(kTrigSteps));
 
-// What a screen reader adds to a name that leaves the pupil guessing: two boxes
-// are captioned "输入自然数：", and "输入两个数：" names two.
-constexpr std::pair<const char*, const char*> kDescriptions[] = {
-    {"Text1", "要分解质因数的自然数"},
-    {"Text2", "要求阶乘的自然数"},
-    {"Text3", "第一个数"},
-    {"Text4", "第二个数"},
-};
-
 // The results whose captions on screen are spread over several labels (a raised
-// exponent, a radical sign), so that no one caption names them.
-constexpr std::pair<const char*, const char*> kSpreadNames[] = {
-    {"Label15", "则：mⁿ"},
-    {"Label20", "√m"},
-};
 
 FormSpec algebraWindow() {
   using enum ControlKind;
@@ -42,19 +28,39 @@ FormSpec algebraWindow() {
       {Frame, "Frame1", "自然数", "", {120, 120, 4455, 3855}},
       {Label, "Label1", "1.分解质因数", "Frame1", {120, 240, 1215, 255}},
       {Label, "Label2", "输入自然数：", "Frame1", {360, 480, 1215, 255}},
-      {TextBox, "Text1", "", "Frame1", {1800, 480, 1335, 270}, {.namedBy = "Label2"}},
+      {TextBox,
+       "Text1",
+       "",
+       "Frame1",
+       {1800, 480, 1335, 270},
+       {.namedBy = "Label2", .description = "要分解质因数的自然数"}},
       {Button, "Command1", "分 解", "Frame1", {3480, 360, 855, 375}},
       {ListBox, "List1", "", "Frame1", {120, 840, 4215, 960}, {.namedBy = "Label1"}},
       {Label, "Label3", "2.求阶乘", "Frame1", {120, 1920, 855, 255}},
       {Label, "Label4", "输入自然数：", "Frame1", {360, 2160, 1215, 255}},
-      {TextBox, "Text2", "", "Frame1", {1800, 2025, 1335, 270}, {.namedBy = "Label4"}},
+      {TextBox,
+       "Text2",
+       "",
+       "Frame1",
+       {1800, 2025, 1335, 270},
+       {.namedBy = "Label4", .description = "要求阶乘的自然数"}},
       {Button, "Command3", "求 积", "Frame1", {3480, 2280, 855, 375}},
       {Label, "Label5", "", "Frame1", {360, 2400, 3135, 255}, {.namedBy = "Label3"}},
       {Label, "Label6", "3.求最大公约数与最小公倍数", "Frame1", {120, 2760, 2535, 255}},
       {Label, "Label7", "输入两个数：", "Frame1", {360, 3000, 1095, 255}},
-      {TextBox, "Text3", "", "Frame1", {1560, 3000, 975, 270}, {.namedBy = "Label7"}},
+      {TextBox,
+       "Text3",
+       "",
+       "Frame1",
+       {1560, 3000, 975, 270},
+       {.namedBy = "Label7", .description = "第一个数"}},
       {Label, "Label8", "，", "Frame1", {2760, 3000, 255, 255}},
-      {TextBox, "Text4", "", "Frame1", {3240, 3000, 1095, 270}, {.namedBy = "Label7"}},
+      {TextBox,
+       "Text4",
+       "",
+       "Frame1",
+       {3240, 3000, 1095, 270},
+       {.namedBy = "Label7", .description = "第二个数"}},
       {Button, "Command4", "计 算", "Frame1", {3480, 3360, 855, 375}},
       {Label, "Label9", "", "Frame1", {360, 3360, 2055, 255}, {.namedBy = "Label6"}},
 
@@ -66,13 +72,13 @@ FormSpec algebraWindow() {
       {Label, "Label12", "则：m", "Frame3", {360, 720, 495, 255}},
       {Label, "Label13", "n", "Frame3", {840, 600, 135, 255}},
       {Label, "Label14", "=", "Frame3", {960, 720, 255, 255}},
-      {Label, "Label15", "", "Frame3", {1320, 720, 1935, 255}, {.namedBy = "Label12"}},
+      {Label, "Label15", "", "Frame3", {1320, 720, 1935, 255}, {.accessibleName = "则：mⁿ"}},
       {Button, "Command5", "计  算", "Frame3", {3240, 720, 1095, 375}},
       {Label, "Label16", "√", "Frame3", {600, 1080, 255, 375}, {.font = kSong105}},
       {Label, "Label17", "—", "Frame3", {840, 960, 495, 135}, {.font = kSong105}},
       {Label, "Label18", "  m", "Frame3", {720, 1080, 375, 255}},
       {Label, "Label19", "=", "Frame3", {1200, 1080, 135, 255}},
-      {Label, "Label20", "", "Frame3", {1440, 1080, 2055, 255}, {.namedBy = "Label16"}},
+      {Label, "Label20", "", "Frame3", {1440, 1080, 2055, 255}, {.accessibleName = "√m"}},
       {Button, "Command6", "计  算", "Frame3", {3240, 1320, 1095, 375}},
       {Label, "Label21", "Log m =", "Frame3", {600, 1440, 735, 255}},
       {Label, "Label22", "", "Frame3", {1320, 1440, 1815, 255}, {.namedBy = "Label21"}},
@@ -108,17 +114,6 @@ FormSpec algebraWindow() {
 }  // namespace
 
 Form1::Form1(FormRegistry& registry) : Form(registry, algebraWindow()) {}
-
-void Form1::onLoad() {
-  for (auto [name, description] : kDescriptions)
-    control(name)->setAccessibleDescription(QString::fromUtf8(description));
-  // The forms layer reads a result label's name from its "namedBy" property, and
-  // puts the result after it each time the result is written.
-  for (auto [label, name] : kSpreadNames) {
-    control(label)->setProperty("namedBy", QString::fromUtf8(name));
-    control(label)->setAccessibleName(QString::fromUtf8(name));
-  }
-}
 
 void Form1::connectHandlers() {
   onClick("Command1", [this] { factorizeClicked(); });

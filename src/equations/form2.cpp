@@ -16,14 +16,6 @@ constexpr Style kExponent{.font = kSong675};
 constexpr Style kRootResult{.backdrop = Backdrop::HighlightText, .namedBy = "Label8"};
 constexpr Style kSystemResult{.backdrop = Backdrop::Window, .namedBy = "Label27"};
 
-// Both panels caption their boxes "a", "b" and "c": a screen reader also says
-// which equation a box belongs to, as the subscripts do on screen.
-constexpr std::pair<const char*, const char*> kDescriptions[] = {
-    {"Text1", "一元二次方程的a"}, {"Text2", "一元二次方程的b"}, {"Text3", "一元二次方程的c"},
-    {"Text4", "第一个方程的a1"},  {"Text5", "第一个方程的b1"},  {"Text6", "第一个方程的c1"},
-    {"Text7", "第二个方程的a2"},  {"Text8", "第二个方程的b2"},  {"Text9", "第二个方程的c2"},
-};
-
 // The subscript labels are one character wide, so their captions wrap: the 1
 // stands beside the upper row and the 2 beside the lower one.
 FormSpec equationWindow() {
@@ -40,11 +32,26 @@ FormSpec equationWindow() {
               {Label, "Label3", "2", "", {2760, 600, 135, 255}, kExponent},
               {Label, "Label4", "+bx+c=0", "", {2880, 600, 735, 255}},
               {Label, "Label5", "输入a：", "", {240, 1080, 735, 255}},
-              {TextBox, "Text1", "", "", {960, 960, 735, 375}, {.namedBy = "Label5"}},
+              {TextBox,
+               "Text1",
+               "",
+               "",
+               {960, 960, 735, 375},
+               {.namedBy = "Label5", .description = "一元二次方程的a"}},
               {Label, "Label6", "b：", "", {1920, 1080, 255, 255}},
-              {TextBox, "Text2", "", "", {2280, 960, 735, 375}, {.namedBy = "Label6"}},
+              {TextBox,
+               "Text2",
+               "",
+               "",
+               {2280, 960, 735, 375},
+               {.namedBy = "Label6", .description = "一元二次方程的b"}},
               {Label, "Label7", "c：", "", {3240, 1080, 255, 255}},
-              {TextBox, "Text3", "", "", {3600, 960, 735, 375}, {.namedBy = "Label7"}},
+              {TextBox,
+               "Text3",
+               "",
+               "",
+               {3600, 960, 735, 375},
+               {.namedBy = "Label7", .description = "一元二次方程的c"}},
               {Label, "Label8", "该方程的解是：", "", {240, 1440, 1335, 255}},
               {Label, "Label9", "", "", {240, 1800, 1455, 375}, kRootResult},
               {Label, "Label10", "", "", {1800, 1800, 1455, 375}, kRootResult},
@@ -58,17 +65,47 @@ FormSpec equationWindow() {
               {Label, "Label16", "1   2", "", {1560, 3240, 135, 735}},
               {Label, "Label17", "1  2", "", {2400, 3240, 135, 615}},
               {Label, "Label18", "输入a ：", "", {240, 4080, 735, 255}},
-              {TextBox, "Text4", "", "", {1080, 3960, 735, 375}, {.namedBy = "Label18"}},
+              {TextBox,
+               "Text4",
+               "",
+               "",
+               {1080, 3960, 735, 375},
+               {.namedBy = "Label18", .description = "第一个方程的a1"}},
               {Label, "Label19", "b ：", "", {1920, 4080, 375, 255}},
-              {TextBox, "Text5", "", "", {2400, 3960, 735, 375}, {.namedBy = "Label19"}},
+              {TextBox,
+               "Text5",
+               "",
+               "",
+               {2400, 3960, 735, 375},
+               {.namedBy = "Label19", .description = "第一个方程的b1"}},
               {Label, "Label20", "c ：", "", {3240, 4080, 375, 255}},
-              {TextBox, "Text6", "", "", {3720, 3960, 735, 375}, {.namedBy = "Label20"}},
+              {TextBox,
+               "Text6",
+               "",
+               "",
+               {3720, 3960, 735, 375},
+               {.namedBy = "Label20", .description = "第一个方程的c1"}},
               {Label, "Label21", "a ：", "", {600, 4440, 375, 255}},
-              {TextBox, "Text7", "", "", {1080, 4440, 735, 375}, {.namedBy = "Label21"}},
+              {TextBox,
+               "Text7",
+               "",
+               "",
+               {1080, 4440, 735, 375},
+               {.namedBy = "Label21", .description = "第二个方程的a2"}},
               {Label, "Label22", "b ：", "", {1920, 4440, 375, 255}},
-              {TextBox, "Text8", "", "", {2400, 4440, 735, 375}, {.namedBy = "Label22"}},
+              {TextBox,
+               "Text8",
+               "",
+               "",
+               {2400, 4440, 735, 375},
+               {.namedBy = "Label22", .description = "第二个方程的b2"}},
               {Label, "Label23", "c ：", "", {3240, 4440, 375, 255}},
-              {TextBox, "Text9", "", "", {3720, 4440, 735, 375}, {.namedBy = "Label23"}},
+              {TextBox,
+               "Text9",
+               "",
+               "",
+               {3720, 4440, 735, 375},
+               {.namedBy = "Label23", .description = "第二个方程的c2"}},
               {Label, "Label24", "1   2", "", {720, 4200, 135, 615}},
               {Label, "Label25", "1  2", "", {2040, 4200, 135, 735}},
               {Label, "Label26", "1  2", "", {3360, 4200, 135, 615}},
@@ -87,11 +124,6 @@ FormSpec equationWindow() {
 }  // namespace
 
 Form2::Form2(FormRegistry& registry) : Form(registry, equationWindow()) {}
-
-void Form2::onLoad() {
-  for (auto [name, description] : kDescriptions)
-    control(name)->setAccessibleDescription(QString::fromUtf8(description));
-}
 
 void Form2::connectHandlers() {
   onClick("Command1", [this] { quadraticClicked(); });

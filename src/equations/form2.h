@@ -11,8 +11,6 @@ class Form2 : public Form {
   explicit Form2(FormRegistry& registry);
 
  protected:
-  // Describes the controls for a screen reader where their captions alone can't.
-  void onLoad() override;
   void connectHandlers() override;
 
  private:

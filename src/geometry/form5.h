@@ -25,8 +25,6 @@ class Form5 : public Form {
   };
 
  protected:
-  // Describes the controls for a screen reader where their captions alone can't.
-  void onLoad() override;
   void connectHandlers() override;
 
  private:

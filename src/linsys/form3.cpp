@@ -99,22 +99,6 @@ void spaceHeader(QLabel* header, double columnPixels) {
   header->setFont(font);
 }
 
-// The grid's boxes and results have no caption beside them, only the header's
-// column numbers and the row numbers, so a screen reader names them as the
-// header writes them: a(i,j) for the coefficient of unknown j in equation i,
-// b(i) for its right-hand side and xj for unknown j.
-void nameBox(QWidget* box, const QString& name, const QString& description) {
-  box->setAccessibleName(name);
-  box->setAccessibleDescription(description);
-}
-
-// The forms layer reads a result label's name from its "namedBy" property, and
-// puts the result after it each time the result is written.
-void nameResult(QWidget* label, const QString& name) {
-  label->setProperty("namedBy", name);
-  label->setAccessibleName(name);
-}
-
 }  // namespace
 
 Form3::Form3(FormRegistry& registry) : Form(registry, gridWindow()) {}
@@ -207,19 +191,21 @@ void Form3::layOutRow(int m, int n, GridCursor& at) {
     const std::string box = element("Text1", at.count.value());
     move(box, {at.left.value(), at.top.value(), W, H});
     setVisible(box, true);
-    nameBox(control(box), QString("a(%1,%2)").arg(m).arg(l),
-            QString("第%1个方程中x%2的系数").arg(m).arg(l));
+    // The grid's boxes have no caption beside them; a screen reader names them
+    // as the header writes them: a(i,j), b(i), and xj for the results.
+    const std::string row = std::to_string(m), column = std::to_string(l);
+    nameAs(box, "a(" + row + "," + column + ")", "第" + row + "个方程中x" + column + "的系数");
     if (m == n) {
       move(element("Label5", l - 1), {at.left.value(), at.top.value() + H + 80, W, H});
-      nameResult(control(element("Label5", l - 1)), QString("x%1").arg(l));
+      nameAs(element("Label5", l - 1), "x" + column);
     }
     at.left = at.left + W + 50;
     at.count = at.count + 1;
   }
   move(element("Text2", m - 1), {at.left.value(), at.top.value(), W, H});
   setVisible(element("Text2", m - 1), true);
-  nameBox(control(element("Text2", m - 1)), QString("b(%1)").arg(m),
-          QString("第%1个方程等号右边的数").arg(m));
+  nameAs(element("Text2", m - 1), "b(" + std::to_string(m) + ")",
+         "第" + std::to_string(m) + "个方程等号右边的数");
   // Only the last digit: the tenth row is numbered 0.
   setCaption("Label3", caption("Label3") + paddedText(m).back() + "    ");
 }

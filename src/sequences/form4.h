@@ -15,8 +15,6 @@ class Form4 : public Form {
   explicit Form4(FormRegistry& registry);
 
  protected:
-  // Describes the controls for a screen reader where their captions alone can't.
-  void onLoad() override;
   void connectHandlers() override;
 
  private:

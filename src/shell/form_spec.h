@@ -35,6 +35,11 @@ struct Style {
   // It is the control's accessible name; a label named so shows a result, which
   // the pupil can select and copy.
   const char* namedBy = nullptr;
+  // The accessible name itself, where no one caption names the control: a result
+  // beside a formula drawn from several labels ("1²+2²+3²+……+n²").
+  const char* accessibleName = nullptr;
+  // What a screen reader adds where the name alone leaves the pupil guessing.
+  const char* description = nullptr;
 };
 
 struct ControlSpec {

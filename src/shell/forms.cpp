@@ -89,6 +89,7 @@ class FormLabel : public QLabel {
   // A result label: a click selects the whole result, which Ctrl+C or the
   // context menu's "复制" copies. It takes no part in the Tab order.
   void makeSelectable() {
+    if (selectable_) return;
     selectable_ = true;
     setFocusPolicy(Qt::ClickFocus);
     setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -361,8 +362,15 @@ void Form::build() {
     move(c.objectName(), c.place);
     if (c.kind == ControlKind::Label && c.style.autoSize) fitToCaption(static_cast<QLabel*>(w));
   }
-  for (const ControlSpec& c : spec_.controls)
-    if (c.style.namedBy) name(c.objectName(), c.style.namedBy);
+  for (const ControlSpec& c : spec_.controls) {
+    if (c.style.accessibleName)
+      nameAs(c.objectName(), c.style.accessibleName,
+             c.style.description ? c.style.description : "");
+    else if (c.style.namedBy)
+      name(c.objectName(), c.style.namedBy);
+    if (c.style.description && !c.style.accessibleName)
+      control(c.objectName())->setAccessibleDescription(fromUtf8(c.style.description));
+  }
   applyTabOrder();
   outerWidth_ = spec_.clientWidth + kFrameWidth;
   outerHeight_ = spec_.clientHeight + kFrameHeight;
@@ -375,7 +383,15 @@ void Form::name(std::string_view objectName, std::string_view namingLabel) {
   QString caption = fromUtf8(this->caption(namingLabel)).trimmed();
   while (caption.endsWith(QChar(0xFF1A)) || caption.endsWith(':') || caption.endsWith('='))
     caption = caption.chopped(1).trimmed();
-  w->setProperty(kNamedByProperty, caption);
+  nameAs(objectName, caption.toStdString());
+}
+
+void Form::nameAs(std::string_view objectName, const std::string& name,
+                  const std::string& description) {
+  QWidget* w = control(objectName);
+  if (!w) return;
+  w->setProperty(kNamedByProperty, fromUtf8(name));
+  if (!description.empty()) w->setAccessibleDescription(fromUtf8(description));
   if (auto* label = dynamic_cast<FormLabel*>(w)) label->makeSelectable();
   nameForAccessibility(w);
 }

@@ -101,6 +101,10 @@ class Form {
   // Names the control for accessibility by the caption of the label that names
   // it on screen; a result label so named can be selected and copied.
   void name(std::string_view objectName, std::string_view namingLabel);
+  // The same with the name itself, for controls no caption names (the grid's
+  // boxes), with an optional description.
+  void nameAs(std::string_view objectName, const std::string& name,
+              const std::string& description = {});
 
   // Puts the keyboard focus in the control, as the pupil's next keys go there.
   void setFocus(std::string_view objectName);
