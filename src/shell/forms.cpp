@@ -221,7 +221,7 @@ QWidget* makeControl(const ControlSpec& c, QWidget* parent) {
 }
 
 // A window icon from every size drawn of it: ":/icons/<name>-<size>.png".
-QIcon windowIcon(const char* name) {
+QIcon readWindowIcon(const char* name) {
   QIcon icon;
   for (int size : {16, 32, 48, 64}) {
     QString file = QString(":/icons/%1-%2.png").arg(QString::fromUtf8(name)).arg(size);
@@ -350,7 +350,7 @@ void Form::build() {
   window_ = window;
   window->setObjectName(fromUtf8(spec_.name));
   window->setWindowTitle(fromUtf8(spec_.caption));
-  window->setWindowIcon(windowIcon(spec_.icon ? spec_.icon : "vorlinde"));
+  window->setWindowIcon(registry_.windowIcon(spec_.icon ? spec_.icon : "vorlinde"));
   window->setFont(windowFont());
   for (const ControlSpec& c : spec_.controls) {
     QWidget* parent = c.parent.empty() ? window : control(c.parent);
@@ -541,6 +541,12 @@ FormRegistry::FormRegistry() = default;
 FormRegistry::~FormRegistry() {
   ended_ = true;
   forms_.clear();
+}
+
+const QIcon& FormRegistry::windowIcon(const char* name) {
+  auto it = icons_.find(std::string_view(name));
+  if (it == icons_.end()) it = icons_.emplace(name, readWindowIcon(name)).first;
+  return it->second;
 }
 
 bool FormRegistry::anyLoaded() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPoint>
 #include <QPointer>
 #include <QStringList>
@@ -168,8 +169,11 @@ class FormRegistry {
   bool ended() const { return ended_; }
   // Called by a window after it has unloaded.
   void windowUnloaded();
+  // The window icon of that name; its pictures are decoded once, for all windows.
+  const QIcon& windowIcon(const char* name);
 
  private:
+  std::map<std::string, QIcon, std::less<>> icons_;
   std::map<std::type_index, std::unique_ptr<Form>> forms_;
   bool ended_ = false;
 };
