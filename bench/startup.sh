@@ -9,10 +9,9 @@
 #
 #   bench/startup.sh [BUILD_DIR] [RUNS]     (defaults: build-bench 10)
 #
-# BUILD_DIR is a Release build with the benchmarks:
-#   cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release
-#   cmake --build build-bench --target vorlinde bare_window map_wait
-# Needs: xvfb xauth (the server), libx11-dev libxtst-dev (to build map_wait).
+# It installs what it needs that is missing (the X server, and the X11 and XTest
+# headers for map_wait), then configures BUILD_DIR in Release and builds the three
+# programs it starts, and bench/handler_bench beside them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,6 +20,22 @@ runs=${2:-10}
 program=$build/vorlinde
 bare=$build/bench/bare_window
 wait=$build/bench/map_wait
+
+if [ -z "${VORLINDE_BENCH_XVFB:-}" ]; then
+  missing=()
+  for p in xvfb xauth libx11-dev libxtst-dev; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update -qq
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+  fi
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release > /dev/null
+  cmake --build "$build" -j "$(nproc)" --target vorlinde bare_window map_wait handler_bench \
+    > /dev/null
+fi
 for f in "$program" "$bare" "$wait"; do
   [ -x "$f" ] || { echo "startup.sh: $f not built" >&2; exit 1; }
 done
@@ -31,14 +46,15 @@ if [ -z "${VORLINDE_BENCH_XVFB:-}" ]; then
     env VORLINDE_BENCH_XVFB=1 bash "$0" "$build" "$runs"
 fi
 
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+runtime=$(mktemp -d)
+export XDG_RUNTIME_DIR=$runtime
 unset QT_QPA_PLATFORM
 
 # The centres of the five "进 入" buttons in the main window, in pixels.
 clicks=(--click 112,300 --click 344,108 --click 344,140 --click 344,220 --click 344,308)
 
 results=$(mktemp)
-trap 'rm -f "$results"' EXIT
+trap 'rm -rf "$results" "$runtime"' EXIT
 measure() {  # name, then map_wait's arguments
   local name=$1
   shift
@@ -69,7 +85,9 @@ report() {  # caption, field, scale, format
   }'
 }
 
-echo "Medians of $runs alternate runs each, on $(nproc) cores: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
+cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')
+qt=$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown)
+echo "Medians of $runs alternate runs each; $(nproc) cores, $cpu; Qt $qt"
 echo
 echo "| measure                         | program |    bare | ratio | program - bare |"
 echo "| ------------------------------- | ------: | ------: | ----: | -------------: |"
