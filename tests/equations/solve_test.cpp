@@ -2,23 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "shell/runtime_error.h"
 
 namespace vorlinde {
-
-void PrintTo(const Answer& a, std::ostream* os) {
-  *os << '"' << a.first << "\" / \"" << a.second << '"';
-}
-
 namespace {
+
+using Labels = std::pair<std::string, std::string>;  // printed in full by a failure
 
 // What a calculation gave: the two label texts, "guard" when a text was refused,
 // or "error N" for a run-time error.
 template <class Solve, class Texts>
-Answer outcome(Solve solve, const Texts& texts) {
+Labels outcome(Solve solve, const Texts& texts) {
   try {
     auto answer = solve(texts);
-    return answer ? *answer : Answer{"guard", "guard"};
+    return answer ? Labels{answer->first, answer->second} : Labels{"guard", "guard"};
   } catch (const RuntimeError& e) {
     return {"error " + std::to_string(e.number()), ""};
   }
@@ -27,7 +26,7 @@ Answer outcome(Solve solve, const Texts& texts) {
 TEST(SolveQuadratic, Answers) {
   struct Case {
     std::array<std::string, 3> abc;
-    Answer expected;
+    Labels expected;
   } cases[] = {
       {{"1", "-3", "2"}, {"x1=2", "x2=1"}},
       {{"2", "-4", "-6"}, {"x1=3", "x2=-1"}},
@@ -62,14 +61,13 @@ TEST(SolveQuadratic, Answers) {
       {{"1", "1 2", "1"}, {"guard", "guard"}},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(outcome(solveQuadratic, c.abc), c.expected)
-        << c.abc[0] << " | " << c.abc[1] << " | " << c.abc[2];
+    EXPECT_EQ(outcome(solveQuadratic, c.abc), c.expected) << testing::PrintToString(c.abc);
 }
 
 TEST(SolveSystem, Answers) {
   struct Case {
     std::array<std::string, 6> coefficients;  // a1 b1 c1 a2 b2 c2
-    Answer expected;
+    Labels expected;
   } cases[] = {
       {{"1", "1", "3", "1", "-1", "1"}, {"x1=2", "x2=1"}},
       {{"2", "3", "8", "1", "-1", "-1"}, {"x1=1", "x2=2"}},
@@ -83,12 +81,9 @@ TEST(SolveSystem, Answers) {
       {{"1", "1", "", "1", "-1", "1"}, {"guard", "guard"}},
       {{"1", "1", "3", "1", "-1", "1a"}, {"guard", "guard"}},
   };
-  for (const Case& c : cases) {
-    std::string shown;
-    for (const std::string& t : c.coefficients)
-      shown += t + " | ";
-    EXPECT_EQ(outcome(solveSystem, c.coefficients), c.expected) << shown;
-  }
+  for (const Case& c : cases)
+    EXPECT_EQ(outcome(solveSystem, c.coefficients), c.expected)
+        << testing::PrintToString(c.coefficients);
 }
 
 }  // namespace
