@@ -13,20 +13,13 @@ TEST(Factorial, Captions) {
     const char* caption;
   } cases[] = {
       {"5", "阶乘结果是：120"},
-      {"13", "阶乘结果是：6227020800"},
-      {"18", "阶乘结果是：6.402373705728E+15"},  // sixteen digits: exponent form
       {"20", "阶乘结果是：2.43290200817664E+18"},
-      {"23", "阶乘结果是：2.5852016738885E+22"},  // no longer exact
-      {"170", "阶乘结果是：7.25741561530799E+306"},
+      {"170", "阶乘结果是：7.25741561530799E+306"},  // multiplied up from 1
       {"171", "error 6"},
-      {"32767", "error 6"},
-      {"0", "阶乘结果是：1"},
-      {"-3", "阶乘结果是：1"},
       {"-32768", "阶乘结果是：1"},
       {"5.5", "阶乘结果是：720"},  // halves go to the even neighbour
       {"4.5", "阶乘结果是：24"},
       {" 1,0 ", "阶乘结果是：3628800"},
-      {"40000", "error 6"},
       {"32767.5", "error 6"},
   };
   for (const Case& c : cases)
@@ -40,28 +33,14 @@ TEST(DivisorAndMultiple, Captions) {
     const char* caption;
   } cases[] = {
       {"12", "18", "结果分别为： 6  36"},
-      {"18", "12", "结果分别为： 6  36"},
-      {"7", "5", "结果分别为： 1  35"},
-      {"5", "0", "结果分别为： 5  0"},
       {"0", "5", "结果分别为： 5  0"},
-      // Never negative, whatever the signs.
-      {"-4", "6", "结果分别为： 2  12"},
+      {"-4", "6", "结果分别为： 2  12"},  // never negative, whatever the signs
       {"4", "-6", "结果分别为： 2  12"},
-      {"-4", "-6", "结果分别为： 2  12"},
-      // The multiple comes from the same whole numbers as the divisor.
-      {"4.5", "6", "结果分别为： 2  12"},
-      {"2.5", "3.5", "结果分别为： 2  4"},
-      // Both 0: nothing to divide by, and nothing to report but 0.
-      {"0", "0", "结果分别为： 0  0"},
-      {"0.4", "0.3", "结果分别为： 0  0"},
-      // The extremes of the 16-bit range neither overflow nor turn negative.
-      {"-32768", "-1", "结果分别为： 1  32768"},
-      {"-1", "-32768", "结果分别为： 1  32768"},
+      {"4.5", "6", "结果分别为： 2  12"},         // both from the same whole numbers
+      {"0", "0", "结果分别为： 0  0"},            // nothing to divide by, and no error
+      {"-32768", "-1", "结果分别为： 1  32768"},  // neither overflows nor turns negative
       {"-32768", "0", "结果分别为： 32768  0"},
-      {"-32768", "-32768", "结果分别为： 32768  32768"},
-      {"32767", "32766", "结果分别为： 1  1073643522"},
-      {"-32768", "32767", "结果分别为： 1  1073709056"},
-      {"40000", "1", "error 6"},
+      {"1,2", "1,8", "结果分别为： 6  36"},  // read strictly: the comma groups digits
       {"1", "32767.5", "error 6"},
   };
   for (const Case& c : cases)
@@ -74,12 +53,12 @@ TEST(DivisorAndMultiple, Captions) {
 TEST(DivisorAndMultiple, AgreesWithTheDefinitions) {
   for (int a = -32768; a <= 32767; a += 997) {
     for (int b = -32768; b <= 32767; b += 1009) {
+      SCOPED_TRACE(testing::Message() << a << ", " << b);
       DivisorAndMultiple r = divisorAndMultiple(std::int16_t(a), std::int16_t(b));
-      ASSERT_GT(r.divisor, 0) << a << ", " << b;
-      EXPECT_EQ(a % r.divisor, 0) << a << ", " << b;
-      EXPECT_EQ(b % r.divisor, 0) << a << ", " << b;
-      EXPECT_EQ(std::int64_t{r.divisor} * r.multiple, std::abs(std::int64_t{a} * b))
-          << a << ", " << b;
+      ASSERT_GT(r.divisor, 0);
+      EXPECT_EQ(a % r.divisor, 0);
+      EXPECT_EQ(b % r.divisor, 0);
+      EXPECT_EQ(std::int64_t{r.divisor} * r.multiple, std::abs(std::int64_t{a} * b));
     }
   }
 }
