@@ -12,18 +12,17 @@
 namespace vorlinde {
 namespace {
 
-constexpr FontSpec kSong105{"宋体", 10.5};
+constexpr FontChoice kSong105{"宋体", 10.5};
 
 // The labels of the trigonometry panel, in the order of kTrigSteps.
 constexpr const char* kTrigLabels[] = {"Label25", "Label27", "Label29", "Label31",
                                        "Label33", "Label35", "Label37"};
 static_assert(std::size(kTrigLabels) == std::size(kTrigSteps));
 
-// The results whose captions on screen are spread over several labels (a raised
-
-FormSpec algebraWindow() {
+FormDescription algebraWindow() {
   using enum ControlKind;
-  FormSpec form{.name = "Form1", .caption = "代数", .clientWidth = 9345, .clientHeight = 4575};
+  FormDescription form{
+      .name = "Form1", .caption = "代数", .clientWidth = 9345, .clientHeight = 4575};
   form.controls = {
       {Frame, "Frame1", "自然数", "", {120, 120, 4455, 3855}},
       {Label, "Label1", "1.分解质因数", "Frame1", {120, 240, 1215, 255}},

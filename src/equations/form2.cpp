@@ -7,8 +7,8 @@
 namespace vorlinde {
 namespace {
 
-constexpr FontSpec kSong105{"宋体", 10.5};
-constexpr FontSpec kSong675{"宋体", 6.75};  // the small, raised exponent of x²
+constexpr FontChoice kSong105{"宋体", 10.5};
+constexpr FontChoice kSong675{"宋体", 6.75};  // the small, raised exponent of x²
 
 constexpr Style kPattern{.font = kSong105};
 constexpr Style kExponent{.font = kSong675};
@@ -18,9 +18,9 @@ constexpr Style kSystemResult{.backdrop = Backdrop::Window, .namedBy = "Label27"
 
 // The subscript labels are one character wide, so their captions wrap: the 1
 // stands beside the upper row and the 2 beside the lower one.
-FormSpec equationWindow() {
+FormDescription equationWindow() {
   using enum ControlKind;
-  FormSpec form{
+  FormDescription form{
       .name = "Form2",
       .caption = "解方程",
       .clientWidth = 4665,

@@ -8,9 +8,10 @@
 namespace vorlinde {
 namespace {
 
-FormSpec geometryWindow() {
+FormDescription geometryWindow() {
   using enum ControlKind;
-  FormSpec form{.name = "Form5", .caption = "几何求积", .clientWidth = 7470, .clientHeight = 7245};
+  FormDescription form{
+      .name = "Form5", .caption = "几何求积", .clientWidth = 7470, .clientHeight = 7245};
   form.controls = {
       {Frame, "Frame1", "一、求面积S", "", {240, 120, 6975, 4455}},
       {Label, "Label3", "1.求三角形面积", "Frame1", {120, 360, 1455, 255}},

@@ -21,12 +21,12 @@ std::string element(const char* name, int index) {
   return std::string(name) + "(" + std::to_string(index) + ")";
 }
 
-FormSpec gridWindow() {
+FormDescription gridWindow() {
   using enum ControlKind;
   const Style autoSize{.autoSize = true};
   // The header spaces its column numbers with blanks, so it needs letters of one width.
   const Style header{.font = {"WenQuanYi Micro Hei Mono", 9}, .autoSize = true};
-  FormSpec form;
+  FormDescription form;
   form.name = "Form3";
   form.caption = "解线性方程组";
   form.clientWidth = 4920;
@@ -174,7 +174,7 @@ void Form3::layOutGrid(int n) {
   for (const char* name : {"Label3", "Label1", "Command1"})
     setVisible(name, true);
   // Never narrower than the window opened, so "确定" stays within reach.
-  const int openedWidth = spec().clientWidth + kFrameWidth;
+  const int openedWidth = description().clientWidth + kFrameWidth;
   setOuterWidth(std::max(left.value() + W + 1000, openedWidth));
   setOuterHeight(place("Command1").top + 1000);
 }

@@ -11,11 +11,9 @@
 namespace vorlinde {
 namespace {
 
-// The sums whose captions on screen are spread over several labels (raised
-
-FormSpec sequenceWindow() {
+FormDescription sequenceWindow() {
   using enum ControlKind;
-  FormSpec form;
+  FormDescription form;
   form.name = "Form4";
   form.caption = "求数列前n项的和";
   form.clientWidth = 5730;

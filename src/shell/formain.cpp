@@ -21,9 +21,9 @@ const char* const kTopics =
     "6.求某数的对数\n7.角度换为弧度\n8.求正弦函数\n9.求余弦函数\n10.求正切函数\n11.求余切函数\n"
     "12.求正割函数\n13.求余割函数";
 
-FormSpec mainWindow() {
+FormDescription mainWindow() {
   using enum ControlKind;
-  FormSpec form{
+  FormDescription form{
       .name = "ForMain", .caption = "Vorlinde", .clientWidth = 5985, .clientHeight = 5700};
   form.controls = {
       {Picture, "Picture1", "", "", {240, 240, 5535, 855}, {.picture = ":/banner.png"}},

@@ -49,11 +49,12 @@ QFont windowFont() {
   return font;
 }
 
-QFont controlFont(const FontSpec& spec) {
+QFont controlFont(const FontChoice& choice) {
   QFont font = windowFont();
-  if (spec.family) font.setFamilies(QStringList{QString::fromUtf8(spec.family)} + kCjkFallbacks);
+  if (choice.family)
+    font.setFamilies(QStringList{QString::fromUtf8(choice.family)} + kCjkFallbacks);
   // 96 dots per inch: a point is 4/3 of a logical pixel.
-  if (spec.points > 0) font.setPixelSize(int(std::lround(spec.points * 4 / 3)));
+  if (choice.points > 0) font.setPixelSize(int(std::lround(choice.points * 4 / 3)));
   return font;
 }
 
@@ -165,7 +166,7 @@ bool captionFits(const QLabel* label) {
   return (lines.size() - 1) * metrics.lineSpacing() + metrics.height() <= label->height();
 }
 
-QLabel* makeLabel(const ControlSpec& c, QWidget* parent) {
+QLabel* makeLabel(const ControlDescription& c, QWidget* parent) {
   auto* label = new FormLabel(fromUtf8(c.caption), parent);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -175,7 +176,7 @@ QLabel* makeLabel(const ControlSpec& c, QWidget* parent) {
   return label;
 }
 
-QLabel* makePicture(const ControlSpec& c, QWidget* parent) {
+QLabel* makePicture(const ControlDescription& c, QWidget* parent) {
   auto* picture = new QLabel(parent);
   picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   if (c.style.picture) {
@@ -187,7 +188,7 @@ QLabel* makePicture(const ControlSpec& c, QWidget* parent) {
   return picture;
 }
 
-QWidget* makeControl(const ControlSpec& c, QWidget* parent) {
+QWidget* makeControl(const ControlDescription& c, QWidget* parent) {
   switch (c.kind) {
     case ControlKind::Label:
       return makeLabel(c, parent);
@@ -314,7 +315,8 @@ int toPixels(int twips) {
   return int(std::lround(twips / double(kTwipsPerPixel)));
 }
 
-Form::Form(FormRegistry& registry, FormSpec spec) : registry_(registry), spec_(std::move(spec)) {}
+Form::Form(FormRegistry& registry, FormDescription description)
+    : registry_(registry), description_(std::move(description)) {}
 
 Form::~Form() {
   delete window_.data();
@@ -342,17 +344,17 @@ void Form::load() {
   build();
   connectHandlers();
   onLoad();
-  if (QWidget* first = control(spec_.firstFocus)) first->setFocus();
+  if (QWidget* first = control(description_.firstFocus)) first->setFocus();
 }
 
 void Form::build() {
   auto* window = new FormWindow(*this);
   window_ = window;
-  window->setObjectName(fromUtf8(spec_.name));
-  window->setWindowTitle(fromUtf8(spec_.caption));
-  window->setWindowIcon(registry_.windowIcon(spec_.icon ? spec_.icon : "vorlinde"));
+  window->setObjectName(fromUtf8(description_.name));
+  window->setWindowTitle(fromUtf8(description_.caption));
+  window->setWindowIcon(registry_.windowIcon(description_.icon ? description_.icon : "vorlinde"));
   window->setFont(windowFont());
-  for (const ControlSpec& c : spec_.controls) {
+  for (const ControlDescription& c : description_.controls) {
     QWidget* parent = c.parent.empty() ? window : control(c.parent);
     QWidget* w = makeControl(c, parent ? parent : window);
     w->setObjectName(fromUtf8(c.objectName()));
@@ -362,7 +364,7 @@ void Form::build() {
     move(c.objectName(), c.place);
     if (c.kind == ControlKind::Label && c.style.autoSize) fitToCaption(static_cast<QLabel*>(w));
   }
-  for (const ControlSpec& c : spec_.controls) {
+  for (const ControlDescription& c : description_.controls) {
     if (c.style.accessibleName)
       nameAs(c.objectName(), c.style.accessibleName,
              c.style.description ? c.style.description : "");
@@ -372,8 +374,8 @@ void Form::build() {
       control(c.objectName())->setAccessibleDescription(fromUtf8(c.style.description));
   }
   applyTabOrder();
-  outerWidth_ = spec_.clientWidth + kFrameWidth;
-  outerHeight_ = spec_.clientHeight + kFrameHeight;
+  outerWidth_ = description_.clientWidth + kFrameWidth;
+  outerHeight_ = description_.clientHeight + kFrameHeight;
   resizeClient();
 }
 
@@ -398,7 +400,7 @@ void Form::nameAs(std::string_view objectName, const std::string& name,
 
 void Form::applyTabOrder() {
   QWidget* previous = nullptr;
-  for (const std::string& name : spec_.tabOrder) {
+  for (const std::string& name : description_.tabOrder) {
     QWidget* w = control(name);
     if (!w) continue;
     w->setFocusPolicy(Qt::StrongFocus);

@@ -14,7 +14,7 @@
 #include <typeindex>
 #include <vector>
 
-#include "shell/form_spec.h"
+#include "shell/form_description.h"
 #include "shell/numbers.h"
 
 class QFontMetrics;
@@ -51,13 +51,13 @@ inline constexpr int kFrameHeight = 31 * kTwipsPerPixel;
 // start again from their initial texts while the instance's own members survive.
 class Form {
  public:
-  Form(FormRegistry& registry, FormSpec spec);
+  Form(FormRegistry& registry, FormDescription description);
   virtual ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
 
-  const FormSpec& spec() const { return spec_; }
-  const std::string& name() const { return spec_.name; }
+  const FormDescription& description() const { return description_; }
+  const std::string& name() const { return description_.name; }
 
   // Loads the window if need be, shows it and brings it to the front.
   void show();
@@ -133,7 +133,7 @@ class Form {
   void resizeClient();
 
   FormRegistry& registry_;
-  FormSpec spec_;
+  FormDescription description_;
   QPointer<QWidget> window_;
   std::map<std::string, QWidget*, std::less<>> controls_;
   int outerWidth_ = 0, outerHeight_ = 0;

@@ -32,9 +32,10 @@ class TestForm : public Form {
   }
 
  private:
-  static FormSpec description() {
+  static FormDescription description() {
     using enum ControlKind;
-    FormSpec form{.name = "TestForm", .caption = "测试", .clientWidth = 3000, .clientHeight = 2000};
+    FormDescription form{
+        .name = "TestForm", .caption = "测试", .clientWidth = 3000, .clientHeight = 2000};
     form.controls = {
         {Frame, "Frame1", "框", "", {100, 100, 2000, 1500}},
         {Label, "Label3", "结果：", "Frame1", {1600, 240, 300, 255}},

@@ -20,13 +20,13 @@ struct Twips {
 // The background a control paints; Default shows the window's own.
 enum class Backdrop { Default, ButtonFace, Window, HighlightText };
 
-struct FontSpec {
+struct FontChoice {
   const char* family = nullptr;  // nullptr: the window's font
   double points = 0;             // 0: the window's size
 };
 
 struct Style {
-  FontSpec font = {};
+  FontChoice font = {};
   Backdrop backdrop = Backdrop::Default;
   bool autoSize = false;          // a label that sizes itself to its caption
   bool locked = false;            // a text box the pupil reads but cannot change
@@ -42,7 +42,7 @@ struct Style {
   const char* description = nullptr;
 };
 
-struct ControlSpec {
+struct ControlDescription {
   ControlKind kind;
   std::string name;
   std::string caption;  // caption, text, or the lines of a multi-line box
@@ -57,14 +57,14 @@ struct ControlSpec {
   }
 };
 
-struct FormSpec {
+struct FormDescription {
   std::string name;
   std::string caption;
-  int clientWidth = 0, clientHeight = 0;  // twips
-  std::vector<ControlSpec> controls;      // in creation order: frames before their contents
-  std::vector<std::string> tabOrder;      // object names, in the order Tab visits them
-  std::string firstFocus;                 // where the pupil types first; empty for none
-  const char* icon = nullptr;             // icon name in resources/icons; nullptr: the program's
+  int clientWidth = 0, clientHeight = 0;     // twips
+  std::vector<ControlDescription> controls;  // in creation order: frames before their contents
+  std::vector<std::string> tabOrder;         // object names, in the order Tab visits them
+  std::string firstFocus;                    // where the pupil types first; empty for none
+  const char* icon = nullptr;                // icon name in resources/icons; nullptr: the program's
 };
 
 }  // namespace vorlinde
