@@ -106,6 +106,9 @@ TEST(SequencePanels, RunTimeErrors) {
       {"n - 1 below 16 bits", [] { arithmeticPanel("1", "2", "-32768"); }, 6},
       {"term overflows", [] { arithmeticPanel("1", "1E308", "3"); }, 6},
       {"sum overflows", [] { arithmeticPanel("1E308", "0", "4"); }, 6},
+      // Halving before multiplying by n would give 1.6E+308.
+      {"the sum is multiplied by n before it is halved", [] { arithmeticPanel("4E307", "0", "4"); },
+       6},
       {"text is no number", [] { arithmeticPanel("", "2", "3"); }, 13},
       {"geometric n beyond 16 bits", [] { geometricPanel("1", "2", "40000"); }, 6},
       {"q = 1 does not save an n beyond 16 bits", [] { geometricPanel("1", "1", "40000"); }, 6},
