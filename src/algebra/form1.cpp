@@ -23,43 +23,25 @@ FormDescription algebraWindow() {
   using enum ControlKind;
   FormDescription form{
       .name = "Form1", .caption = "代数", .clientWidth = 9345, .clientHeight = 4575};
+  // One control a line, as the window's table reads.
+  // clang-format off
   form.controls = {
       {Frame, "Frame1", "自然数", "", {120, 120, 4455, 3855}},
       {Label, "Label1", "1.分解质因数", "Frame1", {120, 240, 1215, 255}},
       {Label, "Label2", "输入自然数：", "Frame1", {360, 480, 1215, 255}},
-      {TextBox,
-       "Text1",
-       "",
-       "Frame1",
-       {1800, 480, 1335, 270},
-       {.namedBy = "Label2", .description = "要分解质因数的自然数"}},
+      {TextBox, "Text1", "", "Frame1", {1800, 480, 1335, 270}, {.namedBy = "Label2", .description = "要分解质因数的自然数"}},
       {Button, "Command1", "分 解", "Frame1", {3480, 360, 855, 375}},
       {ListBox, "List1", "", "Frame1", {120, 840, 4215, 960}, {.namedBy = "Label1"}},
       {Label, "Label3", "2.求阶乘", "Frame1", {120, 1920, 855, 255}},
       {Label, "Label4", "输入自然数：", "Frame1", {360, 2160, 1215, 255}},
-      {TextBox,
-       "Text2",
-       "",
-       "Frame1",
-       {1800, 2025, 1335, 270},
-       {.namedBy = "Label4", .description = "要求阶乘的自然数"}},
+      {TextBox, "Text2", "", "Frame1", {1800, 2025, 1335, 270}, {.namedBy = "Label4", .description = "要求阶乘的自然数"}},
       {Button, "Command3", "求 积", "Frame1", {3480, 2280, 855, 375}},
       {Label, "Label5", "", "Frame1", {360, 2400, 3135, 255}, {.namedBy = "Label3"}},
       {Label, "Label6", "3.求最大公约数与最小公倍数", "Frame1", {120, 2760, 2535, 255}},
       {Label, "Label7", "输入两个数：", "Frame1", {360, 3000, 1095, 255}},
-      {TextBox,
-       "Text3",
-       "",
-       "Frame1",
-       {1560, 3000, 975, 270},
-       {.namedBy = "Label7", .description = "第一个数"}},
+      {TextBox, "Text3", "", "Frame1", {1560, 3000, 975, 270}, {.namedBy = "Label7", .description = "第一个数"}},
       {Label, "Label8", "，", "Frame1", {2760, 3000, 255, 255}},
-      {TextBox,
-       "Text4",
-       "",
-       "Frame1",
-       {3240, 3000, 1095, 270},
-       {.namedBy = "Label7", .description = "第二个数"}},
+      {TextBox, "Text4", "", "Frame1", {3240, 3000, 1095, 270}, {.namedBy = "Label7", .description = "第二个数"}},
       {Button, "Command4", "计 算", "Frame1", {3480, 3360, 855, 375}},
       {Label, "Label9", "", "Frame1", {360, 3360, 2055, 255}, {.namedBy = "Label6"}},
 
@@ -103,6 +85,7 @@ FormDescription algebraWindow() {
 
       {Button, "Command2", "退 出", "", {8040, 4080, 975, 375}},
   };
+  // clang-format on
   form.tabOrder = {"Text1",    "Command1", "List1",    "Text2",    "Command3",
                    "Text3",    "Text4",    "Command4", "Text5",    "Text6",
                    "Command5", "Command6", "Text7",    "Command7", "Command2"};
