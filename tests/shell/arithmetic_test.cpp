@@ -7,17 +7,12 @@
 #include <functional>
 #include <limits>
 
+#include "support/error_number.h"
+
 namespace vorlinde {
 namespace {
 
-int errorOf(auto&& action) {
-  try {
-    action();
-  } catch (const RuntimeError& e) {
-    return e.number();
-  }
-  return 0;
-}
+using test::errorOf;
 
 TEST(GuardedDouble, DivisionAndOverflow) {
   struct Case {

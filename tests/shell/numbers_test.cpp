@@ -7,18 +7,12 @@
 #include <string>
 
 #include "shell/runtime_error.h"
+#include "support/error_number.h"
 
 namespace vorlinde {
 namespace {
 
-int errorOf(auto&& action) {
-  try {
-    action();
-  } catch (const RuntimeError& e) {
-    return e.number();
-  }
-  return 0;
-}
+using test::errorOf;
 
 TEST(NumberText, FifteenDigitsAndTheExponentRules) {
   struct Case {
