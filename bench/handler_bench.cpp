@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "algebra/form1.h"
-#include "linsys/form3.h"
-#include "sequences/form4.h"
-#include "shell/forms.h"
+#include "forms/form.h"
+#include "windows/algebra_window.h"
+#include "windows/linear_system_window.h"
+#include "windows/sequence_window.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ void type(Form& form, const char* box, const std::string& text) {
 }
 
 // A 10 x 10 system with a strong diagonal, so it always solves.
-void fillSystem(Form3& grid) {
+void fillSystem(LinearSystemWindow& grid) {
   for (int k = 0; k < 100; ++k) {
     const int row = k / 10, column = k % 10;
     const int value = row == column ? 1000 + row : (row * 7 + column * 13) % 19 - 9;
@@ -84,28 +84,32 @@ int main(int argc, char* argv[]) {
   const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2001;
   FormRegistry forms;
 
-  std::printf("first opening (ms): Form1 %.2f, Form3 %.2f, Form4 %.2f\n", openingMs<Form1>(forms),
-              openingMs<Form3>(forms), openingMs<Form4>(forms));
+  std::printf(
+      "first opening (ms): AlgebraWindow %.2f, LinearSystemWindow %.2f, SequenceWindow %.2f\n",
+      openingMs<AlgebraWindow>(forms), openingMs<LinearSystemWindow>(forms),
+      openingMs<SequenceWindow>(forms));
   std::printf("%-44s %10s %10s\n", "click to labels written", "median µs", "90 % µs");
 
-  Form1& algebra = forms.instance<Form1>();
+  AlgebraWindow& algebra = forms.instance<AlgebraWindow>();
   type(algebra, "Text1", "32762");
-  report("factorization of 32762 (Form1 Command1)",
+  report("factorization of 32762 (AlgebraWindow Command1)",
          timeClicks(repetitions, algebra.button("Command1")));
   type(algebra, "Text2", "170");
-  report("factorial of 170 (Form1 Command3)", timeClicks(repetitions, algebra.button("Command3")));
+  report("factorial of 170 (AlgebraWindow Command3)",
+         timeClicks(repetitions, algebra.button("Command3")));
 
-  Form4& series = forms.instance<Form4>();
+  SequenceWindow& series = forms.instance<SequenceWindow>();
   type(series, "Text1", "46340");
-  report("special series at 46340 (Form4 Command1)",
+  report("special series at 46340 (SequenceWindow Command1)",
          timeClicks(repetitions, series.button("Command1")));
 
-  Form3& grid = forms.instance<Form3>();
+  LinearSystemWindow& grid = forms.instance<LinearSystemWindow>();
   type(grid, "TxtNum", "10");
-  report("grid laid out for 10 unknowns (Form3 Command2)",
+  report("grid laid out for 10 unknowns (LinearSystemWindow Command2)",
          timeClicks(repetitions, grid.button("Command2")));
   fillSystem(grid);
-  report("10 x 10 solve (Form3 Command1)", timeClicks(repetitions, grid.button("Command1")));
+  report("10 x 10 solve (LinearSystemWindow Command1)",
+         timeClicks(repetitions, grid.button("Command1")));
   // The solve must have succeeded, or the figures above timed an error box.
   if (!grid.isVisible("Label4")) {
     std::fprintf(stderr, "handler_bench: the 10 x 10 solve showed no result\n");

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <cstdio>
 
-#include "shell/formain.h"
+#include "app/main_window.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
   auto path = [&](const QString& name) { return folder + "/" + name + suffix + ".png"; };
 
   vorlinde::FormRegistry forms;
-  auto& main = forms.instance<vorlinde::ForMain>();
+  auto& main = forms.instance<vorlinde::MainWindow>();
   main.show();
   bool ok = save(main.window(), path("main"));
   for (int i = 1; i <= 5; ++i) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/runtime_error.h"
+#include "core/runtime_error.h"
 
 namespace vorlinde::test {
 

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "shell/runtime_error.h"
+#include "core/runtime_error.h"
 
 namespace vorlinde::test {
 

@@ -12,7 +12,7 @@
 #include <memory>
 #include <ostream>
 
-#include "shell/forms.h"
+#include "forms/form.h"
 
 // Failure messages show a QString as its text, not as bytes.
 QT_BEGIN_NAMESPACE

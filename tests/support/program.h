@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/formain.h"
+#include "app/main_window.h"
 #include "support/form_driver.h"
 
 namespace vorlinde::test {
@@ -12,7 +12,7 @@ class Program {
   Program();
   ~Program();
   FormRegistry& forms() { return *forms_; }
-  ForMain& main() { return forms_->instance<ForMain>(); }
+  MainWindow& main() { return forms_->instance<MainWindow>(); }
 
   // Presses the main window's "进 入" button (1 to 5) and returns the tool window.
   QWidget* enter(int which);

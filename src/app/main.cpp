@@ -1,0 +1,14 @@
+#include <QApplication>
+
+#include "app/main_window.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  app.setApplicationName("Vorlinde");
+  // The windows decide when the program ends: the main window's exit, or the
+  // last loaded window unloaded.
+  app.setQuitOnLastWindowClosed(false);
+  vorlinde::FormRegistry forms;
+  forms.instance<vorlinde::MainWindow>().show();
+  return app.exec();
+}

@@ -1,0 +1,57 @@
+#include "core/equations.h"
+
+#include <algorithm>
+
+#include "core/arithmetic.h"
+#include "core/numbers.h"
+
+namespace vorlinde {
+namespace {
+
+template <std::size_t N>
+bool allNumeric(const std::array<std::string, N>& texts) {
+  return std::ranges::all_of(texts, [](const std::string& t) { return isNumeric(t); });
+}
+
+std::string shown(const char* prefix, Real value) {
+  return prefix + numberText(value.value());
+}
+
+}  // namespace
+
+std::optional<Answer> solveQuadratic(const std::array<std::string, 3>& abc) {
+  if (!allNumeric(abc)) return std::nullopt;
+  const Real a = readDouble(abc[0]);
+  const Real b = readDouble(abc[1]);
+  const Real c = readDouble(abc[2]);
+  // The discriminant comes first, so an overflow in it stops even the linear case.
+  const Real d = power(b, 2) - (a * 4) * c;
+  if (a == 0) return Answer{shown("x=", -c / b), ""};
+  if (d < 0) return Answer{"无实数根", ""};
+  const Real s = squareRoot(d);
+  const Real twoA = a + a;
+  // Each root is the sum or difference of two quotients, not one quotient of a
+  // sum: that order decides the last digits.
+  const Real centre = -b / twoA;
+  const Real spread = s / twoA;
+  return Answer{shown("x1=", centre + spread), shown("x2=", centre - spread)};
+}
+
+std::optional<Answer> solveSystem(const std::array<std::string, 6>& coefficients) {
+  if (!allNumeric(coefficients)) return std::nullopt;
+  const Real a1 = readDouble(coefficients[0]);
+  const Real b1 = readDouble(coefficients[1]);
+  const Real c1 = readDouble(coefficients[2]);
+  const Real a2 = readDouble(coefficients[3]);
+  const Real b2 = readDouble(coefficients[4]);
+  const Real c2 = readDouble(coefficients[5]);
+  const Real det = a1 * b2 - a2 * b1;
+  // x's division comes before y's numerator, so a zero determinant is reported
+  // by x's numerator: error 11 when it is non-zero, 6 when it is zero.
+  const Real x = (c1 * b2 - c2 * b1) / det;
+  const Real y = (a1 * c2 - a2 * c1) / det;
+  // The unknowns go under the roots' prefixes: y is shown as "x2=".
+  return Answer{shown("x1=", x), shown("x2=", y)};
+}
+
+}  // namespace vorlinde

@@ -1,0 +1,41 @@
+#include "core/natural.h"
+
+#include <cstdlib>
+
+#include "core/numbers.h"
+
+namespace vorlinde {
+
+Real factorial(std::int16_t n) {
+  Real product = 1;
+  for (Int16 i = 1; i <= Int16(n); ++i)
+    product = Real(i.toDouble()) * product;
+  return product;
+}
+
+std::string factorialCaption(std::string_view text) {
+  return "阶乘结果是：" + numberText(factorial(readInt16(text)).value());
+}
+
+DivisorAndMultiple divisorAndMultiple(std::int16_t a, std::int16_t b) {
+  // Magnitudes first: the remainders then stay non-negative and -32768 has room.
+  std::int32_t x = std::abs(std::int32_t{a}), y = std::abs(std::int32_t{b});
+  while (y != 0) {
+    std::int32_t r = x % y;
+    x = y;
+    y = r;
+  }
+  if (x == 0) return {0, 0};  // both numbers 0: no divisor to divide by
+  // At most 32768 × 32768 / 1, which a 32-bit integer holds.
+  std::int32_t multiple = std::abs(std::int32_t{a}) * std::abs(std::int32_t{b}) / x;
+  return {x, multiple};
+}
+
+std::string divisorAndMultipleCaption(std::string_view first, std::string_view second) {
+  const std::int16_t a = readInt16(first);
+  const std::int16_t b = readInt16(second);
+  const DivisorAndMultiple r = divisorAndMultiple(a, b);
+  return "结果分别为： " + numberText(r.divisor) + "  " + numberText(r.multiple);
+}
+
+}  // namespace vorlinde

@@ -1,0 +1,92 @@
+#include "core/series.h"
+
+#include "core/numbers.h"
+
+namespace vorlinde {
+namespace {
+
+Real real(Int16 n) {
+  return n.toDouble();
+}
+Real real(Int32 n) {
+  return n.toDouble();
+}
+
+}  // namespace
+
+TermAndSum arithmeticSequence(double a1, double d, Int16 n) {
+  const Int16 previous = n - 1;  // n = -32768 overflows here
+  const Real term = real(previous) * d + a1;
+  // The sum is formed from the term just computed, not from a second formula.
+  const Real sum = ((term + a1) * real(n)) / 2;
+  return {term.value(), sum.value()};
+}
+
+std::optional<TermAndSum> geometricSequence(double a1, double q, Int16 n) {
+  if (q == 1) return std::nullopt;
+  const Int16 previous = n - 1;
+  const Real term = power(q, real(previous)) * a1;
+  const Real sum = ((power(q, real(n)) - 1) * a1) / (Real(q) - 1);
+  return TermAndSum{term.value(), sum.value()};
+}
+
+std::array<double, 7> specialSums(Int32 n) {
+  const Real x = real(n);
+
+  // Each sum groups its operations the way the window always has: the divisions
+  // by 6 and 3 come first, which decides the last digits of the large sums.
+  const Int32 product1 = n * (n + 1);  // overflows beyond 46340 and below -46341
+  const Real s1 = real(product1) / 2;
+
+  const Real s2 = power(x, 2);
+
+  const Int32 product3 = n * (n + 1);
+  const Real s3 = real(product3);
+
+  const Int32 next4 = n + 1;
+  const Int32 twice = 2 * n;
+  const Int32 odd = twice + 1;
+  const Real s4 = x / 6 * real(next4) * real(odd);
+
+  const Int32 product5 = n * (n + 1);
+  const Real s5 = power(real(product5) / 2, 2);
+
+  const Int32 next6 = n + 1;
+  const Int32 afterNext = n + 2;
+  const Real s6 = x / 3 * real(next6) * real(afterNext);
+
+  const Int32 next7 = n + 1;
+  const Real s7 = x / real(next7);  // n = -1 divides by zero
+
+  return {s1.value(), s2.value(), s3.value(), s4.value(), s5.value(), s6.value(), s7.value()};
+}
+
+std::array<std::string, 2> arithmeticPanel(std::string_view a1, std::string_view d,
+                                           std::string_view n) {
+  const double first = readDouble(a1);
+  const double difference = readDouble(d);
+  const Int16 count = readInt16(n);
+  const TermAndSum r = arithmeticSequence(first, difference, count);
+  return {numberText(r.term), numberText(r.sum)};
+}
+
+std::array<std::string, 2> geometricPanel(std::string_view a1, std::string_view q,
+                                          std::string_view n) {
+  const double first = readDouble(a1);
+  const double ratio = readDouble(q);
+  // n is read before q is looked at, so an n out of range is an error even for q = 1.
+  const Int16 count = readInt16(n);
+  const std::optional<TermAndSum> r = geometricSequence(first, ratio, count);
+  if (!r) return {kRatioOneFirst, kRatioOneSecond};
+  return {numberText(r->term), numberText(r->sum)};
+}
+
+std::array<std::string, 7> specialSeriesPanel(std::string_view n) {
+  const std::array<double, 7> sums = specialSums(readInt32(n));
+  std::array<std::string, 7> texts;
+  for (std::size_t i = 0; i < sums.size(); ++i)
+    texts[i] = numberText(sums[i]);
+  return texts;
+}
+
+}  // namespace vorlinde

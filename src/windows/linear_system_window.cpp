@@ -1,0 +1,255 @@
+#include "windows/linear_system_window.h"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QPainter>
+#include <algorithm>
+
+#include "core/arithmetic.h"
+#include "core/linear_system.h"
+#include "core/numbers.h"
+#include "core/result_text.h"
+
+namespace vorlinde {
+namespace {
+
+constexpr int kCoefficientBoxes = 100;
+constexpr int kRows = LinearSystem::kMaxUnknowns;
+
+std::string element(const char* name, int index) {
+  return std::string(name) + "(" + std::to_string(index) + ")";
+}
+
+FormDescription gridWindow() {
+  using enum ControlKind;
+  const Style autoSize{.autoSize = true};
+  // The header spaces its column numbers with blanks, so it needs letters of one width.
+  const Style header{.font = {"WenQuanYi Micro Hei Mono", 9}, .autoSize = true};
+  FormDescription form;
+  form.name = "Form3";
+  form.caption = "解线性方程组";
+  form.clientWidth = 4920;
+  form.clientHeight = 3615;
+  form.icon = "grid";
+  auto& c = form.controls;
+  c = {
+      {Label, "Label2", "输入未知数个数：", "", {120, 240, 1440, 180}, autoSize},
+      {TextBox, "TxtNum", "", "", {1680, 120, 1815, 375}, {.namedBy = "Label2"}},
+      {Button, "Command2", "确定", "", {3720, 120, 735, 375}},
+      {Label, "Label1", "Label1", "", {240, 1680, 540, 180}, header},
+      {Label, "Label3", "Label3", "", {240, 2040, 540, 180}, autoSize},
+  };
+  // The grid's controls wait, stacked, until "确定" places them.
+  const Twips stacked{3240, 960, 735, 375};
+  for (int k = 0; k < kCoefficientBoxes; ++k)
+    c.push_back({TextBox, "Text1", "", "", k == 0 ? Twips{960, 960, 735, 375} : stacked, {}, k});
+  for (int k = 0; k < kRows; ++k)
+    c.push_back({TextBox, "Text2", "", "", k == 0 ? Twips{960, 1560, 735, 375} : stacked, {}, k});
+  // The results are named "x1", "x2", … when the grid is laid out; until then by
+  // the caption of their row.
+  const Style result{.autoSize = true, .namedBy = "Label4"};
+  for (int k = 0; k < kRows; ++k)
+    c.push_back({Label, "Label5", "Label5", "",
+                 k == 0 ? Twips{240, 2520, 540, 180} : Twips{3240, 960, 540, 180}, result, k});
+  c.push_back({Label, "Label4", "结果：", "", {240, 2520, 540, 180}, autoSize});
+  c.push_back({Button, "Command1", "计 算", "", {3000, 3000, 1095, 375}});
+
+  form.tabOrder = {"Command1", "Command2", "Text1(0)", "Text2(0)", "TxtNum"};
+  for (int k = 1; k < kRows; ++k)
+    form.tabOrder.push_back(element("Text1", k));
+  for (int k = 1; k < kRows; ++k)
+    form.tabOrder.push_back(element("Text2", k));
+  for (int k = kRows; k < kCoefficientBoxes; ++k)
+    form.tabOrder.push_back(element("Text1", k));
+  form.firstFocus = "TxtNum";
+  return form;
+}
+
+// The row numbers are one caption, a digit and four blanks per row. Drawn as it
+// stands it would be one line (or, wrapped, a column of lines closer together
+// than the rows), so each digit is drawn level with the middle of its own row.
+class RowNumbers : public QObject {
+ public:
+  RowNumbers(QLabel* label, int rowPixels) : QObject(label), rowPixels_(rowPixels) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* label = qobject_cast<QLabel*>(watched);
+    if (!label || event->type() != QEvent::Paint) return false;
+    QPainter painter(label);
+    painter.setFont(label->font());
+    const QStringList digits = label->text().split(' ', Qt::SkipEmptyParts);
+    for (int row = 0; row < digits.size(); ++row)
+      painter.drawText(QRect(0, row * rowPixels_, label->width(), rowPixels_),
+                       Qt::AlignHCenter | Qt::AlignVCenter, digits[row]);
+    return true;
+  }
+
+ private:
+  int rowPixels_;
+};
+
+// The header stands its column numbers apart with blanks, nine letters to a
+// column of boxes; its letters are spaced so that nine of them span one column.
+void spaceHeader(QLabel* header, double columnPixels) {
+  QFont font = header->font();
+  const double advance = QFontMetricsF(font).horizontalAdvance(' ');
+  font.setLetterSpacing(QFont::AbsoluteSpacing, columnPixels / 9 - advance);
+  header->setFont(font);
+}
+
+}  // namespace
+
+LinearSystemWindow::LinearSystemWindow(FormRegistry& registry) : Form(registry, gridWindow()) {}
+
+void LinearSystemWindow::onLoad() {
+  const Twips box = place("Text1(0)");
+  if (QLabel* header = label("Label1"))
+    spaceHeader(header, (box.width + 50) / double(kTwipsPerPixel));
+  if (QLabel* rows = label("Label3"))
+    rows->installEventFilter(new RowNumbers(rows, toPixels(box.height)));
+  resetGrid();
+}
+
+void LinearSystemWindow::connectHandlers() {
+  onClick("Command2", [this] { layOutClicked(); });
+  onClick("Command1", [this] { solveClicked(); });
+}
+
+// The load handler, and the first step of every "确定": back to the count alone.
+void LinearSystemWindow::resetGrid() {
+  for (int k = 0; k < kCoefficientBoxes; ++k) {
+    setVisible(element("Text1", k), false);
+    setText(element("Text1", k), "");
+  }
+  for (int k = 0; k < kRows; ++k) {
+    setVisible(element("Text2", k), false);
+    setText(element("Text2", k), "");
+    setVisible(element("Label5", k), false);
+  }
+  for (const char* name : {"Label3", "Label1", "Label4", "Command1"})
+    setVisible(name, false);
+  setOuterHeight(2000);
+}
+
+void LinearSystemWindow::layOutClicked() {
+  const std::string count = text("TxtNum");
+  if (!numbersEntered({"TxtNum"})) return;
+  LinearSystem& system = sharedSystem();
+  system.unknownCount = roundToInt16(readLenient(count));
+  resetGrid();
+  if (system.unknownCount > LinearSystem::kMaxUnknowns) {
+    messageBox("Number of input is too larger.");
+    return;
+  }
+  // Without a row there is nothing to lay out or solve.
+  if (system.unknownCount < 1) {
+    messageBox("Number of input is too small.");
+    return;
+  }
+  layOutGrid(system.unknownCount);
+  setFocus("Text1(0)");
+}
+
+void LinearSystemWindow::layOutGrid(int n) {
+  const Twips first = place("Text1(0)");
+  const int T = first.top, W = first.width, H = first.height;
+  setCaption("Label1", "  a(x,y) ");
+  Twips header = place("Label1");
+  move("Label1", {header.left, T - 320, header.width, 300});
+  setCaption("Label3", "");
+  moveTo("Label3", place("Label3").left, T);
+
+  GridCursor at;
+  for (int m = 1; m <= n; ++m)
+    layOutRow(m, n, at);
+  const Int16 left = at.left, top = at.top;
+
+  moveTo("Label1", 100, place("Label1").top);
+  move("Label3", {300, place("Label3").top, 100, top.value() - place("Label3").top + 500});
+  setCaption("Label1", caption("Label1") + "b");
+  moveTo("Command1", (left - 1000).value(), top.value() + 2 * H);
+  moveTo("Label4", 50, place("Label5(0)").top + 10);
+  for (const char* name : {"Label3", "Label1", "Command1"})
+    setVisible(name, true);
+  // Never narrower than the window opened, so "确定" stays within reach.
+  const int openedWidth = description().clientWidth + kFrameWidth;
+  setOuterWidth(std::max(left.value() + W + 1000, openedWidth));
+  setOuterHeight(place("Command1").top + 1000);
+}
+
+// Row m: its header number, its boxes left to right, its right-hand side and its
+// row number; the result labels go under the boxes of the last row.
+void LinearSystemWindow::layOutRow(int m, int n, GridCursor& at) {
+  const Twips first = place("Text1(0)");
+  const int T = first.top, W = first.width, H = first.height;
+  at.left = 600;
+  setCaption("Label1", caption("Label1") + paddedText(m) + "       ");
+  for (int l = 1; l <= n; ++l) {
+    at.top = roundToInt16((m - 1) * H + T);
+    const std::string box = element("Text1", at.count.value());
+    move(box, {at.left.value(), at.top.value(), W, H});
+    setVisible(box, true);
+    // The grid's boxes have no caption beside them; a screen reader names them
+    // as the header writes them: a(i,j), b(i), and xj for the results.
+    const std::string row = std::to_string(m), column = std::to_string(l);
+    nameAs(box, "a(" + row + "," + column + ")", "第" + row + "个方程中x" + column + "的系数");
+    if (m == n) {
+      move(element("Label5", l - 1), {at.left.value(), at.top.value() + H + 80, W, H});
+      nameAs(element("Label5", l - 1), "x" + column);
+    }
+    at.left = at.left + W + 50;
+    at.count = at.count + 1;
+  }
+  move(element("Text2", m - 1), {at.left.value(), at.top.value(), W, H});
+  setVisible(element("Text2", m - 1), true);
+  nameAs(element("Text2", m - 1), "b(" + std::to_string(m) + ")",
+         "第" + std::to_string(m) + "个方程等号右边的数");
+  // Only the last digit: the tenth row is numbered 0.
+  setCaption("Label3", caption("Label3") + paddedText(m).back() + "    ");
+}
+
+void LinearSystemWindow::solveClicked() {
+  LinearSystem& system = sharedSystem();
+  const int n = system.unknownCount;
+  // Hidden first: a solve that fails, or stops on an overflow, must not leave an
+  // earlier system's answer standing as if it were this one's.
+  hideResults();
+  Int16 count = 0;
+  for (int i = 1; i <= n; ++i) {
+    for (int j = 1; j <= n; ++j) {
+      system.coefficients[i][j] = readBox(element("Text1", count.value()));
+      count = count + 1;
+    }
+    system.rightHandSides[i] = readBox(element("Text2", i - 1));
+  }
+  if (!system.gaussSolve()) {
+    messageBox("Gauss fail at 1.");
+    return;
+  }
+  for (int i = 1; i <= n; ++i) {
+    setCaption(element("Label5", i - 1), resultText(system.solution[i].value()));
+    setVisible(element("Label5", i - 1), true);
+  }
+  setVisible("Label4", true);
+}
+
+void LinearSystemWindow::hideResults() {
+  for (int k = 0; k < kRows; ++k)
+    setVisible(element("Label5", k), false);
+  setVisible("Label4", false);
+}
+
+// Lenient reading; a number beyond the double range is an overflow.
+Real LinearSystemWindow::readBox(const std::string& box) const {
+  return Real(readLenient(text(box)));
+}
+
+// Moves a control and keeps its size.
+void LinearSystemWindow::moveTo(const std::string& control, int left, int top) {
+  Twips p = place(control);
+  move(control, {left, top, p.width, p.height});
+}
+
+}  // namespace vorlinde

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+#include "core/arithmetic.h"
+#include "forms/form.h"
+
+namespace vorlinde {
+
+// The linear-system window: the pupil types the number of unknowns, "确定" lays
+// out a grid of that many rows of boxes from the 100 coefficient boxes and 10
+// right-hand-side boxes the window always has, and "计 算" solves the system
+// held in LinearSystem and shows one result under each column.
+class LinearSystemWindow : public Form {
+ public:
+  explicit LinearSystemWindow(FormRegistry& registry);
+
+ protected:
+  void onLoad() override;
+  void connectHandlers() override;
+
+ private:
+  void resetGrid();
+  void layOutClicked();
+  // Where the layout has got to: boxes placed, and the last box's left and top.
+  struct GridCursor {
+    Int16 count, left, top;
+  };
+  void layOutGrid(int n);
+  void layOutRow(int m, int n, GridCursor& at);
+  void solveClicked();
+  void hideResults();
+  Real readBox(const std::string& box) const;
+  void moveTo(const std::string& control, int left, int top);
+};
+
+}  // namespace vorlinde

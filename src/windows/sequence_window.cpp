@@ -1,0 +1,128 @@
+#include "windows/sequence_window.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <utility>
+
+#include "core/numbers.h"
+#include "core/series.h"
+
+namespace vorlinde {
+namespace {
+
+FormDescription sequenceWindow() {
+  using enum ControlKind;
+  FormDescription form;
+  form.name = "Form4";
+  form.caption = "求数列前n项的和";
+  form.clientWidth = 5730;
+  form.clientHeight = 6435;
+  // One control a line, as the window's table reads.
+  // clang-format off
+  form.controls = {
+      // Panel 1: the arithmetic sequence.
+      {Label, "Label8", "1.求等差数列的和", "", {240, 240, 1575, 255}},
+      {Label, "Label9", "输入a1：", "", {480, 600, 735, 255}},
+      {TextBox, "Text5", "", "", {1200, 480, 975, 270}, {.namedBy = "Label9", .description = "等差数列的首项"}},
+      {Label, "Label10", "d：", "", {2400, 480, 375, 255}},
+      {TextBox, "Text6", "", "", {2880, 480, 975, 270}, {.namedBy = "Label10", .description = "等差数列的公差"}},
+      {Label, "Label11", "n：", "", {3960, 480, 375, 255}},
+      {TextBox, "Text7", "", "", {4440, 480, 975, 270}, {.namedBy = "Label11", .description = "等差数列的项数"}},
+      {Label, "Label12", "第n项的值、前n项的和分别是：", "", {480, 960, 2535, 255}},
+      {Label, "Label30", "", "", {480, 1320, 1095, 255}, {.namedBy = "Label12", .description = "等差数列第n项的值"}},
+      {Label, "Label31", "", "", {1800, 1320, 1575, 255}, {.namedBy = "Label12", .description = "等差数列前n项的和"}},
+      {Button, "Command4", "计 算", "", {4440, 1200, 975, 375}},
+
+      // Panel 2: the geometric sequence.
+      {Label, "Label3", "2.求等比数列的和(q≠1)", "", {240, 1680, 2055, 255}},
+      {Label, "Label4", "输入a1：", "", {480, 2040, 735, 255}},
+      {TextBox, "Text2", "", "", {1200, 1920, 975, 270}, {.namedBy = "Label4", .description = "等比数列的首项"}},
+      {Label, "Label5", "q：", "", {2400, 1920, 375, 255}},
+      {TextBox, "Text3", "", "", {2880, 1920, 975, 270}, {.namedBy = "Label5", .description = "等比数列的公比"}},
+      {Label, "Label6", "n：", "", {3960, 1920, 375, 255}},
+      {TextBox, "Text4", "", "", {4440, 1920, 975, 270}, {.namedBy = "Label6", .description = "等比数列的项数"}},
+      {Label, "Label7", "第n项的值、前n项的和分别是：", "", {480, 2400, 2655, 255}},
+      {Label, "Label28", "", "", {480, 2760, 1095, 375}, {.namedBy = "Label7", .description = "等比数列第n项的值"}},
+      {Label, "Label29", "", "", {1800, 2760, 1575, 375}, {.namedBy = "Label7", .description = "等比数列前n项的和"}},
+      {Button, "Command3", "计 算", "", {4440, 2760, 975, 375}},
+
+      // Panel 3: the special series. The exponent labels stand 120 twips above
+      // their row, in the gaps the row captions leave for them.
+      {Label, "Label1", "3.求特殊数列前n项的和", "", {240, 3240, 2055, 255}},
+      {Label, "Label2", "输入n：", "", {480, 3600, 735, 255}},
+      {TextBox, "Text1", "", "", {1200, 3600, 975, 270}, {.namedBy = "Label2", .description = "特殊数列的项数"}},
+      {Button, "Command1", "计 算", "", {4440, 3600, 975, 375}},
+      {Label, "Label21", "1+2+3+……+n=", "", {360, 4080, 1215, 255}},
+      {Label, "Label14", "", "", {1680, 4080, 735, 255}, {.namedBy = "Label21"}},
+      {Label, "Label22", "1+3+5+……+(2n-1) =", "", {2520, 4080, 1815, 255}},
+      {Label, "Label15", "", "", {4440, 4080, 975, 255}, {.namedBy = "Label22"}},
+      {Label, "Label23", "2+4+6+……+2n=", "", {360, 4440, 1335, 255}},
+      {Label, "Label16", "", "", {1800, 4440, 615, 255}, {.namedBy = "Label23"}},
+      {Label, "Label24", "1  +2  +3  +……+n  =", "", {2520, 4440, 1935, 255}},
+      {Label, "Label13", "2", "", {2640, 4320, 135, 255}},
+      {Label, "Label32", "2", "", {3000, 4320, 135, 255}},
+      {Label, "Label33", "2", "", {3360, 4320, 135, 255}},
+      {Label, "Label34", "2", "", {4200, 4320, 135, 255}},
+      {Label, "Label17", "", "", {4560, 4440, 855, 255}, {.accessibleName = "1²+2²+3²+……+n²"}},
+      {Label, "Label25", "1  +2  +3  +……+n  =", "", {360, 4800, 1935, 255}},
+      {Label, "Label35", "3", "", {480, 4680, 135, 255}},
+      {Label, "Label36", "3", "", {840, 4680, 135, 255}},
+      {Label, "Label37", "3", "", {1200, 4680, 135, 255}},
+      {Label, "Label38", "3", "", {2040, 4680, 135, 255}},
+      {Label, "Label18", "", "", {2400, 4800, 975, 255}, {.accessibleName = "1³+2³+3³+……+n³"}},
+      {Label, "Label26", "1×2+2×3+3×4+……+n(n+1) =", "", {360, 5040, 2535, 255}},
+      {Label, "Label19", "", "", {3000, 5040, 1215, 255}, {.namedBy = "Label26"}},
+      // 1/(1×2)+1/(2×3)+1/(3×4)+……+1/(n(n+1)) as three stacked lines.
+      {Label, "Label39", " 1    1    1          1", "", {360, 5280, 2655, 135}},
+      {Label, "Label40", "——+——+——+……+———=", "", {360, 5400, 2535, 135}},
+      {Label, "Label41", "1×2 2×3 3×4      n(n+1)", "", {360, 5520, 2535, 255}},
+      {Label, "Label20", "", "", {2880, 5400, 1695, 255}, {.accessibleName = "1/(1×2)+1/(2×3)+1/(3×4)+……+1/(n(n+1))"}},
+
+      {Button, "Command2", "退 出", "", {4440, 5880, 975, 375}},
+  };
+  // clang-format on
+  // From the bottom panel upwards: the pupil starts with the special series.
+  form.tabOrder = {"Text1", "Command1", "Text2", "Text3",    "Text4",   "Command3",
+                   "Text5", "Text6",    "Text7", "Command4", "Command2"};
+  form.firstFocus = "Text1";
+  return form;
+}
+
+}  // namespace
+
+SequenceWindow::SequenceWindow(FormRegistry& registry) : Form(registry, sequenceWindow()) {}
+
+void SequenceWindow::connectHandlers() {
+  onClick("Command4", [this] { arithmeticClicked(); });
+  onClick("Command3", [this] { geometricClicked(); });
+  onClick("Command1", [this] { specialSeriesClicked(); });
+  onClick("Command2", [this] { unload(); });
+}
+
+// Each handler has every result in hand before it writes the first label, so a
+// run-time error leaves the whole panel as it was.
+void SequenceWindow::arithmeticClicked() {
+  if (!numbersEntered({"Text5", "Text6", "Text7"})) return;
+  const auto shown = arithmeticPanel(text("Text5"), text("Text6"), text("Text7"));
+  setCaption("Label30", shown[0]);
+  setCaption("Label31", shown[1]);
+}
+
+void SequenceWindow::geometricClicked() {
+  if (!numbersEntered({"Text2", "Text3", "Text4"})) return;
+  const auto shown = geometricPanel(text("Text2"), text("Text3"), text("Text4"));
+  setCaption("Label28", shown[0]);
+  setCaption("Label29", shown[1]);
+}
+
+void SequenceWindow::specialSeriesClicked() {
+  if (!numbersEntered({"Text1"})) return;
+  const auto shown = specialSeriesPanel(text("Text1"));
+  static constexpr std::array<const char*, 7> kResults = {
+      "Label14", "Label15", "Label16", "Label17", "Label18", "Label19", "Label20"};
+  for (std::size_t i = 0; i < kResults.size(); ++i)
+    setCaption(kResults[i], shown[i]);
+}
+
+}  // namespace vorlinde
