@@ -3,6 +3,7 @@
 #include <locale.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <cstdio>
@@ -38,9 +39,73 @@ double clampShownMaximum(const std::string& text, double value) {
   return std::copysign(std::numeric_limits<double>::max(), value);
 }
 
-// Checks the strict grammar and, when it holds, returns the text in the form
-// parseWellFormed() takes: commas dropped, the exponent letter made an E.
-bool normalizeStrict(std::string_view text, std::string& out) {
+// The characters an input method types for digits, signs, points and blanks,
+// with the ASCII each stands for; the ideographic full stop is a decimal point.
+struct Folding {
+  std::string_view from;
+  std::string_view to;
+};
+constexpr Folding kFoldings[] = {
+    {"\uFF10", "0"}, {"\uFF11", "1"}, {"\uFF12", "2"}, {"\uFF13", "3"}, {"\uFF14", "4"},
+    {"\uFF15", "5"}, {"\uFF16", "6"}, {"\uFF17", "7"}, {"\uFF18", "8"}, {"\uFF19", "9"},
+    {"\uFF0B", "+"}, {"\uFF0D", "-"}, {"\u2212", "-"}, {"\uFF0E", "."}, {"\uFF0C", ","},
+    {"\uFF25", "E"}, {"\uFF45", "e"}, {"\u3000", " "},
+};
+constexpr std::string_view kIdeographicStop = "\u3002";
+
+// The text with full-width forms made ASCII and "。" made the given decimal point.
+std::string fold(std::string_view text, std::string_view decimal) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) {
+      out += text[i++];
+      continue;
+    }
+    const std::string_view rest = text.substr(i);
+    auto found = std::find_if(std::begin(kFoldings), std::end(kFoldings),
+                              [&](const Folding& f) { return rest.starts_with(f.from); });
+    if (found != std::end(kFoldings)) {
+      out += found->to;
+      i += found->from.size();
+    } else if (rest.starts_with(kIdeographicStop)) {
+      out += decimal;
+      i += kIdeographicStop.size();
+    } else {
+      out += text[i++];
+    }
+  }
+  return out;
+}
+
+// Reads the digits at body[i...] into out; returns how many there were.
+int takeDigits(std::string_view body, std::size_t& i, std::string& out) {
+  int count = 0;
+  for (; i < body.size() && isDigit(body[i]); ++i, ++count)
+    out += body[i];
+  return count;
+}
+
+// The whole part: digits, or one to three digits followed by groups of exactly
+// three, each after a grouping separator. False for grouping of any other shape.
+bool takeWholePart(std::string_view body, std::size_t& i, std::string_view group, std::string& out,
+                   int& digits) {
+  digits = takeDigits(body, i, out);
+  if (group.empty() || !body.substr(i).starts_with(group)) return true;
+  if (digits < 1 || digits > 3) return false;
+  while (body.substr(i).starts_with(group)) {
+    i += group.size();
+    std::string three;
+    if (takeDigits(body, i, three) != 3) return false;
+    out += three;
+    digits += 3;
+  }
+  return true;
+}
+
+// Checks the strict grammar on a folded text and, when it holds, returns the
+// text in the form parseWellFormed() takes: no grouping, a full stop, an E.
+bool normalizeStrict(std::string_view text, const NumberFormat& format, std::string& out) {
   std::size_t begin = text.find_first_not_of(' ');
   if (begin == std::string_view::npos) return false;
   std::size_t end = text.find_last_not_of(' ') + 1;
@@ -48,39 +113,38 @@ bool normalizeStrict(std::string_view text, std::string& out) {
 
   out.clear();
   std::size_t i = 0;
-  if (body[i] == '+' || body[i] == '-') out += body[i++];
-  int digits = 0;
-  while (i < body.size() && (isDigit(body[i]) || body[i] == ',')) {
-    if (body[i] == ',') {
-      // A grouping separator stands only between two digits of the whole part.
-      if (i == 0 || !isDigit(body[i - 1]) || i + 1 >= body.size() || !isDigit(body[i + 1]))
-        return false;
-    } else {
-      out += body[i];
-      ++digits;
-    }
+  if (body[i] == '+' || body[i] == '-') {
+    if (body[i] == '-') out += '-';
     ++i;
   }
-  if (i < body.size() && body[i] == '.') {
-    out += body[i++];
-    while (i < body.size() && isDigit(body[i])) {
-      out += body[i++];
-      ++digits;
-    }
+  int digits = 0;
+  if (!takeWholePart(body, i, format.group, out, digits)) return false;
+  const std::string_view decimal = format.decimal.empty() ? "." : format.decimal;
+  if (body.substr(i).starts_with(decimal)) {
+    i += decimal.size();
+    out += '.';
+    digits += takeDigits(body, i, out);
   }
   if (digits == 0) return false;
   if (i < body.size() && isExponentLetter(body[i])) {
     out += 'E';
     ++i;
-    if (i < body.size() && (body[i] == '+' || body[i] == '-')) out += body[i++];
-    int exponentDigits = 0;
-    while (i < body.size() && isDigit(body[i])) {
-      out += body[i++];
-      ++exponentDigits;
+    if (i < body.size() && (body[i] == '+' || body[i] == '-')) {
+      if (body[i] == '-') out += '-';
+      ++i;
     }
-    if (exponentDigits == 0) return false;
+    if (takeDigits(body, i, out) == 0) return false;
   }
   return i == body.size();
+}
+
+// The strict reading's value, or nothing when the text is not a number.
+std::optional<double> strictValue(std::string_view text, const NumberFormat& format,
+                                  std::string& normal) {
+  if (!normalizeStrict(fold(text, format.decimal), format, normal)) return std::nullopt;
+  const double value = clampShownMaximum(normal, parseWellFormed(normal));
+  if (!std::isfinite(value)) return std::nullopt;
+  return value;
 }
 
 // Reads a whole number in the given base from the digits at the start of text.
@@ -152,15 +216,20 @@ std::string formatUnsigned(const Decimal& d) {
 
 }  // namespace
 
-bool isNumeric(std::string_view text) {
+bool isNumeric(std::string_view text, const NumberFormat& format) {
   std::string normal;
-  return normalizeStrict(text, normal) &&
-         std::isfinite(clampShownMaximum(normal, parseWellFormed(normal)));
+  return strictValue(text, format, normal).has_value();
+}
+
+std::optional<std::string> plainNumber(std::string_view text, const NumberFormat& format) {
+  std::string normal;
+  if (!strictValue(text, format, normal)) return std::nullopt;
+  return normal;
 }
 
 double readLenient(std::string_view text) {
   std::string s;
-  for (char c : text)
+  for (char c : fold(text, "."))
     if (c != ' ' && c != '\t' && c != '\n') s += c;
 
   if (s.size() >= 2 && s[0] == '&') {
@@ -197,19 +266,18 @@ double readLenient(std::string_view text) {
   return parseWellFormed(prefix);
 }
 
-double readDouble(std::string_view text) {
+double readDouble(std::string_view text, const NumberFormat& format) {
   std::string normal;
-  if (!normalizeStrict(text, normal)) throw RuntimeError(ErrorCode::TypeMismatch);
-  double value = clampShownMaximum(normal, parseWellFormed(normal));
-  if (!std::isfinite(value)) throw RuntimeError(ErrorCode::TypeMismatch);
-  return value;
+  const std::optional<double> value = strictValue(text, format, normal);
+  if (!value) throw RuntimeError(ErrorCode::TypeMismatch);
+  return *value;
 }
 
-std::int16_t readInt16(std::string_view text) {
-  return roundToInt16(readDouble(text));
+std::int16_t readInt16(std::string_view text, const NumberFormat& format) {
+  return roundToInt16(readDouble(text, format));
 }
-std::int32_t readInt32(std::string_view text) {
-  return roundToInt32(readDouble(text));
+std::int32_t readInt32(std::string_view text, const NumberFormat& format) {
+  return roundToInt32(readDouble(text, format));
 }
 
 std::int16_t roundToInt16(double value) {
@@ -223,18 +291,17 @@ double wholePart(double value) {
   return std::floor(value);
 }
 
-std::string numberText(double value) {
+std::string numberText(double value, const NumberFormat& format) {
   if (value == 0 || !std::isfinite(value)) return value == 0 ? "0" : "";
   Decimal d = toDecimal(value);
   std::string text = formatUnsigned(d);
+  if (const std::size_t stop = text.find('.'); stop != std::string::npos)
+    text.replace(stop, 1, format.decimal);
   if (d.negative) text.insert(0, 1, '-');
   return text;
 }
 
 std::string numberText(std::int32_t value) {
-  return std::to_string(value);
-}
-std::string numberText(std::int16_t value) {
   return std::to_string(value);
 }
 

@@ -1,0 +1,1 @@
+#include "exact/exact.h"

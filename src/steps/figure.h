@@ -1,0 +1,79 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// A figure of the working, as plain data: what to draw in the figure's own
+// units, y growing upwards. The working window scales it into its widget and
+// draws it with QPainter; every coordinate is finite and the builders keep the
+// shapes in a sensible range (a triangle of sides 1E+200 is drawn at unit size
+// and labelled with its real sides).
+
+namespace vorlinde::steps {
+
+struct Point {
+  double x = 0, y = 0;
+};
+
+enum class Stroke {
+  Solid,     // the shape itself
+  Dashed,    // heights, projections, hidden edges, axes of symmetry
+  Thin,      // construction lines and grids
+  Emphasis,  // the answer: a root, the meeting point, the chosen angle
+};
+
+// Where a label stands against its point.
+enum class Anchor {
+  Centre,
+  Above,
+  Below,
+  Left,
+  Right,
+  AboveLeft,
+  AboveRight,
+  BelowLeft,
+  BelowRight
+};
+
+struct Figure {
+  // The part of the plane to show; the window adds a margin for the labels.
+  double left = 0, bottom = 0, right = 1, top = 1;
+  bool sameScale = true;  // one unit as long across as up: circles stay round
+
+  // Axes through the origin with ticks every xTick and yTick (0: none), each
+  // labelled with its number text; "x" and "y" at the ends.
+  bool axes = false;
+  double xTick = 0, yTick = 0;
+
+  struct Path {
+    std::vector<Point> points;
+    Stroke stroke = Stroke::Solid;
+    bool closed = false;
+    bool filled = false;  // a light fill inside a closed path
+  };
+  struct Ellipse {  // an arc of an ellipse, angles in degrees counterclockwise from +x
+    Point centre;
+    double rx = 0, ry = 0;
+    double startDegrees = 0, spanDegrees = 360;
+    Stroke stroke = Stroke::Solid;
+  };
+  struct Dot {
+    Point at;
+    Stroke stroke = Stroke::Solid;  // Emphasis for an answer
+  };
+  struct Label {
+    Point at;
+    std::string text;  // notation markup, drawn as its plain text
+    Anchor anchor = Anchor::Centre;
+  };
+
+  std::vector<Path> paths;
+  std::vector<Ellipse> ellipses;
+  std::vector<Dot> dots;
+  std::vector<Label> labels;
+  std::string caption;  // under the figure: "y = x² - 3x + 1"
+
+  bool empty() const { return paths.empty() && ellipses.empty() && dots.empty() && labels.empty(); }
+};
+
+}  // namespace vorlinde::steps

@@ -1,0 +1,50 @@
+#include "exact/notation.h"
+
+#include <gtest/gtest.h>
+
+namespace vorlinde::notation {
+using R = Run;
+namespace {
+
+TEST(Notation, PlainTextReadsAsTheTextbookWritesIt) {
+  struct Case {
+    std::string markup;
+    const char* plain;
+  } cases[] = {
+      {frac("3+" + root("5"), "2"), "(3+√5)/2"},
+      {"-" + frac(root("2"), "2"), "-√2/2"},
+      {frac("-3", "7"), "-3/7"},
+      {root("36×2"), "√(36×2)"},
+      {"6" + root("2"), "6√2"},
+      {"2" + sup("3") + "×3" + sup("2") + "×5", "2³×3²×5"},
+      {"a" + sub("n") + " = a" + sub("1") + "q" + sup("n-1"), "aₙ = a₁qⁿ⁻¹"},
+      {"2" + sup("1.5"), "2^1.5"},
+      {"m" + sup("-0.5"), "m^(-0.5)"},
+      {frac(frac("1", "2"), "3"), "(1/2)/3"},
+      {frac("9π", "2"), "9π/2"},
+      {root(frac("1", "2")), "√(1/2)"},
+      {literal("12\uE000cm"), "12cm"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(plain(c.markup), c.plain) << c.plain;
+}
+
+TEST(Notation, RunsSayWhatTheTypesetFormHides) {
+  const std::vector<R> r = runs("x = " + frac("3+" + root("5"), "2"));
+  ASSERT_EQ(r.size(), 8u);
+  EXPECT_EQ(r[0], (R{"x = "}));
+  EXPECT_EQ(r[1], (R{"(", Place::Numerator, 0, true}));
+  EXPECT_EQ(r[2], (R{"3+", Place::Numerator, 0}));
+  EXPECT_EQ(r[3], (R{"√", Place::Numerator, 0, false, true}));
+  EXPECT_EQ(r[4], (R{"5", Place::Numerator, 0, false, false, 1}));
+  EXPECT_EQ(r[5], (R{")", Place::Numerator, 0, true}));
+  EXPECT_EQ(r[6], (R{"/", Place::Line, 0, true}));
+  EXPECT_EQ(r[7], (R{"2", Place::Denominator, 0}));
+  const std::vector<R> raised = runs("2" + sup("1.5"));
+  ASSERT_EQ(raised.size(), 3u);
+  EXPECT_TRUE(raised[1].hidden);
+  EXPECT_EQ(raised[2].shift, 1);
+}
+
+}  // namespace
+}  // namespace vorlinde::notation
