@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/form.h"
+#include "forms/registry.h"
 #include "windows/algebra_window.h"
 #include "windows/linear_system_window.h"
 #include "windows/sequence_window.h"

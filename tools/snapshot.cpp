@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "app/main_window.h"
+#include "forms/registry.h"
 
 namespace {
 

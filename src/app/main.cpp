@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/main_window.h"
+#include "forms/registry.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -1,7 +1,6 @@
 #include "app/main_window.h"
 
-#include <utility>
-
+#include "forms/registry.h"
 #include "windows/algebra_window.h"
 #include "windows/equation_window.h"
 #include "windows/geometry_window.h"

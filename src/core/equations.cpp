@@ -1,17 +1,10 @@
 #include "core/equations.h"
 
-#include <algorithm>
-
 #include "core/arithmetic.h"
 #include "core/numbers.h"
 
 namespace vorlinde {
 namespace {
-
-template <std::size_t N>
-bool allNumeric(const std::array<std::string, N>& texts) {
-  return std::ranges::all_of(texts, [](const std::string& t) { return isNumeric(t); });
-}
 
 std::string shown(const char* prefix, Real value) {
   return prefix + numberText(value.value());
@@ -19,8 +12,7 @@ std::string shown(const char* prefix, Real value) {
 
 }  // namespace
 
-std::optional<Answer> solveQuadratic(const std::array<std::string, 3>& abc) {
-  if (!allNumeric(abc)) return std::nullopt;
+Answer solveQuadratic(const std::vector<std::string>& abc) {
   const Real a = readDouble(abc[0]);
   const Real b = readDouble(abc[1]);
   const Real c = readDouble(abc[2]);
@@ -37,8 +29,7 @@ std::optional<Answer> solveQuadratic(const std::array<std::string, 3>& abc) {
   return Answer{shown("x1=", centre + spread), shown("x2=", centre - spread)};
 }
 
-std::optional<Answer> solveSystem(const std::array<std::string, 6>& coefficients) {
-  if (!allNumeric(coefficients)) return std::nullopt;
+Answer solveSystem(const std::vector<std::string>& coefficients) {
   const Real a1 = readDouble(coefficients[0]);
   const Real b1 = readDouble(coefficients[1]);
   const Real c1 = readDouble(coefficients[2]);

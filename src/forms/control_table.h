@@ -11,7 +11,16 @@ namespace vorlinde {
 
 enum class ControlKind { Label, TextBox, MultiLineText, Button, Frame, ListBox, Picture, Image };
 
-// A place in twips: 15 twips to a logical pixel.
+// Twips to logical pixels and back: 15 twips to a pixel.
+inline constexpr int kTwipsPerPixel = 15;
+int toPixels(int twips);
+
+// The window frame the forms were laid out for, in twips: a window's outer size is
+// its client area plus a 4-pixel border on each side and a 23-pixel title bar.
+inline constexpr int kFrameWidth = 8 * kTwipsPerPixel;
+inline constexpr int kFrameHeight = 31 * kTwipsPerPixel;
+
+// A place in twips.
 struct Twips {
   int left = 0, top = 0, width = 0, height = 0;
   bool operator==(const Twips&) const = default;

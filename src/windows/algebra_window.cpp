@@ -14,11 +14,6 @@ namespace {
 
 constexpr FontChoice kSong105{"宋体", 10.5};
 
-// The labels of the trigonometry panel, in the order of kTrigSteps.
-constexpr const char* kTrigLabels[] = {"Label25", "Label27", "Label29", "Label31",
-                                       "Label33", "Label35", "Label37"};
-static_assert(std::size(kTrigLabels) == std::size(kTrigSteps));
-
 FormDescription algebraWindow() {
   using enum ControlKind;
   FormDescription form{
@@ -95,59 +90,61 @@ FormDescription algebraWindow() {
 
 }  // namespace
 
-AlgebraWindow::AlgebraWindow(FormRegistry& registry) : Form(registry, algebraWindow()) {}
-
-void AlgebraWindow::connectHandlers() {
-  onClick("Command1", [this] { factorizeClicked(); });
-  onClick("Command2", [this] { unload(); });
-  onClick("Command3", [this] { factorialClicked(); });
-  onClick("Command4", [this] { divisorAndMultipleClicked(); });
-  onClick("Command5", [this] { powerClicked(); });
-  onClick("Command6", [this] { rootAndLogarithmClicked(); });
-  onClick("Command7", [this] { trigonometryClicked(); });
+// In the window's Tab order.
+std::vector<ToolWindow::Handled<AlgebraWindow>> AlgebraWindow::panelTable() {
+  return {
+      {{"Command1", {"Text1"}, {"List1"}, false}, &AlgebraWindow::factorizeClicked},
+      {{"Command3", {"Text2"}, {"Label5"}}, &AlgebraWindow::factorialClicked},
+      {{"Command4", {"Text3", "Text4"}, {"Label9"}}, &AlgebraWindow::divisorAndMultipleClicked},
+      {{"Command5", {"Text5", "Text6"}, {"Label15"}}, &AlgebraWindow::powerClicked},
+      {{"Command6", {"Text5"}, {"Label20", "Label22"}}, &AlgebraWindow::rootAndLogarithmClicked},
+      {{"Command7",
+        {"Text7"},
+        {"Label25", "Label27", "Label29", "Label31", "Label33", "Label35", "Label37"}},
+       &AlgebraWindow::trigonometryClicked},
+  };
 }
 
-void AlgebraWindow::factorizeClicked() {
+AlgebraWindow::AlgebraWindow(FormRegistry& registry)
+    : ToolWindow(registry, algebraWindow(), panelTable(), "Command2") {}
+
+void AlgebraWindow::factorizeClicked(const Panel& panel) {
   // The caption changes first, even when the number then turns out too large.
-  setCaption("Command1", "重分解");
-  addItem("List1", factorize(factorization_, text("Text1")));
+  setCaption(panel.button, "重分解");
+  addItem(panel.labels[0], factorize(factorization_, text(panel.boxes[0])));
 }
 
-void AlgebraWindow::factorialClicked() {
-  if (!numbersEntered({"Text2"})) return;
-  setCaption("Label5", factorialCaption(text("Text2")));
+void AlgebraWindow::factorialClicked(const Panel& panel) {
+  write(panel, {factorialCaption(text(panel.boxes[0]))});
 }
 
-void AlgebraWindow::divisorAndMultipleClicked() {
-  if (!numbersEntered({"Text3", "Text4"})) return;
-  setCaption("Label9", divisorAndMultipleCaption(text("Text3"), text("Text4")));
+void AlgebraWindow::divisorAndMultipleClicked(const Panel& panel) {
+  const auto t = texts(panel);
+  write(panel, {divisorAndMultipleCaption(t[0], t[1])});
 }
 
-void AlgebraWindow::powerClicked() {
-  if (!numbersEntered({"Text5", "Text6"})) return;
-  setCaption("Label15", powerCaption(text("Text5"), text("Text6")));
+void AlgebraWindow::powerClicked(const Panel& panel) {
+  const auto t = texts(panel);
+  write(panel, {powerCaption(t[0], t[1])});
 }
 
-void AlgebraWindow::rootAndLogarithmClicked() {
-  if (!numbersEntered({"Text5"})) return;
-  const RootAndLogarithm r = rootAndLogarithm(text("Text5"));
-  setCaption("Label20", r.root);
-  setCaption("Label22", r.logarithm);
+void AlgebraWindow::rootAndLogarithmClicked(const Panel& panel) {
+  const RootAndLogarithm r = rootAndLogarithm(text(panel.boxes[0]));
+  write(panel, {r.root, r.logarithm});
 }
 
-void AlgebraWindow::trigonometryClicked() {
-  if (!numbersEntered({"Text7"})) return;
-  const Real degrees = readDouble(text("Text7"));
+void AlgebraWindow::trigonometryClicked(const Panel& panel) {
+  const Real degrees = readDouble(text(panel.boxes[0]));
   std::size_t written = 0;
   try {
     const Real x = radians(degrees);
     for (; written < std::size(kTrigSteps); ++written)
-      setCaption(kTrigLabels[written], numberText(trigValue(kTrigSteps[written], x).value()));
+      setCaption(panel.labels[written], numberText(trigValue(kTrigSteps[written], x).value()));
   } catch (const RuntimeError&) {
     // Values of an earlier angle must not stand beside this one's: empty the rest,
     // then let the error reach the pupil as every run-time error does.
-    for (std::size_t i = written; i < std::size(kTrigLabels); ++i)
-      setCaption(kTrigLabels[i], "");
+    for (std::size_t i = written; i < panel.labels.size(); ++i)
+      setCaption(panel.labels[i], "");
     throw;
   }
 }

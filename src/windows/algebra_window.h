@@ -1,29 +1,26 @@
 #pragma once
 
-#include <initializer_list>
-#include <string_view>
+#include <vector>
 
 #include "core/factorization.h"
-#include "forms/form.h"
+#include "windows/tool_window.h"
 
 namespace vorlinde {
 
 // The algebra window: factorization, factorial, divisor and multiple, powers,
 // roots, logarithms and trigonometry.
-class AlgebraWindow : public Form {
+class AlgebraWindow : public ToolWindow {
  public:
   explicit AlgebraWindow(FormRegistry& registry);
 
- protected:
-  void connectHandlers() override;
-
  private:
-  void factorizeClicked();
-  void factorialClicked();
-  void divisorAndMultipleClicked();
-  void powerClicked();
-  void rootAndLogarithmClicked();
-  void trigonometryClicked();
+  static std::vector<Handled<AlgebraWindow>> panelTable();
+  void factorizeClicked(const Panel& panel);
+  void factorialClicked(const Panel& panel);
+  void divisorAndMultipleClicked(const Panel& panel);
+  void powerClicked(const Panel& panel);
+  void rootAndLogarithmClicked(const Panel& panel);
+  void trigonometryClicked(const Panel& panel);
 
   // The window-level variables of the factorization: they survive unloading.
   Factorization factorization_;

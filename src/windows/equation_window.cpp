@@ -77,29 +77,28 @@ FormDescription equationWindow() {
 
 }  // namespace
 
-EquationWindow::EquationWindow(FormRegistry& registry) : Form(registry, equationWindow()) {}
-
-void EquationWindow::connectHandlers() {
-  onClick("Command1", [this] { quadraticClicked(); });
-  onClick("Command3", [this] { systemClicked(); });
-  onClick("Command2", [this] { unload(); });
+std::vector<ToolWindow::Handled<EquationWindow>> EquationWindow::panelTable() {
+  return {
+      {{"Command1", {"Text1", "Text2", "Text3"}, {"Label9", "Label10"}},
+       &EquationWindow::quadraticClicked},
+      {{"Command3", {"Text4", "Text5", "Text6", "Text7", "Text8", "Text9"}, {"Label28", "Label29"}},
+       &EquationWindow::systemClicked},
+  };
 }
+
+EquationWindow::EquationWindow(FormRegistry& registry)
+    : ToolWindow(registry, equationWindow(), panelTable(), "Command2") {}
 
 // Both handlers compute everything first and then write both labels, so a
 // click that fails on the way leaves its panel as it was.
-void EquationWindow::quadraticClicked() {
-  auto answer = solveQuadratic({text("Text1"), text("Text2"), text("Text3")});
-  if (!answer) return messageBox(kEnterNumbersPrompt);
-  setCaption("Label9", answer->first);
-  setCaption("Label10", answer->second);
+void EquationWindow::quadraticClicked(const Panel& panel) {
+  const Answer answer = solveQuadratic(texts(panel));
+  write(panel, {answer.first, answer.second});
 }
 
-void EquationWindow::systemClicked() {
-  auto answer = solveSystem(
-      {text("Text4"), text("Text5"), text("Text6"), text("Text7"), text("Text8"), text("Text9")});
-  if (!answer) return messageBox(kEnterNumbersPrompt);
-  setCaption("Label28", answer->first);
-  setCaption("Label29", answer->second);
+void EquationWindow::systemClicked(const Panel& panel) {
+  const Answer answer = solveSystem(texts(panel));
+  write(panel, {answer.first, answer.second});
 }
 
 }  // namespace vorlinde

@@ -1,21 +1,21 @@
 #pragma once
 
-#include "forms/form.h"
+#include <vector>
+
+#include "windows/tool_window.h"
 
 namespace vorlinde {
 
 // The equation window: a quadratic in one unknown and a system of two linear
 // equations in two unknowns, each in a panel of its own.
-class EquationWindow : public Form {
+class EquationWindow : public ToolWindow {
  public:
   explicit EquationWindow(FormRegistry& registry);
 
- protected:
-  void connectHandlers() override;
-
  private:
-  void quadraticClicked();
-  void systemClicked();
+  static std::vector<Handled<EquationWindow>> panelTable();
+  void quadraticClicked(const Panel& panel);
+  void systemClicked(const Panel& panel);
 };
 
 }  // namespace vorlinde

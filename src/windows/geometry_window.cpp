@@ -1,6 +1,6 @@
 #include "windows/geometry_window.h"
 
-#include <utility>
+#include <string>
 
 #include "core/measures.h"
 #include "core/numbers.h"
@@ -80,68 +80,48 @@ FormDescription geometryWindow() {
   return form;
 }
 
-using Values = std::vector<Real>;
+}  // namespace
 
 // The nine figures. The rectangle leaves Text8 alone, the circle Text10 and the
 // sphere Text12: a box a row does not read is not tested either.
-const GeometryWindow::Row kRows[] = {
-    {"Command1",
-     {"Text1", "Text2"},
-     "Label7",
-     [](const Values& v) -> std::optional<Real> { return triangleArea(v[0], v[1]); }},
-    {"Command2",
-     {"Text3", "Text4", "Text5"},
-     "Label8",
-     [](const Values& v) { return triangleAreaFromSides(v[0], v[1], v[2]); }},
-    {"Command3",
-     {"Text6", "Text7"},
-     "Label15",
-     [](const Values& v) -> std::optional<Real> { return rectangleArea(v[0], v[1]); }},
-    {"Command4",
-     {"Text6", "Text7", "Text8"},
-     "Label16",
-     [](const Values& v) -> std::optional<Real> { return trapezoidArea(v[0], v[1], v[2]); }},
-    {"Command5",
-     {"Text9"},
-     "Label21",
-     [](const Values& v) -> std::optional<Real> { return circleArea(v[0]); }},
-    {"Command6",
-     {"Text9", "Text10"},
-     "Label23",
-     [](const Values& v) -> std::optional<Real> { return sectorArea(v[0], v[1]); }},
-    {"Command7",
-     {"Text11", "Text12"},
-     "Label28",
-     [](const Values& v) -> std::optional<Real> { return cylinderVolume(v[0], v[1]); }},
-    {"Command8",
-     {"Text11", "Text12"},
-     "Label30",
-     [](const Values& v) -> std::optional<Real> { return coneVolume(v[0], v[1]); }},
-    {"Command9",
-     {"Text11"},
-     "Label32",
-     [](const Values& v) -> std::optional<Real> { return sphereVolume(v[0]); }},
-};
-
-}  // namespace
-
-GeometryWindow::GeometryWindow(FormRegistry& registry) : Form(registry, geometryWindow()) {}
-
-void GeometryWindow::connectHandlers() {
-  for (const Row& row : kRows)
-    onClick(row.button, [this, &row] { compute(row); });
-  onClick("Command10", [this] { unload(); });
+std::vector<ToolWindow::Handled<GeometryWindow>> GeometryWindow::panelTable() {
+  using V = std::vector<Real>;
+  // The row's handler: the figure's measure applied to its boxes.
+  const auto measuring = [](Measure measure) {
+    return [measure](GeometryWindow& w, const Panel& panel) { w.compute(panel, measure); };
+  };
+  return {
+      {{"Command1", {"Text1", "Text2"}, {"Label7"}},
+       measuring([](const V& v) -> std::optional<Real> { return triangleArea(v[0], v[1]); })},
+      {{"Command2", {"Text3", "Text4", "Text5"}, {"Label8"}},
+       measuring([](const V& v) { return triangleAreaFromSides(v[0], v[1], v[2]); })},
+      {{"Command3", {"Text6", "Text7"}, {"Label15"}},
+       measuring([](const V& v) -> std::optional<Real> { return rectangleArea(v[0], v[1]); })},
+      {{"Command4", {"Text6", "Text7", "Text8"}, {"Label16"}},
+       measuring(
+           [](const V& v) -> std::optional<Real> { return trapezoidArea(v[0], v[1], v[2]); })},
+      {{"Command5", {"Text9"}, {"Label21"}},
+       measuring([](const V& v) -> std::optional<Real> { return circleArea(v[0]); })},
+      {{"Command6", {"Text9", "Text10"}, {"Label23"}},
+       measuring([](const V& v) -> std::optional<Real> { return sectorArea(v[0], v[1]); })},
+      {{"Command7", {"Text11", "Text12"}, {"Label28"}},
+       measuring([](const V& v) -> std::optional<Real> { return cylinderVolume(v[0], v[1]); })},
+      {{"Command8", {"Text11", "Text12"}, {"Label30"}},
+       measuring([](const V& v) -> std::optional<Real> { return coneVolume(v[0], v[1]); })},
+      {{"Command9", {"Text11"}, {"Label32"}},
+       measuring([](const V& v) -> std::optional<Real> { return sphereVolume(v[0]); })},
+  };
 }
 
-// The frame every "求 积" shares: all of the row's boxes are tested before any is
-// read, so a refused click changes nothing at all.
-void GeometryWindow::compute(const Row& row) {
-  if (!numbersEntered(row.boxes)) return;
-  Values values;
-  for (const char* box : row.boxes)
+GeometryWindow::GeometryWindow(FormRegistry& registry)
+    : ToolWindow(registry, geometryWindow(), panelTable(), "Command10") {}
+
+void GeometryWindow::compute(const Panel& panel, Measure measure) {
+  std::vector<Real> values;
+  for (const std::string& box : panel.boxes)
     values.push_back(readDouble(text(box)));
-  const std::optional<Real> result = row.measure(values);
-  setCaption(row.label, result ? "S=" + numberText(result->value()) : "输入有误！");
+  const std::optional<Real> result = measure(values);
+  write(panel, {result ? "S=" + numberText(result->value()) : "输入有误！"});
 }
 
 }  // namespace vorlinde

@@ -1,34 +1,27 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "core/arithmetic.h"
-#include "forms/form.h"
+#include "windows/tool_window.h"
 
 namespace vorlinde {
 
 // The geometry window: areas of plane figures in its upper frame, volumes of
 // solids in its lower one, one "求 积" button per figure.
-class GeometryWindow : public Form {
+class GeometryWindow : public ToolWindow {
  public:
   explicit GeometryWindow(FormRegistry& registry);
 
-  // One figure's row: the boxes it tests and then reads, in this order, the label
-  // its result goes to, and the figure itself (no value: the measurements are refused).
-  struct Row {
-    const char* button;
-    std::vector<const char*> boxes;
-    const char* label;
-    std::optional<Real> (*measure)(const std::vector<Real>& values);
-  };
-
- protected:
-  void connectHandlers() override;
-
  private:
-  void compute(const Row& row);
+  // A figure's area or volume from its measurements; no value when they are refused.
+  using Measure = std::optional<Real> (*)(const std::vector<Real>& values);
+
+  static std::vector<Handled<GeometryWindow>> panelTable();
+  // A figure's row: every box read as a double, then the measure; refused
+  // measurements show "输入有误！".
+  void compute(const Panel& panel, Measure measure);
 };
 
 }  // namespace vorlinde

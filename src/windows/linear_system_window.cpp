@@ -101,7 +101,24 @@ void spaceHeader(QLabel* header, double columnPixels) {
 
 }  // namespace
 
-LinearSystemWindow::LinearSystemWindow(FormRegistry& registry) : Form(registry, gridWindow()) {}
+// "确定" only lays the grid out; "计 算" reads the boxes of the laid-out rows,
+// leniently, so it has no guard.
+std::vector<ToolWindow::Handled<LinearSystemWindow>> LinearSystemWindow::panelTable() {
+  Panel solve{"Command1", {}, {}, false};
+  for (int k = 0; k < kCoefficientBoxes; ++k)
+    solve.boxes.push_back(element("Text1", k));
+  for (int k = 0; k < kRows; ++k) {
+    solve.boxes.push_back(element("Text2", k));
+    solve.labels.push_back(element("Label5", k));
+  }
+  return {
+      {{"Command2", {"TxtNum"}, {}, true, false}, &LinearSystemWindow::layOutClicked},
+      {std::move(solve), &LinearSystemWindow::solveClicked},
+  };
+}
+
+LinearSystemWindow::LinearSystemWindow(FormRegistry& registry)
+    : ToolWindow(registry, gridWindow(), panelTable(), nullptr) {}
 
 void LinearSystemWindow::onLoad() {
   const Twips box = place("Text1(0)");
@@ -110,11 +127,6 @@ void LinearSystemWindow::onLoad() {
   if (QLabel* rows = label("Label3"))
     rows->installEventFilter(new RowNumbers(rows, toPixels(box.height)));
   resetGrid();
-}
-
-void LinearSystemWindow::connectHandlers() {
-  onClick("Command2", [this] { layOutClicked(); });
-  onClick("Command1", [this] { solveClicked(); });
 }
 
 // The load handler, and the first step of every "确定": back to the count alone.
@@ -133,9 +145,8 @@ void LinearSystemWindow::resetGrid() {
   setOuterHeight(2000);
 }
 
-void LinearSystemWindow::layOutClicked() {
-  const std::string count = text("TxtNum");
-  if (!numbersEntered({"TxtNum"})) return;
+void LinearSystemWindow::layOutClicked(const Panel& panel) {
+  const std::string count = text(panel.boxes[0]);
   LinearSystem& system = sharedSystem();
   system.unknownCount = roundToInt16(readLenient(count));
   resetGrid();
@@ -210,7 +221,7 @@ void LinearSystemWindow::layOutRow(int m, int n, GridCursor& at) {
   setCaption("Label3", caption("Label3") + paddedText(m).back() + "    ");
 }
 
-void LinearSystemWindow::solveClicked() {
+void LinearSystemWindow::solveClicked(const Panel&) {
   LinearSystem& system = sharedSystem();
   const int n = system.unknownCount;
   // Hidden first: a solve that fails, or stops on an overflow, must not leave an

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/arithmetic.h"
-#include "forms/form.h"
+#include "windows/tool_window.h"
 
 namespace vorlinde {
 
@@ -11,24 +12,24 @@ namespace vorlinde {
 // out a grid of that many rows of boxes from the 100 coefficient boxes and 10
 // right-hand-side boxes the window always has, and "计 算" solves the system
 // held in LinearSystem and shows one result under each column.
-class LinearSystemWindow : public Form {
+class LinearSystemWindow : public ToolWindow {
  public:
   explicit LinearSystemWindow(FormRegistry& registry);
 
  protected:
   void onLoad() override;
-  void connectHandlers() override;
 
  private:
+  static std::vector<Handled<LinearSystemWindow>> panelTable();
   void resetGrid();
-  void layOutClicked();
+  void layOutClicked(const Panel& panel);
   // Where the layout has got to: boxes placed, and the last box's left and top.
   struct GridCursor {
     Int16 count, left, top;
   };
   void layOutGrid(int n);
   void layOutRow(int m, int n, GridCursor& at);
-  void solveClicked();
+  void solveClicked(const Panel& panel);
   void hideResults();
   Real readBox(const std::string& box) const;
   void moveTo(const std::string& control, int left, int top);

@@ -1,10 +1,5 @@
 #include "windows/sequence_window.h"
 
-#include <array>
-#include <cstddef>
-#include <string>
-#include <utility>
-
 #include "core/numbers.h"
 #include "core/series.h"
 
@@ -91,38 +86,40 @@ FormDescription sequenceWindow() {
 
 }  // namespace
 
-SequenceWindow::SequenceWindow(FormRegistry& registry) : Form(registry, sequenceWindow()) {}
-
-void SequenceWindow::connectHandlers() {
-  onClick("Command4", [this] { arithmeticClicked(); });
-  onClick("Command3", [this] { geometricClicked(); });
-  onClick("Command1", [this] { specialSeriesClicked(); });
-  onClick("Command2", [this] { unload(); });
+// From the bottom panel upwards, as the Tab order runs.
+std::vector<ToolWindow::Handled<SequenceWindow>> SequenceWindow::panelTable() {
+  return {
+      {{"Command1",
+        {"Text1"},
+        {"Label14", "Label15", "Label16", "Label17", "Label18", "Label19", "Label20"}},
+       &SequenceWindow::specialSeriesClicked},
+      {{"Command3", {"Text2", "Text3", "Text4"}, {"Label28", "Label29"}},
+       &SequenceWindow::geometricClicked},
+      {{"Command4", {"Text5", "Text6", "Text7"}, {"Label30", "Label31"}},
+       &SequenceWindow::arithmeticClicked},
+  };
 }
+
+SequenceWindow::SequenceWindow(FormRegistry& registry)
+    : ToolWindow(registry, sequenceWindow(), panelTable(), "Command2") {}
 
 // Each handler has every result in hand before it writes the first label, so a
 // run-time error leaves the whole panel as it was.
-void SequenceWindow::arithmeticClicked() {
-  if (!numbersEntered({"Text5", "Text6", "Text7"})) return;
-  const auto shown = arithmeticPanel(text("Text5"), text("Text6"), text("Text7"));
-  setCaption("Label30", shown[0]);
-  setCaption("Label31", shown[1]);
+void SequenceWindow::arithmeticClicked(const Panel& panel) {
+  const auto t = texts(panel);
+  const auto shown = arithmeticPanel(t[0], t[1], t[2]);
+  write(panel, {shown.begin(), shown.end()});
 }
 
-void SequenceWindow::geometricClicked() {
-  if (!numbersEntered({"Text2", "Text3", "Text4"})) return;
-  const auto shown = geometricPanel(text("Text2"), text("Text3"), text("Text4"));
-  setCaption("Label28", shown[0]);
-  setCaption("Label29", shown[1]);
+void SequenceWindow::geometricClicked(const Panel& panel) {
+  const auto t = texts(panel);
+  const auto shown = geometricPanel(t[0], t[1], t[2]);
+  write(panel, {shown.begin(), shown.end()});
 }
 
-void SequenceWindow::specialSeriesClicked() {
-  if (!numbersEntered({"Text1"})) return;
-  const auto shown = specialSeriesPanel(text("Text1"));
-  static constexpr std::array<const char*, 7> kResults = {
-      "Label14", "Label15", "Label16", "Label17", "Label18", "Label19", "Label20"};
-  for (std::size_t i = 0; i < kResults.size(); ++i)
-    setCaption(kResults[i], shown[i]);
+void SequenceWindow::specialSeriesClicked(const Panel& panel) {
+  const auto shown = specialSeriesPanel(text(panel.boxes[0]));
+  write(panel, {shown.begin(), shown.end()});
 }
 
 }  // namespace vorlinde

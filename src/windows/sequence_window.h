@@ -1,26 +1,23 @@
 #pragma once
 
-#include <initializer_list>
-#include <string_view>
+#include <vector>
 
-#include "forms/form.h"
+#include "windows/tool_window.h"
 
 namespace vorlinde {
 
 // The sequence window: the arithmetic sequence (top), the geometric sequence
 // (middle) and the seven special series (bottom), each panel with its own boxes,
 // "计 算" button and result labels.
-class SequenceWindow : public Form {
+class SequenceWindow : public ToolWindow {
  public:
   explicit SequenceWindow(FormRegistry& registry);
 
- protected:
-  void connectHandlers() override;
-
  private:
-  void arithmeticClicked();
-  void geometricClicked();
-  void specialSeriesClicked();
+  static std::vector<Handled<SequenceWindow>> panelTable();
+  void arithmeticClicked(const Panel& panel);
+  void geometricClicked(const Panel& panel);
+  void specialSeriesClicked(const Panel& panel);
 };
 
 }  // namespace vorlinde

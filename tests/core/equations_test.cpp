@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "core/numbers.h"
 #include "core/runtime_error.h"
 
 namespace vorlinde {
@@ -16,8 +17,10 @@ using Labels = std::pair<std::string, std::string>;  // printed in full by a fai
 template <class Solve, class Texts>
 Labels outcome(Solve solve, const Texts& texts) {
   try {
-    auto answer = solve(texts);
-    return answer ? Labels{answer->first, answer->second} : Labels{"guard", "guard"};
+    for (const std::string& t : texts)
+      if (!isNumeric(t)) return {"guard", "guard"};
+    const Answer answer = solve(std::vector<std::string>(texts.begin(), texts.end()));
+    return {answer.first, answer.second};
   } catch (const RuntimeError& e) {
     return {"error " + std::to_string(e.number()), ""};
   }

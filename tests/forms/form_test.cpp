@@ -1,4 +1,5 @@
 #include "forms/form.h"
+#include "forms/caption_wrap.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,7 @@
 #include <memory>
 #include <ostream>
 
-#include "forms/form.h"
+#include "forms/registry.h"
 
 // Failure messages show a QString as its text, not as bytes.
 QT_BEGIN_NAMESPACE

@@ -1,0 +1,129 @@
+#include "forms/control_factory.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <cmath>
+
+#include "forms/widgets.h"
+
+namespace vorlinde {
+namespace {
+
+// The forms were laid out for a 9-point CJK font, about 12 pixels high, whose
+// Latin letters are half as wide as its characters. Where 宋体 itself is missing,
+// the Ming face of AR PL, or else a monospaced WenQuanYi face, has the same
+// widths, so captions fit their boxes.
+const QStringList kCjkFallbacks = {"SimSun", "AR PL UMing CN", "WenQuanYi Zen Hei Mono",
+                                   "WenQuanYi Micro Hei Mono", "Noto Sans Mono CJK SC"};
+
+QLabel* makeLabel(const ControlDescription& c, QWidget* parent) {
+  auto* label = new FormLabel(fromUtf8(c.caption), parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setWordWrap(!c.style.autoSize);
+  label->setMargin(0);
+  label->setIndent(0);
+  return label;
+}
+
+QLabel* makePicture(const ControlDescription& c, QWidget* parent) {
+  auto* picture = new QLabel(parent);
+  picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  if (c.style.picture) {
+    // QIcon finds the @2x drawing of the picture for high-density screens.
+    QIcon icon(QString::fromUtf8(c.style.picture));
+    QSize box(toPixels(c.place.width), toPixels(c.place.height));
+    picture->setPixmap(icon.pixmap(box, parent->devicePixelRatioF()));
+  }
+  return picture;
+}
+
+}  // namespace
+
+QFont windowFont() {
+  QFont font;
+  font.setFamilies(QStringList{"宋体"} + kCjkFallbacks);
+  font.setPixelSize(12);
+  return font;
+}
+
+QFont controlFont(const FontChoice& choice) {
+  QFont font = windowFont();
+  if (choice.family)
+    font.setFamilies(QStringList{QString::fromUtf8(choice.family)} + kCjkFallbacks);
+  // 96 dots per inch: a point is 4/3 of a logical pixel.
+  if (choice.points > 0) font.setPixelSize(int(std::lround(choice.points * 4 / 3)));
+  return font;
+}
+
+void paintBackdrop(QWidget* w, Backdrop backdrop) {
+  if (backdrop == Backdrop::Default) return;
+  QPalette palette = w->palette();
+  QColor colour = backdrop == Backdrop::ButtonFace ? palette.color(QPalette::Button)
+                  : backdrop == Backdrop::Window   ? palette.color(QPalette::Base)
+                                                   : palette.color(QPalette::HighlightedText);
+  palette.setColor(QPalette::Window, colour);
+  palette.setColor(QPalette::Base, colour);
+  w->setPalette(palette);
+  w->setAutoFillBackground(true);
+}
+
+// Splits a caption into the lines a label of the given width shows, the way the
+// forms' labels wrap: at blanks and between Chinese characters, never inside a
+// number or a word (one longer than the line stands alone and is cut at the edge).
+QWidget* makeControl(const ControlDescription& c, QWidget* parent) {
+  switch (c.kind) {
+    case ControlKind::Label:
+      return makeLabel(c, parent);
+    case ControlKind::TextBox: {
+      auto* box = new QLineEdit(fromUtf8(c.caption), parent);
+      box->setReadOnly(c.style.locked);
+      return box;
+    }
+    case ControlKind::MultiLineText: {
+      auto* box = new QPlainTextEdit(fromUtf8(c.caption), parent);
+      box->setReadOnly(c.style.locked);
+      return box;
+    }
+    case ControlKind::Button: {
+      auto* button = new QPushButton(fromUtf8(c.caption), parent);
+      button->setAutoDefault(false);
+      return button;
+    }
+    case ControlKind::Frame:
+      return new QGroupBox(fromUtf8(c.caption), parent);
+    case ControlKind::ListBox: {
+      auto* list = new QListWidget(parent);
+      makeCopyable(list);
+      return list;
+    }
+    case ControlKind::Picture:
+    case ControlKind::Image:
+      return makePicture(c, parent);
+  }
+  return nullptr;
+}
+
+QIcon readWindowIcon(const char* name) {
+  QIcon icon;
+  for (int size : {16, 32, 48, 64}) {
+    QString file = QString(":/icons/%1-%2.png").arg(QString::fromUtf8(name)).arg(size);
+    if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
+  }
+  return icon;
+}
+
+void fitToCaption(QLabel* label) {
+  label->adjustSize();
+  QRect t = label->property(kTwipsProperty).toRect();
+  t.setWidth(label->width() * kTwipsPerPixel);
+  t.setHeight(label->height() * kTwipsPerPixel);
+  label->setProperty(kTwipsProperty, t);
+}
+
+}  // namespace vorlinde

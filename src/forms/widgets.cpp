@@ -1,0 +1,76 @@
+#include "forms/widgets.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QPainter>
+
+#include "forms/caption_wrap.h"
+
+namespace vorlinde {
+
+void FormLabel::makeSelectable() {
+  if (selectable_) return;
+  selectable_ = true;
+  setFocusPolicy(Qt::ClickFocus);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+  auto* copy = new QAction(QStringLiteral("复制"), this);
+  copy->setShortcut(QKeySequence::Copy);
+  copy->setShortcutContext(Qt::WidgetShortcut);
+  connect(copy, &QAction::triggered, this,
+          [this] { QGuiApplication::clipboard()->setText(text()); });
+  addAction(copy);
+}
+
+// The selection shows as the highlight, so focus changes repaint.
+void FormLabel::focusInEvent(QFocusEvent* event) {
+  QLabel::focusInEvent(event);
+  update();
+}
+
+void FormLabel::focusOutEvent(QFocusEvent* event) {
+  QLabel::focusOutEvent(event);
+  update();
+}
+
+void FormLabel::paintEvent(QPaintEvent* event) {
+  if (!wordWrap()) return QLabel::paintEvent(event);
+  QPainter painter(this);
+  const bool selected = selectable_ && hasFocus() && !text().isEmpty();
+  if (selected) painter.fillRect(rect(), palette().color(QPalette::Highlight));
+  painter.setPen(selected ? palette().color(QPalette::HighlightedText)
+                          : palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                            foregroundRole()));
+  const QFontMetrics metrics(font());
+  int top = 0;
+  for (const QString& line : wrapCaption(text(), metrics, width())) {
+    if (top >= height()) break;
+    painter.drawText(QRect(0, top, width(), metrics.height()),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, line);
+    top += metrics.lineSpacing();
+  }
+}
+
+void makeCopyable(QListWidget* list) {
+  list->setContextMenuPolicy(Qt::ActionsContextMenu);
+  auto* copy = new QAction(QStringLiteral("复制"), list);
+  copy->setShortcut(QKeySequence::Copy);
+  copy->setShortcutContext(Qt::WidgetShortcut);
+  QObject::connect(copy, &QAction::triggered, list, [list] {
+    if (QListWidgetItem* item = list->currentItem())
+      QGuiApplication::clipboard()->setText(item->text());
+  });
+  list->addAction(copy);
+}
+
+bool captionFits(const QLabel* label) {
+  if (!label->wordWrap()) return true;
+  const QFontMetrics metrics(label->font());
+  const QStringList lines = wrapCaption(label->text(), metrics, label->width());
+  for (const QString& line : lines)
+    if (metrics.horizontalAdvance(line) > label->width()) return false;
+  return (lines.size() - 1) * metrics.lineSpacing() + metrics.height() <= label->height();
+}
+
+}  // namespace vorlinde

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QLabel>
+
+class QListWidget;
+
+namespace vorlinde {
+
+// A label whose caption wraps inside its box at blanks and between Chinese
+// characters (see wrapCaption); one that sizes itself to its caption is drawn as
+// a plain QLabel.
+class FormLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+  // A result label: a click selects the whole result, which Ctrl+C or the
+  // context menu's "复制" copies. It takes no part in the Tab order.
+  void makeSelectable();
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool selectable_ = false;
+};
+
+// The list's selected entry goes to the clipboard on Ctrl+C or "复制".
+void makeCopyable(QListWidget* list);
+
+// True when the label shows its whole caption inside its box.
+bool captionFits(const QLabel* label);
+
+}  // namespace vorlinde
