@@ -24,7 +24,6 @@ FormDescription mainWindow() {
   using enum ControlKind;
   FormDescription form{
       .name = "ForMain", .caption = "Vorlinde", .clientWidth = 5985, .clientHeight = 5700};
-  // One control a line, as the window's table reads.
   // clang-format off
   form.controls = {
       {Picture, "Picture1", "", "", {240, 240, 5535, 855}, {.picture = ":/banner.png"}},

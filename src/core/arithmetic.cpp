@@ -36,8 +36,5 @@ Real cosine(Real radians) {
 Real tangent(Real radians) {
   return Real(std::tan(radians.value()));
 }
-Real absolute(Real x) {
-  return Real(std::fabs(x.value()));
-}
 
 }  // namespace vorlinde

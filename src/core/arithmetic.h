@@ -11,8 +11,8 @@
 
 namespace vorlinde {
 
-// π as the program has always used it: the double nearest to 3.14159265358979,
-// a little below the double nearest to π.
+// π as every window uses it: the double nearest to 3.14159265358979, a little
+// below the double nearest to π, which decides the last digits shown.
 inline constexpr double kPi = 3.14159265358979;
 
 // A double whose operations raise error 11 for a non-zero value divided by zero
@@ -47,7 +47,6 @@ Real logarithm(Real x);
 Real sine(Real radians);
 Real cosine(Real radians);
 Real tangent(Real radians);
-Real absolute(Real x);
 
 // A signed whole number of the given width; sums, differences, products and
 // increments outside the range raise error 6, a remainder by zero error 11.

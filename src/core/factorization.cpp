@@ -7,8 +7,8 @@
 namespace vorlinde {
 namespace {
 
-// Divisibility as the window has always tested it: the quotient in double
-// precision against the truncated integer quotient.
+// Divisibility by comparing the quotient in double precision with the truncated
+// integer quotient; for 16-bit numbers the two agree exactly when it divides.
 bool divides(Int16 divisor, Int16 number) {
   double exact = number.toDouble() / divisor.toDouble();
   double truncated = number.value() / divisor.value();
@@ -19,7 +19,6 @@ bool divides(Int16 divisor, Int16 number) {
 
 std::string factorize(Factorization& f, std::string_view text) {
   f.number = roundToInt16(readLenient(text));
-  f.limit = Int32(f.number.value()) + 1;
   f.factorCount = 0;
   f.resultText = paddedText(f.number.toDouble()) + " = ";
 
@@ -27,10 +26,8 @@ std::string factorize(Factorization& f, std::string_view text) {
   for (f.divisor = 2; f.divisor <= end; ++f.divisor) {
     while (divides(f.divisor, f.number)) {
       f.number = Int16(static_cast<std::int16_t>(f.number.value() / f.divisor.value()));
-      if (f.divisor.value() < f.limit.value()) {
-        if (f.factorCount != 0) f.resultText += " × ";
-        f.resultText += paddedText(f.divisor.toDouble());
-      }
+      if (f.factorCount != 0) f.resultText += " × ";
+      f.resultText += paddedText(f.divisor.toDouble());
       f.factorCount = f.factorCount + 1;
     }
     // No divisor up to the square root: the number is prime.

@@ -13,7 +13,6 @@ struct Factorization {
   Int16 number;            // the number being factorized, divided as factors are found
   std::string resultText;  // the list entry being built
   Int16 divisor;           // the trial divisor, counting up from 2
-  Int32 limit;             // number + 1; wide enough that 32767 factorizes too
   Int16 factorCount;       // factors found so far; 1 marks a prime
 };
 

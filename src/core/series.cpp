@@ -33,7 +33,7 @@ std::optional<TermAndSum> geometricSequence(double a1, double q, Int16 n) {
 std::array<double, 7> specialSums(Int32 n) {
   const Real x = real(n);
 
-  // Each sum groups its operations the way the window always has: the divisions
+  // Each sum groups its operations in one fixed order: the divisions
   // by 6 and 3 come first, which decides the last digits of the large sums.
   const Int32 product1 = n * (n + 1);  // overflows beyond 46340 and below -46341
   const Real s1 = real(product1) / 2;

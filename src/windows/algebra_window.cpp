@@ -18,7 +18,6 @@ FormDescription algebraWindow() {
   using enum ControlKind;
   FormDescription form{
       .name = "Form1", .caption = "代数", .clientWidth = 9345, .clientHeight = 4575};
-  // One control a line, as the window's table reads.
   // clang-format off
   form.controls = {
       {Frame, "Frame1", "自然数", "", {120, 120, 4455, 3855}},

@@ -22,7 +22,6 @@ FormDescription equationWindow() {
   using enum ControlKind;
   FormDescription form{
       .name = "Form2", .caption = "解方程", .clientWidth = 4665, .clientHeight = 6375};
-  // One control a line, as the window's table reads.
   // clang-format off
   form.controls = {
       {Label, "Label1", "一、解一元二次方程", "", {240, 240, 1935, 255}},

@@ -12,7 +12,6 @@ FormDescription geometryWindow() {
   using enum ControlKind;
   FormDescription form{
       .name = "Form5", .caption = "几何求积", .clientWidth = 7470, .clientHeight = 7245};
-  // One control a line, as the window's table reads.
   // clang-format off
   form.controls = {
       {Frame, "Frame1", "一、求面积S", "", {240, 120, 6975, 4455}},

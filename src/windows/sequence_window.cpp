@@ -13,7 +13,6 @@ FormDescription sequenceWindow() {
   form.caption = "求数列前n项的和";
   form.clientWidth = 5730;
   form.clientHeight = 6435;
-  // One control a line, as the window's table reads.
   // clang-format off
   form.controls = {
       // Panel 1: the arithmetic sequence.

@@ -22,7 +22,7 @@ void fill(LinearSystem& s, const Rows& a, const std::vector<double>& b) {
 
 // One system for all cases, ten unknowns first: every later case follows a larger
 // one, whose entries beyond n must neither change its answer nor be written.
-TEST(gaussSolve, Solutions) {
+TEST(LinearSystem, Solutions) {
   Rows ten(10, std::vector<double>(10));  // integers, solved by 1, -2, 3, ..., -10
   std::vector<double> tenB(10), tenX(10);
   for (int j = 0; j < 10; ++j)
@@ -67,19 +67,9 @@ TEST(gaussSolve, Solutions) {
   }
 }
 
-TEST(gaussSolve, TheFirstOfEqualMagnitudesIsThePivot) {
-  LinearSystem s;
-  fill(s, {{2, -2}, {1, 1}}, {0, 2});
-  ASSERT_TRUE(s.gaussSolve());
-  // Column 1 won the tie, so no column was exchanged and row 1 kept its order.
-  EXPECT_EQ(s.coefficients[1][1].value(), 2);
-  EXPECT_EQ(s.coefficients[1][2].value(), -2);
-  EXPECT_EQ(s.coefficients[2][1].value(), 0);
-}
-
 // No pivot p with p + 1 != 1 makes the solve return false; overflow and a count
 // outside 1 to 10 raise an error. Either way the solution is left as it was.
-TEST(gaussSolve, FailuresLeaveTheSolution) {
+TEST(LinearSystem, FailuresLeaveTheSolution) {
   struct Case {
     const char* what;
     Rows a;
@@ -110,12 +100,6 @@ TEST(gaussSolve, FailuresLeaveTheSolution) {
     for (Real x : s.solution)
       EXPECT_EQ(x.value(), 7) << c.what;
   }
-}
-
-TEST(gaussSolve, SharedSystemStartsAtZero) {
-  const LinearSystem& shared = sharedSystem();  // nothing in this program has touched it yet
-  EXPECT_EQ(shared.unknownCount, 0);
-  EXPECT_EQ(shared.solution[1].value(), 0);
 }
 
 }  // namespace

@@ -4,6 +4,12 @@
 
 #include <QApplication>
 
+#include "windows/algebra_window.h"
+#include "windows/equation_window.h"
+#include "windows/geometry_window.h"
+#include "windows/linear_system_window.h"
+#include "windows/sequence_window.h"
+
 namespace vorlinde::test {
 
 Program::Program() : forms_(std::make_unique<FormRegistry>()) {
@@ -23,6 +29,21 @@ QWidget* Program::enter(int which) {
     if (w->objectName() == forms[which] && w->isVisible()) return w;
   ADD_FAILURE() << "window " << forms[which] << " did not open";
   return nullptr;
+}
+
+ToolWindow& Program::tool(int which) {
+  switch (which) {
+    case 1:
+      return forms_->instance<AlgebraWindow>();
+    case 2:
+      return forms_->instance<EquationWindow>();
+    case 3:
+      return forms_->instance<LinearSystemWindow>();
+    case 4:
+      return forms_->instance<SequenceWindow>();
+    default:
+      return forms_->instance<GeometryWindow>();
+  }
 }
 
 }  // namespace vorlinde::test

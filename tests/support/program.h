@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "support/form_driver.h"
+#include "windows/tool_window.h"
 
 namespace vorlinde::test {
 
@@ -16,6 +17,8 @@ class Program {
 
   // Presses the main window's "进 入" button (1 to 5) and returns the tool window.
   QWidget* enter(int which);
+  // The tool window's instance (1 to 5), opened or not.
+  ToolWindow& tool(int which);
 
  private:
   std::unique_ptr<FormRegistry> forms_;

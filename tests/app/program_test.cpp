@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+#include <functional>
+
+#include "support/program.h"
+
+namespace vorlinde::test {
+namespace {
+
+TEST(Program, EachEnterOpensOneWindowAndTheExitEndsAll) {
+  Program program;
+  for (int entry = 1; entry <= 5; ++entry) {
+    QWidget* first = program.enter(entry);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(program.enter(entry), first);
+  }
+  // The main window closed by its close box leaves the tool windows running.
+  program.main().window()->close();
+  settle();
+  EXPECT_FALSE(program.forms().ended());
+  program.main().show();
+  EXPECT_TRUE(click(program.main().window(), "Command6").empty());
+  EXPECT_TRUE(program.forms().ended());
+  EXPECT_FALSE(program.forms().anyLoaded());
+}
+
+void walk(QAccessibleInterface* node, const std::function<void(QAccessibleInterface*)>& visit) {
+  if (!node) return;
+  visit(node);
+  for (int i = 0; i < node->childCount(); ++i)
+    walk(node->child(i), visit);
+}
+
+// What a screen reader finds: every box and button named, and every result
+// label named by its caption and then its result.
+void expectEveryControlNamed(QWidget* window) {
+  walk(QAccessible::queryAccessibleInterface(window), [&](QAccessibleInterface* node) {
+    auto* widget = qobject_cast<QWidget*>(node->object());
+    if (!widget || node->state().invisible) return;
+    const QString name = node->text(QAccessible::Name);
+    const std::string where = (window->objectName() + "." + widget->objectName()).toStdString();
+    if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QPushButton*>(widget))
+      EXPECT_FALSE(widget->accessibleName().isEmpty() && name.isEmpty()) << where;
+    auto* label = qobject_cast<QLabel*>(widget);
+    if (label && label->property("namedBy").isValid() && !label->text().isEmpty())
+      EXPECT_TRUE(name.endsWith(" " + label->text())) << where << ": " << name.toStdString();
+  });
+}
+
+// Tab walks the visible controls in the order the window's table gives, from the
+// first focus round to it again.
+void expectTabRound(Form& form) {
+  QWidget* window = form.window();
+  QStringList round;
+  for (const std::string& name : form.description().tabOrder)
+    if (QWidget* w = form.control(name); w && w->isVisible()) round << w->objectName();
+  const QWidget* first = form.control(form.description().firstFocus);
+  if (first && first->isVisible()) {
+    while (round.front() != first->objectName())
+      round.push_back(round.takeFirst());
+  }
+  QApplication::setActiveWindow(window);
+  form.control(round.front().toStdString())->setFocus();
+  for (const QString& name : round + QStringList{round.front()}) {
+    ASSERT_TRUE(window->focusWidget()) << name.toStdString();
+    EXPECT_EQ(window->focusWidget()->objectName(), name) << window->objectName().toStdString();
+    QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+  }
+}
+
+// Every control that shows has a size and lies inside whatever holds it, so no
+// frame or box of width 0 hides a panel.
+void expectControlsInside(Form& form) {
+  for (const ControlDescription& c : form.description().controls) {
+    QWidget* w = form.control(c.objectName());
+    if (!w || !w->isVisible()) continue;
+    const QRect inside = w->parentWidget()->rect();
+    EXPECT_FALSE(w->geometry().isEmpty()) << c.objectName();
+    EXPECT_TRUE(inside.contains(w->geometry())) << form.name() << "." << c.objectName();
+  }
+}
+
+TEST(Program, EveryWindowIsNamedWalkedByTabAndLaidOutInside) {
+  Program program;
+  expectTabRound(program.main());
+  expectControlsInside(program.main());
+  expectEveryControlNamed(program.main().window());
+  for (int entry = 1; entry <= 5; ++entry) {
+    QWidget* window = program.enter(entry);
+    ToolWindow& tool = program.tool(entry);
+    if (entry == 3) {
+      type(window, "TxtNum", "2");
+      click(window, "Command2");
+    }
+    expectTabRound(tool);
+    expectControlsInside(tool);
+    for (const Panel& panel : tool.panels()) {
+      for (const std::string& box : panel.boxes)
+        if (!tool.control(box)->isHidden()) type(window, QString::fromStdString(box), "3");
+      click(window, QString::fromStdString(panel.button));
+    }
+    expectEveryControlNamed(window);
+  }
+}
+
+// The grid's boxes have no caption beside them: they are named as its header
+// writes them.
+TEST(Program, GridBoxesAreNamedByRowAndColumn) {
+  Program program;
+  QWidget* window = program.enter(3);
+  type(window, "TxtNum", "2");
+  click(window, "Command2");
+  const char* names[][2] = {{"Text1(0)", "a(1,1)"},
+                            {"Text1(1)", "a(1,2)"},
+                            {"Text1(2)", "a(2,1)"},
+                            {"Text2(1)", "b(2)"},
+                            {"Label5(1)", "x2"}};
+  for (const auto& [control, name] : names)
+    EXPECT_EQ(find<QWidget>(window, control)->accessibleName().section(' ', 0, 0), QString(name))
+        << control;
+}
+
+}  // namespace
+}  // namespace vorlinde::test

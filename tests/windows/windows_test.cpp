@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "support/form_driver.h"
+#include "windows/algebra_window.h"
+#include "windows/equation_window.h"
+#include "windows/geometry_window.h"
+#include "windows/linear_system_window.h"
+#include "windows/sequence_window.h"
+
+// The wiring of every compute button, read from its window's panel table: its
+// boxes in their order, its labels in theirs, its guard, its run-time errors,
+// and the window's exit. The digits themselves are the calculation tables' job.
+
+namespace vorlinde::test {
+namespace {
+
+// A known answer (distinct values, so boxes or labels out of order show) and a
+// failing input, for one button; the labels after the failure, where the click
+// empties some.
+struct Wiring {
+  const char* button;
+  QStringList known, shown, failing;
+  int error;
+  QStringList afterError = {};
+};
+
+const std::map<QString, std::vector<Wiring>> kWiring = {
+    {"Form1",
+     {{"Command1", {"12"}, {" 12 =  2 ×  2 ×  3"}, {"40000"}, 6},
+      {"Command3", {"5"}, {"阶乘结果是：120"}, {"171"}, 6},
+      {"Command4", {"12", "-18"}, {"结果分别为： 6  36"}, {"40000", "1"}, 6},
+      {"Command5", {"2", "10"}, {"1024"}, {"0", "-1"}, 11},
+      {"Command6", {"10"}, {"3.16227766016838", "2.30258509299405"}, {"0"}, 5},
+      {"Command7",
+       {"30"},
+       {"0.523598775598298", "0.5", "0.866025403784439", "0.577350269189625", "1.73205080756888",
+        "1.15470053837925", "2"},
+       {"0"},
+       11,
+       {"0", "0", "1", "0", "", "", ""}}}},
+    {"Form2",
+     {{"Command1", {"2", "-4", "-6"}, {"x1=3", "x2=-1"}, {"0", "0", "5"}, 11},
+      {"Command3",
+       {"3", "4", "11", "5", "-6", "-7"},
+       {"x1=1", "x2=2"},
+       {"1", "1", "1", "1", "1", "2"},
+       11}}},
+    {"Form4",
+     {{"Command1",
+       {"10"},
+       {"55", "100", "110", "385", "3025", "440", "0.909090909090909"},
+       {"-1"},
+       11},
+      {"Command3", {"3", "-2", "5"}, {"48", "33"}, {"1", "0", "0"}, 11},
+      {"Command4", {"0.5", "0.1", "10"}, {"1.4", "9.5"}, {"1", "2", "-32768"}, 6}}},
+    {"Form5",
+     {{"Command1", {"5", "2.5"}, {"S=6.25"}, {"1E200", "1E200"}, 6},
+      {"Command2", {"7", "8", "9"}, {"S=26.8328157299975"}, {"1E103", "1E103", "1E103"}, 6},
+      {"Command3", {"6", "7"}, {"S=42"}, {"1E200", "1E200"}, 6},
+      {"Command4", {"5", "3", "2"}, {"S=10.5"}, {"1E200", "1E200", "1E200"}, 6},
+      {"Command5", {"2"}, {"S=12.5663706143592"}, {"1E200"}, 6},
+      {"Command6", {"7.45", "375"}, {"S=181.631506516529"}, {"1E200", "1"}, 6},
+      {"Command7", {"6.82", "364.5"}, {"S=53261.8386543324"}, {"1E200", "1"}, 6},
+      {"Command8", {"18.5", "225.3"}, {"S=80748.2774354021"}, {"1E200", "1"}, 6},
+      {"Command9", {"4.87"}, {"S=483.810726646464"}, {"1E200"}, 6}}},
+};
+
+// What a label shows, or a list's last entry.
+QString shownIn(QWidget* window, const QString& name) {
+  if (auto* list = window->findChild<QListWidget*>(name))
+    return list->count() ? list->item(list->count() - 1)->text() : QString();
+  return caption(window, name);
+}
+
+QStringList shownBy(QWidget* window, const Panel& panel) {
+  QStringList shown;
+  for (const std::string& label : panel.labels)
+    shown << shownIn(window, QString::fromStdString(label));
+  return shown;
+}
+
+void fill(QWidget* window, const Panel& panel, const QStringList& texts) {
+  for (std::size_t i = 0; i < panel.boxes.size(); ++i)
+    type(window, QString::fromStdString(panel.boxes[i]), texts.value(int(i)));
+}
+
+template <class W>
+void expectWiring() {
+  Opened<W> opened;
+  QWidget* w = opened.window();
+  for (const Panel& panel : opened.form().panels()) {
+    const QString button = QString::fromStdString(panel.button);
+    const std::string where = w->objectName().toStdString() + "." + panel.button;
+    const auto rows = kWiring.at(w->objectName());
+    const auto row =
+        std::find_if(rows.begin(), rows.end(), [&](auto& r) { return button == r.button; });
+    ASSERT_NE(row, rows.end()) << where;
+
+    fill(w, panel, row->known);
+    EXPECT_TRUE(click(w, button).empty()) << where;
+    EXPECT_EQ(shownBy(w, panel), row->shown) << where;
+
+    // Any one box that holds no number stops the click before anything changes.
+    for (std::size_t k = 0; panel.guarded && k < panel.boxes.size(); ++k) {
+      QStringList texts = row->known;
+      texts[int(k)] = "1a";
+      fill(w, panel, texts);
+      EXPECT_EQ(promptsOf(click(w, button)), QStringList{"请输入数字！"}) << where << " box " << k;
+      EXPECT_EQ(shownBy(w, panel), row->shown) << where << " box " << k;
+    }
+
+    fill(w, panel, row->failing);
+    EXPECT_EQ(promptsOf(click(w, button)), QStringList{errorPrompt(row->error)}) << where;
+    EXPECT_EQ(shownBy(w, panel), row->afterError.isEmpty() ? row->shown : row->afterError) << where;
+  }
+  // The exit unloads the window; opened again, it starts empty.
+  for (QPushButton* exit : w->findChildren<QPushButton*>())
+    if (exit->text() == "退 出") click(exit);
+  settle();
+  ASSERT_FALSE(opened.form().isLoaded());
+  opened.form().show();
+  w = opened.window();
+  for (const Panel& panel : opened.form().panels()) {
+    for (const std::string& box : panel.boxes)
+      EXPECT_TRUE(find<QLineEdit>(w, QString::fromStdString(box))->text().isEmpty()) << box;
+    for (const QString& shown : shownBy(w, panel))
+      EXPECT_TRUE(shown.isEmpty()) << panel.button;
+  }
+}
+
+TEST(Windows, EachButtonReadsItsBoxesGuardsThemAndWritesItsLabels) {
+  expectWiring<AlgebraWindow>();
+  expectWiring<EquationWindow>();
+  expectWiring<SequenceWindow>();
+  expectWiring<GeometryWindow>();
+}
+
+// The grid: "确定" lays out n rows; "计 算" reads them leniently and solves.
+TEST(Windows, TheGridSolvesTheRowsLaidOut) {
+  Opened<LinearSystemWindow> opened;
+  QWidget* w = opened.window();
+  const auto results = [&] {
+    QStringList shown;
+    for (int j = 0; j < 10; ++j)
+      if (!find<QLabel>(w, QString("Label5(%1)").arg(j))->isHidden())
+        shown << caption(w, QString("Label5(%1)").arg(j));
+    return shown;
+  };
+  const auto solve = [&](const QStringList& texts) {  // a11 a12 a21 a22 b1 b2
+    const char* boxes[] = {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "Text2(0)", "Text2(1)"};
+    for (int k = 0; k < 6; ++k)
+      type(w, boxes[k], texts[k]);
+    return promptsOf(click(w, "Command1"));
+  };
+  const auto layOut = [&](const char* count) {
+    type(w, "TxtNum", count);
+    return promptsOf(click(w, "Command2"));
+  };
+  EXPECT_EQ(layOut("abc"), QStringList{"请输入数字！"});
+  EXPECT_EQ(layOut("11"), QStringList{"Number of input is too larger."});
+  EXPECT_EQ(layOut("0"), QStringList{"Number of input is too small."});
+  EXPECT_TRUE(layOut("2").isEmpty());
+  EXPECT_EQ(caption(w, "Label1"), "  a(x,y)  1        2       b");
+  EXPECT_TRUE(solve({"2", "1", "1", "3", "4", "7cm"}).isEmpty());  // 2x + y = 4, x + 3y = 7
+  EXPECT_EQ(results(), QStringList({" 1", " 2"}));
+  EXPECT_EQ(solve({"1", "2", "2", "4", "3", "6"}), QStringList{"Gauss fail at 1."});
+  EXPECT_TRUE(results().isEmpty());
+  solve({"2", "1", "1", "3", "4", "7"});
+  EXPECT_EQ(solve({"1E308", "1E308", "-1E308", "1E308", "1", "1"}), QStringList{errorPrompt(6)});
+  EXPECT_TRUE(results().isEmpty());
+}
+
+}  // namespace
+}  // namespace vorlinde::test
