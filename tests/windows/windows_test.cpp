@@ -86,6 +86,21 @@ void fill(QWidget* window, const Panel& panel, const QStringList& texts) {
     type(window, QString::fromStdString(panel.boxes[i]), texts.value(int(i)));
 }
 
+// A panel reads its boxes and writes its labels in the order the pupil reads
+// them: row by row from the top, left to right within a row.
+void expectReadingOrder(QWidget* w, const std::vector<std::string>& names,
+                        const std::string& where) {
+  for (std::size_t i = 1; i < names.size(); ++i) {
+    const auto at = [&](std::size_t k) {
+      auto* c = find<QWidget>(w, QString::fromStdString(names[k]));
+      return c->mapTo(w, c->rect().center());
+    };
+    const QPoint a = at(i - 1), b = at(i);
+    EXPECT_TRUE(b.y() - a.y() > 8 || (std::abs(b.y() - a.y()) <= 8 && b.x() > a.x()))
+        << where << ": " << names[i - 1] << " before " << names[i];
+  }
+}
+
 template <class W>
 void expectWiring() {
   Opened<W> opened;
@@ -93,6 +108,8 @@ void expectWiring() {
   for (const Panel& panel : opened.form().panels()) {
     const QString button = QString::fromStdString(panel.button);
     const std::string where = w->objectName().toStdString() + "." + panel.button;
+    expectReadingOrder(w, panel.boxes, where);
+    expectReadingOrder(w, panel.labels, where);
     const auto rows = kWiring.at(w->objectName());
     const auto row =
         std::find_if(rows.begin(), rows.end(), [&](auto& r) { return button == r.button; });
