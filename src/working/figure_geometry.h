@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QPointF>
+#include <QPolygonF>
+#include <QRectF>
+#include <optional>
+#include <vector>
+
+#include "steps/figure.h"
+
+// The figure's units mapped onto the page, and shapes clipped to what is seen,
+// so that the painter only ever meets coordinates of a sensible size.
+
+namespace vorlinde::working {
+
+class FigureMap {
+ public:
+  // The figure's view fitted into the area and centred in it; sameScale keeps one
+  // unit as long across as up. A view of no width or height is widened.
+  FigureMap(const steps::Figure& figure, const QRectF& area);
+
+  // Where the view stands on the page.
+  const QRectF& plot() const { return plot_; }
+
+  // The point on the page, within a billion pixels of it; nothing when not finite.
+  std::optional<QPointF> map(steps::Point p) const;
+  // The figure's units shown across and up: the plot mapped back.
+  double left() const { return cx_ - (plot_.center().x() - plot_.left()) / sx_; }
+  double right() const { return cx_ + (plot_.right() - plot_.center().x()) / sx_; }
+  double bottom() const { return cy_ - (plot_.bottom() - plot_.center().y()) / sy_; }
+  double top() const { return cy_ + (plot_.center().y() - plot_.top()) / sy_; }
+
+ private:
+  QRectF plot_;
+  double cx_ = 0, cy_ = 0, sx_ = 1, sy_ = 1;
+};
+
+// The parts of a polyline inside the rectangle, each a polyline of its own.
+std::vector<QPolygonF> clipPolyline(const QPolygonF& line, const QRectF& rect);
+// A closed polygon cut down to the rectangle.
+QPolygonF clipPolygon(const QPolygonF& polygon, const QRectF& rect);
+// The points of an arc of an ellipse, in the figure's units.
+std::vector<steps::Point> ellipsePoints(const steps::Figure::Ellipse& ellipse);
+
+}  // namespace vorlinde::working

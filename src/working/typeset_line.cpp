@@ -1,0 +1,215 @@
+#include "working/typeset_line.h"
+
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+
+#include "exact/notation.h"
+
+namespace vorlinde::working {
+namespace {
+
+using notation::Place;
+using notation::Run;
+
+// Sizes of the notation in one font, in pixels.
+struct Metrics {
+  explicit Metrics(const QFont& base) : font(base), small(base) {
+    const QFontMetricsF fm(base);
+    em = base.pixelSize() > 0 ? base.pixelSize() : fm.height();
+    small.setPixelSize(std::max(6, int(std::lround(em * 0.7))));
+    // The fraction bar stands at the height of the minus sign, the middle of a
+    // CJK font's em box; the numerator's underline is drawn just below its
+    // baseline, so the numerator is raised that much more.
+    axis = std::round(em * 0.44);
+    numeratorRaise = axis + std::ceil(fm.underlinePos());
+    gap = std::max(2.0, std::round(em * 0.12));
+    margin = std::max(2.0, std::round(em * 0.12));
+    supRaise = std::round(em * 0.4);
+    subDrop = std::round(em * 0.2);
+  }
+  QFont font, small;
+  qreal em, axis, numeratorRaise, gap, margin, supRaise, subDrop;
+};
+
+// One run of the line, or one character of a hidden run, as laid out.
+struct Item {
+  QString text;
+  QFont font;
+  qreal natural = 0;  // the text's own advance in its font
+  qreal width = 0;    // the advance it takes in the typeset form: 0 when hidden
+  qreal shift = 0;    // raised (+) or lowered (-) as an exponent or an index
+  qreal offset = 0;   // its baseline above the line's
+  qreal start = 0;    // where it starts
+  bool hidden = false, underline = false, overline = false;
+  int fraction = -1;
+  Place place = Place::Line;
+};
+
+bool isBar(const Run& run) {
+  return run.place == Place::Line && run.fraction >= 0;
+}
+
+Item itemOf(const Run& run, const std::vector<int>& barsOverFraction, const Metrics& m) {
+  Item item;
+  item.font = run.shift ? m.small : m.font;
+  item.hidden = run.hidden;
+  item.shift = run.shift > 0 ? m.supRaise * run.shift : m.subDrop * run.shift;
+  item.fraction = run.fraction;
+  item.place = run.place;
+  item.underline = run.place == Place::Numerator || isBar(run);
+  // A bar over the whole fraction is drawn over the numerator only, not again
+  // over the denominator, where it would cross the fraction bar.
+  int own = run.underBars;
+  if (run.place == Place::Denominator) own -= barsOverFraction[run.fraction];
+  item.overline = !run.hidden && own > 0;
+  return item;
+}
+
+std::vector<Item> itemsOf(const std::vector<Run>& runs, const Metrics& m) {
+  std::vector<int> barsOverFraction;
+  for (const Run& run : runs)
+    if (isBar(run)) {
+      barsOverFraction.resize(std::max<std::size_t>(barsOverFraction.size(), run.fraction + 1));
+      barsOverFraction[run.fraction] = run.underBars;
+    }
+  std::vector<Item> items;
+  for (const Run& run : runs) {
+    const Item item = itemOf(run, barsOverFraction, m);
+    const QString text = QString::fromStdString(run.text);
+    const QFontMetricsF fm(item.font);
+    // Each hidden character cancels its own advance, so each is a piece of its own.
+    const qsizetype step = run.hidden ? 1 : text.size();
+    for (qsizetype at = 0; at < text.size(); at += step) {
+      items.push_back(item);
+      items.back().text = text.mid(at, step);
+      items.back().natural = fm.horizontalAdvance(items.back().text);
+      items.back().width = run.hidden ? 0 : items.back().natural;
+    }
+  }
+  return items;
+}
+
+// Places one stacked fraction, items [begin, end), from pen on: numerator and
+// denominator centred on each other, a margin on either side; returns the pen after it.
+qreal placeFraction(std::vector<Item>& items, std::size_t begin, std::size_t end, qreal pen,
+                    const Metrics& m) {
+  qreal numerator = 0, denominator = 0;
+  for (std::size_t k = begin; k < end; ++k)
+    (items[k].place == Place::Numerator ? numerator : denominator) += items[k].width;
+  const qreal width = std::max(numerator, denominator), left = pen + m.margin;
+  qreal x = left + (width - numerator) / 2;
+  for (std::size_t k = begin; k < end; ++k) {
+    if (items[k].place == Place::Line) {
+      // The hidden bar character runs back from the fraction's right end to the
+      // denominator's start; its underline fills the bar where the numerator is short.
+      items[k].start = left + width;
+      x = left + (width - denominator) / 2;
+      continue;
+    }
+    items[k].start = x;
+    x += items[k].width;
+  }
+  return left + width + m.margin;
+}
+
+qreal placeAcross(std::vector<Item>& items, const Metrics& m) {
+  qreal pen = 0;
+  for (std::size_t i = 0; i < items.size();) {
+    if (items[i].fraction < 0) {
+      items[i].start = pen;
+      pen += items[i++].width;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < items.size() && items[end].fraction == items[i].fraction)
+      ++end;
+    pen = placeFraction(items, i, end, pen, m);
+    i = end;
+  }
+  return pen;
+}
+
+// How far above its own baseline an item's ink reaches.
+qreal inkTop(const Item& item) {
+  const QFontMetricsF fm(item.font);
+  if (item.overline) return fm.ascent() + fm.lineWidth();
+  return -fm.tightBoundingRect(item.text).top();
+}
+
+// Raises numerators to stand on the fraction bar and lowers denominators to hang
+// below it, a gap clear of the bar.
+void placeUpAndDown(std::vector<Item>& items, const Metrics& m) {
+  std::vector<qreal> drop;
+  for (const Item& item : items)
+    if (item.place == Place::Denominator && !item.hidden) {
+      drop.resize(std::max<std::size_t>(drop.size(), item.fraction + 1), 0);
+      drop[item.fraction] =
+          std::max(drop[item.fraction], item.shift + inkTop(item) + m.gap - m.axis);
+    }
+  for (Item& item : items) {
+    item.offset = item.shift;
+    if (item.place == Place::Numerator || (item.place == Place::Line && item.fraction >= 0))
+      item.offset += m.numeratorRaise;
+    else if (item.place == Place::Denominator && item.fraction < qsizetype(drop.size()))
+      item.offset -= drop[item.fraction];
+  }
+}
+
+QTextCharFormat formatOf(const Item& item, qreal spacing, const QColor& colour) {
+  QTextCharFormat format;
+  format.setFont(item.font, QTextCharFormat::FontPropertiesAll);
+  format.setForeground(item.hidden ? QColor(Qt::transparent) : colour);
+  if (item.underline) {
+    format.setFontUnderline(true);
+    format.setUnderlineColor(colour);
+  }
+  if (item.overline) format.setFontOverline(true);
+  const QFontMetricsF fm(item.font);
+  if (item.offset != 0) format.setBaselineOffset(item.offset * 100 / (fm.ascent() + fm.descent()));
+  if (std::abs(spacing) > 1e-3) {
+    format.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+    format.setFontLetterSpacing(spacing);
+  }
+  return format;
+}
+
+// The pieces of an item: letter spacing is added after every character, so where
+// the item must end elsewhere than its own advance, its last character is split off.
+void appendPieces(std::vector<Piece>& pieces, const Item& item, qreal end, const QColor& colour) {
+  const qreal spacing = end - item.start - item.natural;
+  qsizetype last = item.text.size() - 1;
+  if (last > 0 && item.text[last].isLowSurrogate()) --last;
+  if (std::abs(spacing) > 1e-3 && last > 0) {
+    pieces.push_back({item.text.left(last), formatOf(item, 0, colour)});
+    pieces.push_back({item.text.mid(last), formatOf(item, spacing, colour)});
+  } else {
+    pieces.push_back({item.text, formatOf(item, spacing, colour)});
+  }
+}
+
+}  // namespace
+
+TypesetLine typesetLine(std::string_view markup, const QFont& font, const QColor& colour) {
+  const Metrics m(font);
+  std::vector<Item> items = itemsOf(notation::runs(markup), m);
+  TypesetLine line;
+  line.width = placeAcross(items, m);
+  placeUpAndDown(items, m);
+  const QFontMetricsF base(font);
+  line.above = base.ascent();
+  line.below = base.descent();
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const Item& item = items[i];
+    const QFontMetricsF fm(item.font);
+    line.above = std::max(line.above, item.offset + fm.ascent() + (item.overline ? 1 : 0));
+    line.below = std::max(line.below, fm.descent() - item.offset);
+    appendPieces(line.pieces, item, i + 1 < items.size() ? items[i + 1].start : line.width, colour);
+  }
+  if (!items.empty()) line.lead = items.front().start;
+  line.stacked =
+      std::any_of(items.begin(), items.end(), [](const Item& i) { return i.fraction >= 0; });
+  return line;
+}
+
+}  // namespace vorlinde::working

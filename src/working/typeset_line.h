@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QTextCharFormat>
+#include <string_view>
+#include <vector>
+
+// One line of marked text (exact/notation.h) set as a textbook sets it, with
+// every character of its plain text kept in order: the document's plain text
+// stays the line's plain text, and the typeset form comes from the characters'
+// formats alone. Syntax characters the typeset form makes unnecessary are kept
+// but drawn transparent at zero width; a stacked fraction's numerator is raised
+// and underlined (the underline is the fraction bar), its denominator lowered and
+// pulled back under it by negative letter spacing; a radicand is overlined.
+
+namespace vorlinde::working {
+
+// A stretch of the line's plain text with the format it is drawn in.
+struct Piece {
+  QString text;
+  QTextCharFormat format;
+};
+
+struct TypesetLine {
+  std::vector<Piece> pieces;
+  qreal lead = 0;   // room the line needs before its first character (a leading fraction's margin)
+  qreal width = 0;  // the line's advance, lead included
+  qreal above = 0;  // how far the line reaches above its baseline
+  qreal below = 0;  // and below it
+  bool stacked = false;  // holds a stacked fraction: it must not be broken across lines
+};
+
+// Lays out one line of marked text in the font and colour given.
+TypesetLine typesetLine(std::string_view markup, const QFont& font, const QColor& colour);
+
+}  // namespace vorlinde::working

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QFont>
+
+#include "steps/working.h"
+
+class QTextDocument;
+
+namespace vorlinde::working {
+
+// The working's font: a CJK face, larger than the tool windows' so that stacked
+// fractions and exponents stay legible.
+QFont workingFont(int pixelSize = 16);
+
+// Replaces the document's content with the working, one block a line. The
+// document's plain text is the working's plain text, character for character.
+void typesetWorking(QTextDocument& document, const steps::Working& working, const QFont& font);
+
+}  // namespace vorlinde::working

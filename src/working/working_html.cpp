@@ -1,0 +1,67 @@
+#include "working/working_html.h"
+
+#include "exact/notation.h"
+
+namespace vorlinde::working {
+namespace {
+
+using steps::LineKind;
+
+// The syntax a fraction on the line still needs is kept; the rest of what the
+// typeset form hides ("^", "_", a radicand's and an exponent's parentheses) is
+// said by the markup instead.
+bool dropped(const notation::Run& run) {
+  return run.hidden && (run.fraction < 0 || run.shift != 0 || run.text == "^" || run.text == "_");
+}
+
+QString inlineHtml(const std::string& markup) {
+  QString html;
+  for (const notation::Run& run : notation::runs(markup)) {
+    if (dropped(run)) continue;
+    QString text = QString::fromStdString(run.text).toHtmlEscaped();
+    if (run.underBars > 0) text = "<span style=\"text-decoration: overline\">" + text + "</span>";
+    for (int i = 0; i < std::abs(run.shift); ++i)
+      text = (run.shift > 0 ? "<sup>" : "<sub>") + text + (run.shift > 0 ? "</sup>" : "</sub>");
+    html += text;
+  }
+  return html;
+}
+
+QString lineHtml(const steps::Line& line) {
+  const QString text = inlineHtml(line.text);
+  switch (line.kind) {
+    case LineKind::Heading:
+      return "<h3>" + text + "</h3>\n";
+    case LineKind::Method:
+    case LineKind::Answer:
+      return "<p><b>" + text + "</b></p>\n";
+    case LineKind::Note:
+      return "<p style=\"color: #5f6368\">" + text + "</p>\n";
+    default:
+      return "<p>" + text + "</p>\n";
+  }
+}
+
+QString rowHtml(const steps::Line& row) {
+  QString html = "<tr>";
+  for (const std::string& cell : row.cells)
+    html += "<td style=\"padding: 2px 12px\">" + inlineHtml(cell) + "</td>";
+  return html + "</tr>\n";
+}
+
+}  // namespace
+
+QString workingHtml(const steps::Working& working) {
+  QString html = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head><body>\n";
+  bool inTable = false;
+  for (const steps::Line& line : working.lines) {
+    const bool row = line.kind == LineKind::Row;
+    if (row != inTable) html += row ? "<table>\n" : "</table>\n";
+    inTable = row;
+    html += row ? rowHtml(line) : lineHtml(line);
+  }
+  if (inTable) html += "</table>\n";
+  return html + "</body></html>\n";
+}
+
+}  // namespace vorlinde::working

@@ -1,0 +1,228 @@
+#include "working/working_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "working/figure_view.h"
+#include "working/history.h"
+#include "working/working_document.h"
+#include "working/working_html.h"
+#include "working/working_printer.h"
+
+namespace vorlinde {
+namespace {
+
+QString timeText(qint64 when) {
+  const QDateTime time = QDateTime::fromMSecsSinceEpoch(when).toLocalTime();
+  if (time.date() == QDate::currentDate()) return time.toString("HH:mm:ss");
+  return time.toString("yyyy-MM-dd HH:mm");
+}
+
+QString titleOf(const steps::Working& working) {
+  QString title = QString::fromStdString(working.window);
+  if (!working.panel.empty()) title += " · " + QString::fromStdString(working.panel);
+  return title;
+}
+
+// A history entry in the list: its time and window on one line, its answer below.
+QListWidgetItem* itemFor(const HistoryEntry& entry) {
+  const QString title = QString::fromStdString(entry.title);
+  QString answer = QString::fromStdString(entry.answer);
+  if (answer.size() > 60) answer = answer.left(59) + "…";
+  auto* item = new QListWidgetItem(timeText(entry.calculation.when) + "  " + title + "\n" + answer);
+  item->setToolTip(QString::fromStdString(entry.answer));
+  return item;
+}
+
+QPushButton* button(const QString& text, const QString& name, const QString& description) {
+  auto* b = new QPushButton(text);
+  b->setObjectName(name);
+  b->setAccessibleName(text.chopped(text.endsWith("…") ? 1 : 0));
+  b->setAccessibleDescription(description);
+  b->setAutoDefault(false);
+  return b;
+}
+
+}  // namespace
+
+WorkingWindow::WorkingWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName("Working");
+  setWindowTitle("解题过程");
+  setAccessibleName("解题过程");
+  buildLayout();
+  resize(760, 560);
+  showEmpty();
+}
+
+void WorkingWindow::buildLayout() {
+  heading_ = new QLabel;
+  heading_->setObjectName("WorkingHeading");
+  heading_->setAccessibleName("计算");
+  heading_->setFont(working::workingFont(18));
+  time_ = new QLabel;
+  time_->setObjectName("WorkingTime");
+  time_->setAccessibleName("计算时间");
+  time_->setStyleSheet("color: #5f6368");
+  auto* headingRow = new QHBoxLayout;
+  headingRow->addWidget(heading_, 1);
+  headingRow->addWidget(time_);
+
+  text_ = new QTextBrowser;
+  text_->setObjectName("WorkingText");
+  text_->setAccessibleName("解题过程");
+  text_->setOpenLinks(false);
+  text_->setUndoRedoEnabled(false);
+  text_->setStyleSheet("QTextBrowser { background: white; color: #1a1a1a; }");
+  text_->document()->setDefaultFont(working::workingFont());
+  text_->document()->setDocumentMargin(10);
+  figure_ = new FigureView;
+  figure_->setObjectName("WorkingFigure");
+  auto* workingSplit = new QSplitter(Qt::Vertical);
+  workingSplit->addWidget(text_);
+  workingSplit->addWidget(figure_);
+  workingSplit->setStretchFactor(0, 3);
+  workingSplit->setStretchFactor(1, 2);
+  auto* workingSide = new QWidget;
+  auto* workingLayout = new QVBoxLayout(workingSide);
+  workingLayout->setContentsMargins(0, 0, 0, 0);
+  workingLayout->addLayout(headingRow);
+  workingLayout->addWidget(workingSplit, 1);
+
+  history_ = new QListWidget;
+  history_->setObjectName("WorkingHistory");
+  history_->setAccessibleName("历史记录");
+  history_->setAccessibleDescription("以前的计算，最新的在上面；选中一项即显示它的解题过程");
+  history_->setWordWrap(false);
+  connect(history_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) emit entryChosen(row);
+  });
+  auto* historySide = new QWidget;
+  auto* historyLayout = new QVBoxLayout(historySide);
+  historyLayout->setContentsMargins(0, 0, 0, 0);
+  auto* historyLabel = new QLabel("历史记录(&H)");
+  historyLabel->setBuddy(history_);
+  historyLayout->addWidget(historyLabel);
+  historyLayout->addWidget(history_, 1);
+
+  auto* split = new QSplitter(Qt::Horizontal);
+  split->addWidget(workingSide);
+  split->addWidget(historySide);
+  split->setStretchFactor(0, 1);
+  split->setSizes({520, 220});
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(split, 1);
+  layout->addWidget(buildButtons());
+}
+
+QWidget* WorkingWindow::buildButtons() {
+  QPushButton* clear = button("清空", "WorkingClear", "清空历史记录");
+  QPushButton* copy = button("复制", "WorkingCopy", "把解题过程复制到剪贴板");
+  QPushButton* pdf = button("保存为 PDF…", "WorkingPdf", "把解题过程保存为 PDF 文件");
+  QPushButton* print = button("打印…", "WorkingPrint", "打印解题过程");
+  connect(clear, &QPushButton::clicked, this, &WorkingWindow::clearRequested);
+  connect(copy, &QPushButton::clicked, this, &WorkingWindow::copy);
+  connect(pdf, &QPushButton::clicked, this, &WorkingWindow::askPdf);
+  connect(print, &QPushButton::clicked, this, &WorkingWindow::print);
+  auto* row = new QWidget;
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(clear);
+  layout->addStretch(1);
+  for (QPushButton* b : {copy, pdf, print})
+    layout->addWidget(b);
+  return row;
+}
+
+void WorkingWindow::showWorking(const steps::Working& working, qint64 when) {
+  working_ = working;
+  heading_->setText(titleOf(working));
+  time_->setText(timeText(when));
+  working::typesetWorking(*text_->document(), working, working::workingFont());
+  text_->moveCursor(QTextCursor::Start);
+  figure_->setFigure(working.figure);
+  figure_->setVisible(!working.figure.empty());
+}
+
+void WorkingWindow::showEmpty() {
+  working_ = {};
+  heading_->setText("解题过程");
+  time_->clear();
+  text_->clear();
+  text_->setPlaceholderText("还没有计算。在任一工具窗口中点击计算按钮，这里就会显示它的解题过程。");
+  figure_->setFigure({});
+  figure_->hide();
+}
+
+void WorkingWindow::setHistory(const std::vector<HistoryEntry>& entries) {
+  const QSignalBlocker quiet(history_);
+  history_->clear();
+  for (const HistoryEntry& entry : entries)
+    history_->addItem(itemFor(entry));
+}
+
+void WorkingWindow::addToHistory(const HistoryEntry& entry) {
+  const QSignalBlocker quiet(history_);
+  history_->insertItem(0, itemFor(entry));
+  while (history_->count() > int(History::kLimit))
+    delete history_->takeItem(history_->count() - 1);
+}
+
+void WorkingWindow::markEntry(int row) {
+  const QSignalBlocker quiet(history_);
+  history_->setCurrentRow(row);
+}
+
+void WorkingWindow::copy() const {
+  auto* data = new QMimeData;
+  data->setText(QString::fromStdString(working_.plainText()));
+  data->setHtml(working::workingHtml(working_));
+  QApplication::clipboard()->setMimeData(data);
+}
+
+bool WorkingWindow::savePdf(const QString& path) const {
+  QPdfWriter writer(path);
+  writer.setPageSize(QPageSize(QPageSize::A4));
+  writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
+  writer.setResolution(300);
+  writer.setTitle(heading_->text());
+  writer.setCreator("Vorlinde");
+  return working::printWorking(writer, *text_->document(), working_.figure);
+}
+
+void WorkingWindow::askPdf() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  QString path = QFileDialog::getSaveFileName(this, "保存为 PDF", folder + "/解题过程.pdf",
+                                              "PDF 文件 (*.pdf)");
+  if (path.isEmpty()) return;
+  if (!path.endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";
+  if (!savePdf(path)) QMessageBox::warning(this, "保存为 PDF", "无法写入文件：\n" + path);
+}
+
+// The printer and its dialog are made only here, when printing is asked for.
+void WorkingWindow::print() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(heading_->text());
+  QPrintDialog dialog(&printer, this);
+  dialog.setWindowTitle("打印解题过程");
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (!working::printWorking(printer, *text_->document(), working_.figure))
+    QMessageBox::warning(this, "打印", "无法打印解题过程。");
+}
+
+}  // namespace vorlinde

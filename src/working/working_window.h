@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "steps/working.h"
+#include "working/history_json.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTextBrowser;
+
+namespace vorlinde {
+
+class FigureView;
+
+// The window beside the tool windows that shows the working of a calculation:
+// its heading, its typeset text and its figure, with the history of calculations
+// beside it and buttons to clear the history, copy, save as PDF and print.
+class WorkingWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit WorkingWindow(QWidget* parent = nullptr);
+
+  // Shows a working; `when` is the calculation's time, milliseconds since 1970.
+  void showWorking(const steps::Working& working, qint64 when);
+  // No working: a hint says where workings come from.
+  void showEmpty();
+  const steps::Working& working() const { return working_; }
+
+  // The history list, newest first: replaced whole, or a new entry put on top.
+  void setHistory(const std::vector<HistoryEntry>& entries);
+  void addToHistory(const HistoryEntry& entry);
+  // Marks the entry shown without choosing it again.
+  void markEntry(int row);
+
+  // Writes the working, text and figure, to an A4 PDF file; false on failure.
+  bool savePdf(const QString& path) const;
+
+ signals:
+  // The pupil chose an entry of the history; 0 is the newest.
+  void entryChosen(int row);
+  void clearRequested();
+
+ private:
+  void buildLayout();
+  QWidget* buildButtons();
+  void copy() const;
+  void askPdf();
+  void print();
+
+  steps::Working working_;
+  QLabel* heading_ = nullptr;
+  QLabel* time_ = nullptr;
+  QTextBrowser* text_ = nullptr;
+  FigureView* figure_ = nullptr;
+  QListWidget* history_ = nullptr;
+};
+
+}  // namespace vorlinde

@@ -1,0 +1,146 @@
+#include "working/working_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "exact/notation.h"
+#include "working/figure_view.h"
+#include "working/workings.h"
+
+namespace vorlinde {
+namespace {
+
+using namespace notation;
+using steps::LineKind;
+
+// A working that says which calculation it was built from: its first box's text.
+steps::Working fakeWorking(const Calculation& c) {
+  const std::string t = c.texts.at(0);
+  steps::Working w{"解方程", "面板 " + t, {}, {}};
+  w.lines = {{LineKind::Heading, "解方程 · 面板 " + t, {}},
+             {LineKind::Step, "x = " + frac("3+" + root(t), "2") + "，t" + sup("1.5"), {}},
+             {LineKind::Row, "", {"x", frac("1", t), "y"}},
+             {LineKind::Answer, "答：x = " + t, {}}};
+  if (t != "0") w.figure.paths.push_back({{{0, 0}, {1, 1}}});
+  return w;
+}
+
+Calculation typed(const std::string& text) {
+  return {"Form2", "Command1", {"Text1"}, {text}, 0, 0, {{"Label5", text}}, {}, 0};
+}
+
+class WorkingWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QStandardPaths::setTestModeEnabled(true);
+    QFile::remove(History::defaultPath());
+  }
+
+  template <typename T>
+  T* find(const char* name) {
+    T* widget = workings.window()->findChild<T*>(name);
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  QString shownText() { return find<QTextBrowser>("WorkingText")->toPlainText(); }
+  void choose(int row) {
+    auto* list = find<QListWidget>("WorkingHistory");
+    const QRect at = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at.center());
+  }
+
+  Workings workings{fakeWorking};
+};
+
+QString plainOf(const std::string& text) {
+  return QString::fromStdString(fakeWorking(typed(text)).plainText());
+}
+
+TEST_F(WorkingWindowTest, NothingOfTheWindowExistsUntilShown) {
+  workings.record(typed("5"));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(workings.window(), nullptr);
+  workings.show();
+  EXPECT_TRUE(workings.window()->isVisible());
+  EXPECT_EQ(shownText(), plainOf("5"));
+}
+
+TEST_F(WorkingWindowTest, FollowsEachCalculationAndShowsAnEarlierOneWhenChosen) {
+  workings.show();
+  EXPECT_TRUE(shownText().isEmpty());
+  EXPECT_FALSE(find<QTextBrowser>("WorkingText")->placeholderText().isEmpty());
+
+  workings.record(typed("5"));
+  workings.record(typed("0"));
+  EXPECT_TRUE(shownText().isEmpty()) << "the working waits until the click is over";
+  QCoreApplication::processEvents();
+  EXPECT_EQ(shownText(), plainOf("0"));
+  EXPECT_TRUE(shownText().endsWith("答：x = 0"));
+  EXPECT_FALSE(shownText().contains(QChar(0xFFFC)));
+  EXPECT_TRUE(find<FigureView>("WorkingFigure")->isHidden());
+
+  auto* list = find<QListWidget>("WorkingHistory");
+  ASSERT_EQ(list->count(), 2);
+  EXPECT_TRUE(list->item(0)->text().contains("答：x = 0"));
+  EXPECT_TRUE(list->item(1)->text().contains("答：x = 5"));
+  choose(1);
+  EXPECT_EQ(shownText(), plainOf("5"));
+  EXPECT_FALSE(find<FigureView>("WorkingFigure")->isHidden());
+}
+
+TEST_F(WorkingWindowTest, CopiesPlainTextAndHtml) {
+  workings.record(typed("7"));
+  workings.show();
+  QCoreApplication::processEvents();
+  QApplication::clipboard()->clear();
+  QTest::mouseClick(find<QPushButton>("WorkingCopy"), Qt::LeftButton);
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(data->text(), plainOf("7"));
+  EXPECT_TRUE(data->html().contains("答：x = 7"));
+  EXPECT_TRUE(data->html().contains("<sup>1.5</sup>"));
+}
+
+TEST_F(WorkingWindowTest, SavesAPdf) {
+  workings.record(typed("7"));
+  workings.show();
+  QCoreApplication::processEvents();
+  QTemporaryDir folder;
+  const QString path = folder.filePath("working.pdf");
+  ASSERT_TRUE(workings.window()->savePdf(path));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.read(5).startsWith("%PDF"));
+  EXPECT_GT(file.size(), 1000);
+}
+
+TEST_F(WorkingWindowTest, ClearEmptiesTheListTheWindowAndTheFile) {
+  workings.record(typed("5"));
+  workings.record(typed("6"));
+  workings.show();
+  QCoreApplication::processEvents();
+  QTest::mouseClick(find<QPushButton>("WorkingClear"), Qt::LeftButton);
+  EXPECT_EQ(find<QListWidget>("WorkingHistory")->count(), 0);
+  EXPECT_TRUE(shownText().isEmpty());
+  EXPECT_TRUE(History().entries().empty());
+}
+
+TEST_F(WorkingWindowTest, EveryControlHasAnAccessibleName) {
+  workings.show();
+  for (QWidget* widget : workings.window()->findChildren<QWidget*>())
+    if (widget->objectName().startsWith("Working"))
+      EXPECT_FALSE(widget->accessibleName().isEmpty()) << qPrintable(widget->objectName());
+}
+
+}  // namespace
+}  // namespace vorlinde
