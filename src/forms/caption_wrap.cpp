@@ -14,7 +14,8 @@ bool isOpeningMark(QChar ch) {
 // what it closes and an opening mark with what it opens.
 }  // namespace
 
-QStringList wrapCaption(const QString& caption, const QFontMetrics& metrics, int width) {
+QStringList wrapCaption(const QString& caption, const QFontMetrics& metrics, int width,
+                        bool breakAfterEquals) {
   QStringList lines;
   for (const QString& paragraph : caption.split('\n')) {
     QString line, blanks, word;
@@ -56,6 +57,7 @@ QStringList wrapCaption(const QString& caption, const QFontMetrics& metrics, int
       if (word.isEmpty()) wideWord = wide;
       word += ch;
       glueNext = isOpeningMark(ch);
+      if (breakAfterEquals && ch == '=') flush();
     }
     if (!word.isEmpty()) place(word);
     if (atStart) line = blanks;

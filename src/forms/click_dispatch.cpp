@@ -10,11 +10,17 @@ void Form::onClick(std::string_view name, std::function<void()> handler) {
   QPushButton* b = button(name);
   if (!b) return;
   QObject::connect(b, &QPushButton::clicked, window_, [this, handler = std::move(handler)] {
+    inClick_ = true;
+    written_.clear();
     try {
       handler();
     } catch (const RuntimeError& error) {
-      reportRuntimeError(window_, error);
+      inClick_ = false;
+      relayout();
+      return reportRuntimeError(window_, error);
     }
+    inClick_ = false;
+    relayout();
   });
 }
 

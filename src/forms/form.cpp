@@ -10,11 +10,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVariant>
+#include <algorithm>
 #include <cmath>
 
 #include "forms/control_factory.h"
 #include "forms/message_box.h"
 #include "forms/registry.h"
+#include "forms/result_fit.h"
 #include "forms/widgets.h"
 
 namespace vorlinde {
@@ -87,6 +89,7 @@ void Form::load() {
   build();
   connectHandlers();
   onLoad();
+  relayout();
   if (QWidget* first = control(description_.firstFocus)) first->setFocus();
 }
 
@@ -142,7 +145,10 @@ void Form::nameAs(std::string_view objectName, const std::string& name,
   if (!w) return;
   w->setProperty(kNamedByProperty, fromUtf8(name));
   if (!description.empty()) w->setAccessibleDescription(fromUtf8(description));
-  if (auto* label = dynamic_cast<FormLabel*>(w)) label->makeSelectable();
+  if (auto* label = dynamic_cast<FormLabel*>(w); label && !label->isResult()) {
+    label->makeSelectable();
+    results_.push_back(label);
+  }
   nameForAccessibility(w);
 }
 
@@ -158,9 +164,14 @@ void Form::applyTabOrder() {
 }
 
 void Form::resizeClient() {
-  int width = std::max(toPixels(outerWidth_ - kFrameWidth), 1);
-  int height = std::max(toPixels(outerHeight_ - kFrameHeight), 1);
-  window_->setFixedSize(width, height);
+  relayout();
+}
+
+void Form::relayout() {
+  if (!window_) return;
+  const QSize client(std::max(toPixels(outerWidth_ - kFrameWidth), 1),
+                     std::max(toPixels(outerHeight_ - kFrameHeight), 1));
+  window_->setFixedSize(fitResults(window_, results_, client));
 }
 
 void Form::unload() {
@@ -169,6 +180,7 @@ void Form::unload() {
   if (window->isVisible()) lastPosition_ = window->pos();
   window_ = nullptr;
   controls_.clear();
+  results_.clear();
   // The unload may come from a click on one of the window's own buttons, so the
   // widgets go when control returns to the event loop.
   window->hide();
@@ -218,15 +230,20 @@ void Form::setCaption(std::string_view name, const std::string& caption) {
   if (auto* l = qobject_cast<QLabel*>(w)) {
     l->setText(fromUtf8(caption));
     if (!l->wordWrap()) fitToCaption(l);
-    // A result longer than its box is cut at the edge; the whole of it shows on
-    // hovering.
-    l->setToolTip(captionFits(l) ? QString() : l->text());
     nameForAccessibility(l);
+    if (inClick_)
+      written_.emplace_back(name);
+    else
+      relayout();
   } else if (auto* b = qobject_cast<QPushButton*>(w)) {
     b->setText(fromUtf8(caption));
   } else if (auto* f = qobject_cast<QGroupBox*>(w)) {
     f->setTitle(fromUtf8(caption));
   }
+}
+
+bool Form::written(std::string_view label) const {
+  return std::find(written_.begin(), written_.end(), label) != written_.end();
 }
 
 bool Form::isVisible(std::string_view name) const {

@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "forms/control_table.h"
 
@@ -75,6 +76,10 @@ class Form {
   // The program's message box, modal, over this window.
   void messageBox(const std::string& prompt);
 
+  // Gives every result label the room to show its whole caption (see fitResults);
+  // runs after every click, on load, and when a caption is set outside a click.
+  void relayout();
+
  protected:
   // The window's load handler: runs each time the window has been built.
   virtual void onLoad() {}
@@ -83,6 +88,8 @@ class Form {
   // Runs the handler on a click. A run-time error stops it and is reported here,
   // the one place that catches them; what the handler wrote before stays.
   void onClick(std::string_view button, std::function<void()> handler);
+  // Whether the running click has set the caption of that label.
+  bool written(std::string_view label) const;
   FormRegistry& registry() { return registry_; }
 
  private:
@@ -95,6 +102,9 @@ class Form {
   FormDescription description_;
   QPointer<QWidget> window_;
   std::map<std::string, QWidget*, std::less<>> controls_;
+  std::vector<QLabel*> results_;  // the result labels, in the table's order
+  bool inClick_ = false;
+  std::vector<std::string> written_;  // the labels the running click has written
   int outerWidth_ = 0, outerHeight_ = 0;
   QPoint lastPosition_;
   bool placed_ = false;

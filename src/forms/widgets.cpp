@@ -44,7 +44,7 @@ void FormLabel::paintEvent(QPaintEvent* event) {
                                             foregroundRole()));
   const QFontMetrics metrics(font());
   int top = 0;
-  for (const QString& line : wrapCaption(text(), metrics, width())) {
+  for (const QString& line : wrapCaption(text(), metrics, width(), selectable_)) {
     if (top >= height()) break;
     painter.drawText(QRect(0, top, width(), metrics.height()),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, line);
@@ -62,15 +62,6 @@ void makeCopyable(QListWidget* list) {
       QGuiApplication::clipboard()->setText(item->text());
   });
   list->addAction(copy);
-}
-
-bool captionFits(const QLabel* label) {
-  if (!label->wordWrap()) return true;
-  const QFontMetrics metrics(label->font());
-  const QStringList lines = wrapCaption(label->text(), metrics, label->width());
-  for (const QString& line : lines)
-    if (metrics.horizontalAdvance(line) > label->width()) return false;
-  return (lines.size() - 1) * metrics.lineSpacing() + metrics.height() <= label->height();
 }
 
 }  // namespace vorlinde

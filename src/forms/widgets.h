@@ -16,6 +16,7 @@ class FormLabel : public QLabel {
   // A result label: a click selects the whole result, which Ctrl+C or the
   // context menu's "复制" copies. It takes no part in the Tab order.
   void makeSelectable();
+  bool isResult() const { return selectable_; }
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
@@ -28,8 +29,5 @@ class FormLabel : public QLabel {
 
 // The list's selected entry goes to the clipboard on Ctrl+C or "复制".
 void makeCopyable(QListWidget* list);
-
-// True when the label shows its whole caption inside its box.
-bool captionFits(const QLabel* label);
 
 }  // namespace vorlinde
