@@ -37,8 +37,8 @@ class FigurePainter {
  public:
   FigurePainter(QPainter& painter, const Figure& figure, const QRectF& area, const QFont& font)
       : p_(painter), figure_(figure), font_(font), fm_(font), unit_(font.pixelSize() / 16.0) {
-    const qreal margin = fm_.height() * 1.5;
-    const qreal caption = figure.caption.empty() ? 0 : fm_.height() * 1.5;
+    const qreal margin = fm_.height() * 1.1;
+    const qreal caption = figure.caption.empty() ? 0 : fm_.height() * 1.3;
     QRectF plot = area.adjusted(margin, margin, -margin, -margin - caption);
     if (plot.width() < 1 || plot.height() < 1) plot = QRectF(area.center(), QSizeF(1, 1));
     map_.emplace(figure, plot);
@@ -109,11 +109,13 @@ class FigurePainter {
   void paintLabel(steps::Point point, const QString& text, steps::Anchor anchor) {
     const auto at = map_->map(point);
     if (!at || !clip_.contains(*at)) return;
-    paintText(*at, text, anchor, kInk);
+    paintText(*at, text, anchor, kInk, true);
   }
 
   // Text set against a point, a little away from it on the anchor's side.
-  void paintText(QPointF at, const QString& text, steps::Anchor anchor, const QColor& colour) {
+  // A label can stand on a line of the figure; a pale ground keeps it legible.
+  void paintText(QPointF at, const QString& text, steps::Anchor anchor, const QColor& colour,
+                 bool grounded = false) {
     using steps::Anchor;
     const QSizeF size(fm_.horizontalAdvance(text), fm_.height());
     const qreal gap = 4 * unit_;
@@ -131,8 +133,10 @@ class FigurePainter {
     const qreal y = above   ? at.y() - gap - size.height()
                     : below ? at.y() + gap
                             : at.y() - size.height() / 2;
+    const QRectF box(QPointF(x, y), size);
+    if (grounded) p_.fillRect(box.adjusted(-unit_, 0, unit_, 0), QColor(255, 255, 255, 210));
     p_.setPen(colour);
-    p_.drawText(QRectF(QPointF(x, y), size), Qt::AlignCenter, text);
+    p_.drawText(box, Qt::AlignCenter, text);
   }
 
   void paintAxes();
@@ -154,29 +158,31 @@ void arrowHead(QPainter& p, QPointF tip, QPointF direction, qreal size) {
   p.drawPolygon(QPolygonF{tip, back + side, back - side});
 }
 
+// The axes run a little past the view, their arrows and names clear of the last ticks.
 void FigurePainter::paintAxes() {
-  const double left = map_->left(), right = map_->right();
-  const double bottom = map_->bottom(), top = map_->top();
+  const std::optional<QPointF> origin = map_->map({0, 0});
+  if (!origin) return;
+  const QRectF view = plot_.adjusted(-0.5, -0.5, 0.5, 0.5);
+  const qreal arrow = 7 * unit_, reach = 14 * unit_, overhang = 6 * unit_;
+  const bool across = view.top() <= origin->y() && origin->y() <= view.bottom();
+  const bool up = view.left() <= origin->x() && origin->x() <= view.right();
   p_.setPen(QPen(kAxis, unit_));
   p_.setBrush(kAxis);
-  const qreal arrow = 7 * unit_;
-  if (bottom <= 0 && 0 <= top) {
-    const QPointF to = *map_->map({right, 0});
-    drawClipped(QPolygonF{*map_->map({left, 0}), to});
-    arrowHead(p_, to, QPointF(1, 0), arrow);
-    paintText(to, "x", steps::Anchor::Below, kAxis);
-    paintTicks(true, figure_.xTick);
+  if (across) {
+    const QPointF tip(plot_.right() + reach, origin->y());
+    p_.drawLine(QPointF(plot_.left() - overhang, origin->y()), tip);
+    arrowHead(p_, tip, QPointF(1, 0), arrow);
+    paintText(tip, "x", steps::Anchor::BelowLeft, kAxis);
   }
-  p_.setPen(QPen(kAxis, unit_));
-  if (left <= 0 && 0 <= right) {
-    const QPointF to = *map_->map({0, top});
-    drawClipped(QPolygonF{*map_->map({0, bottom}), to});
-    arrowHead(p_, to, QPointF(0, -1), arrow);
-    paintText(to, "y", steps::Anchor::Right, kAxis);
-    paintTicks(false, figure_.yTick);
+  if (up) {
+    const QPointF tip(origin->x(), plot_.top() - reach);
+    p_.drawLine(QPointF(origin->x(), plot_.bottom() + overhang), tip);
+    arrowHead(p_, tip, QPointF(0, -1), arrow);
+    paintText(tip, "y", steps::Anchor::BelowRight, kAxis);
   }
-  if (left <= 0 && 0 <= right && bottom <= 0 && 0 <= top)
-    paintText(*map_->map({0, 0}), "O", steps::Anchor::BelowLeft, kAxis);
+  if (across) paintTicks(true, figure_.xTick);
+  if (up) paintTicks(false, figure_.yTick);
+  if (across && up) paintText(*origin, "O", steps::Anchor::BelowLeft, kAxis);
 }
 
 // Ticks every step along one axis, labelled with their numbers; where they
@@ -186,7 +192,7 @@ void FigurePainter::paintTicks(bool across, double step) {
   const double low = across ? map_->left() : map_->bottom();
   const double high = across ? map_->right() : map_->top();
   const double pixels = across ? plot_.width() : plot_.height();
-  const double most = std::max(2.0, pixels / (fm_.height() * (across ? 2.5 : 1.5)));
+  const double most = std::max(2.0, pixels / (fm_.height() * (across ? 2 : 1.2)));
   for (int k = 0; (high - low) / step > most && std::isfinite(step); ++k)
     step *= (k % 3 == 1) ? 2.5 : 2;
   const double first = std::ceil(low / step), last = std::floor(high / step);

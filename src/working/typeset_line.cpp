@@ -12,12 +12,27 @@ namespace {
 using notation::Place;
 using notation::Run;
 
-// Sizes of the notation in one font, in pixels.
-struct Metrics {
-  explicit Metrics(const QFont& base) : font(base), small(base) {
-    const QFontMetricsF fm(base);
+QFont smaller(QFont font) {
+  const int em = font.pixelSize() > 0 ? font.pixelSize() : QFontMetricsF(font).height();
+  font.setPixelSize(std::max(6, int(std::lround(em * 0.7))));
+  return font;
+}
+
+QTextCharFormat fontFormat(const QFont& font, const QColor& colour) {
+  QTextCharFormat format;
+  format.setFont(font, QTextCharFormat::FontPropertiesAll);
+  format.setForeground(colour);
+  return format;
+}
+
+}  // namespace
+
+// Sizes of the notation in one font, in pixels, the two fonts' metrics, and the
+// formats every piece starts from.
+struct LineSetter::Metrics {
+  Metrics(const QFont& base, const QColor& ink)
+      : font(base), small(smaller(base)), fm(base), smallFm(small), colour(ink) {
     em = base.pixelSize() > 0 ? base.pixelSize() : fm.height();
-    small.setPixelSize(std::max(6, int(std::lround(em * 0.7))));
     // The fraction bar stands at the height of the minus sign, the middle of a
     // CJK font's em box; the numerator's underline is drawn just below its
     // baseline, so the numerator is raised that much more.
@@ -27,20 +42,33 @@ struct Metrics {
     margin = std::max(2.0, std::round(em * 0.12));
     supRaise = std::round(em * 0.4);
     subDrop = std::round(em * 0.2);
+    for (bool inSmall : {false, true})
+      for (bool hidden : {false, true})
+        formats[inSmall][hidden] =
+            fontFormat(inSmall ? small : font, hidden ? QColor(Qt::transparent) : colour);
   }
+  const QFontMetricsF& metricsOf(bool inSmall) const { return inSmall ? smallFm : fm; }
+
   QFont font, small;
+  QFontMetricsF fm, smallFm;
+  QColor colour;
+  QTextCharFormat formats[2][2];  // [small][hidden]
   qreal em, axis, numeratorRaise, gap, margin, supRaise, subDrop;
 };
+
+namespace {
+
+using Metrics = LineSetter::Metrics;
 
 // One run of the line, or one character of a hidden run, as laid out.
 struct Item {
   QString text;
-  QFont font;
-  qreal natural = 0;  // the text's own advance in its font
-  qreal width = 0;    // the advance it takes in the typeset form: 0 when hidden
-  qreal shift = 0;    // raised (+) or lowered (-) as an exponent or an index
-  qreal offset = 0;   // its baseline above the line's
-  qreal start = 0;    // where it starts
+  bool small = false;  // set in the smaller font, as an exponent or an index
+  qreal natural = 0;   // the text's own advance in its font
+  qreal width = 0;     // the advance it takes in the typeset form: 0 when hidden
+  qreal shift = 0;     // raised (+) or lowered (-) as an exponent or an index
+  qreal offset = 0;    // its baseline above the line's
+  qreal start = 0;     // where it starts
   bool hidden = false, underline = false, overline = false;
   int fraction = -1;
   Place place = Place::Line;
@@ -50,19 +78,29 @@ bool isBar(const Run& run) {
   return run.place == Place::Line && run.fraction >= 0;
 }
 
-Item itemOf(const Run& run, const std::vector<int>& barsOverFraction, const Metrics& m) {
+// A fraction under a radical is set on the line, as the plain text writes it:
+// its bar and parentheses are shown, and the radical's bar runs over all of it.
+Item inlineItem(const Run& run, const Metrics& m) {
   Item item;
-  item.font = run.shift ? m.small : m.font;
+  item.small = run.shift != 0;
+  item.hidden = run.hidden && (run.shift != 0 || run.text == "^" || run.text == "_");
+  item.shift = run.shift > 0 ? m.supRaise * run.shift : m.subDrop * run.shift;
+  item.overline = !item.hidden && run.underBars > 0;
+  return item;
+}
+
+Item itemOf(const Run& run, const std::vector<int>& barsOverFraction, const Metrics& m) {
+  const std::size_t f = run.fraction;
+  if (run.fraction >= 0 && f < barsOverFraction.size() && barsOverFraction[f] > 0)
+    return inlineItem(run, m);
+  Item item;
+  item.small = run.shift != 0;
   item.hidden = run.hidden;
   item.shift = run.shift > 0 ? m.supRaise * run.shift : m.subDrop * run.shift;
   item.fraction = run.fraction;
   item.place = run.place;
   item.underline = run.place == Place::Numerator || isBar(run);
-  // A bar over the whole fraction is drawn over the numerator only, not again
-  // over the denominator, where it would cross the fraction bar.
-  int own = run.underBars;
-  if (run.place == Place::Denominator) own -= barsOverFraction[run.fraction];
-  item.overline = !run.hidden && own > 0;
+  item.overline = !run.hidden && run.underBars > 0;
   return item;
 }
 
@@ -77,14 +115,14 @@ std::vector<Item> itemsOf(const std::vector<Run>& runs, const Metrics& m) {
   for (const Run& run : runs) {
     const Item item = itemOf(run, barsOverFraction, m);
     const QString text = QString::fromStdString(run.text);
-    const QFontMetricsF fm(item.font);
+    const QFontMetricsF& fm = m.metricsOf(item.small);
     // Each hidden character cancels its own advance, so each is a piece of its own.
-    const qsizetype step = run.hidden ? 1 : text.size();
+    const qsizetype step = item.hidden ? 1 : text.size();
     for (qsizetype at = 0; at < text.size(); at += step) {
       items.push_back(item);
       items.back().text = text.mid(at, step);
       items.back().natural = fm.horizontalAdvance(items.back().text);
-      items.back().width = run.hidden ? 0 : items.back().natural;
+      items.back().width = item.hidden ? 0 : items.back().natural;
     }
   }
   return items;
@@ -131,8 +169,8 @@ qreal placeAcross(std::vector<Item>& items, const Metrics& m) {
 }
 
 // How far above its own baseline an item's ink reaches.
-qreal inkTop(const Item& item) {
-  const QFontMetricsF fm(item.font);
+qreal inkTop(const Item& item, const Metrics& m) {
+  const QFontMetricsF& fm = m.metricsOf(item.small);
   if (item.overline) return fm.ascent() + fm.lineWidth();
   return -fm.tightBoundingRect(item.text).top();
 }
@@ -145,7 +183,7 @@ void placeUpAndDown(std::vector<Item>& items, const Metrics& m) {
     if (item.place == Place::Denominator && !item.hidden) {
       drop.resize(std::max<std::size_t>(drop.size(), item.fraction + 1), 0);
       drop[item.fraction] =
-          std::max(drop[item.fraction], item.shift + inkTop(item) + m.gap - m.axis);
+          std::max(drop[item.fraction], item.shift + inkTop(item, m) + m.gap - m.axis);
     }
   for (Item& item : items) {
     item.offset = item.shift;
@@ -156,16 +194,14 @@ void placeUpAndDown(std::vector<Item>& items, const Metrics& m) {
   }
 }
 
-QTextCharFormat formatOf(const Item& item, qreal spacing, const QColor& colour) {
-  QTextCharFormat format;
-  format.setFont(item.font, QTextCharFormat::FontPropertiesAll);
-  format.setForeground(item.hidden ? QColor(Qt::transparent) : colour);
+QTextCharFormat formatOf(const Item& item, qreal spacing, const Metrics& m) {
+  QTextCharFormat format = m.formats[item.small][item.hidden];
   if (item.underline) {
     format.setFontUnderline(true);
-    format.setUnderlineColor(colour);
+    format.setUnderlineColor(m.colour);
   }
   if (item.overline) format.setFontOverline(true);
-  const QFontMetricsF fm(item.font);
+  const QFontMetricsF& fm = m.metricsOf(item.small);
   if (item.offset != 0) format.setBaselineOffset(item.offset * 100 / (fm.ascent() + fm.descent()));
   if (std::abs(spacing) > 1e-3) {
     format.setFontLetterSpacingType(QFont::AbsoluteSpacing);
@@ -176,35 +212,40 @@ QTextCharFormat formatOf(const Item& item, qreal spacing, const QColor& colour) 
 
 // The pieces of an item: letter spacing is added after every character, so where
 // the item must end elsewhere than its own advance, its last character is split off.
-void appendPieces(std::vector<Piece>& pieces, const Item& item, qreal end, const QColor& colour) {
+void appendPieces(std::vector<Piece>& pieces, const Item& item, qreal end, const Metrics& m) {
   const qreal spacing = end - item.start - item.natural;
   qsizetype last = item.text.size() - 1;
   if (last > 0 && item.text[last].isLowSurrogate()) --last;
   if (std::abs(spacing) > 1e-3 && last > 0) {
-    pieces.push_back({item.text.left(last), formatOf(item, 0, colour)});
-    pieces.push_back({item.text.mid(last), formatOf(item, spacing, colour)});
+    pieces.push_back({item.text.left(last), formatOf(item, 0, m)});
+    pieces.push_back({item.text.mid(last), formatOf(item, spacing, m)});
   } else {
-    pieces.push_back({item.text, formatOf(item, spacing, colour)});
+    pieces.push_back({item.text, formatOf(item, spacing, m)});
   }
 }
 
 }  // namespace
 
-TypesetLine typesetLine(std::string_view markup, const QFont& font, const QColor& colour) {
-  const Metrics m(font);
+LineSetter::LineSetter(const QFont& font, const QColor& colour)
+    : m_(std::make_unique<const Metrics>(font, colour)) {}
+LineSetter::~LineSetter() = default;
+LineSetter::LineSetter(LineSetter&&) noexcept = default;
+
+TypesetLine LineSetter::operator()(std::string_view markup) const {
+  const Metrics& m = *m_;
   std::vector<Item> items = itemsOf(notation::runs(markup), m);
   TypesetLine line;
   line.width = placeAcross(items, m);
   placeUpAndDown(items, m);
-  const QFontMetricsF base(font);
-  line.above = base.ascent();
-  line.below = base.descent();
+  line.above = m.fm.ascent();
+  line.below = m.fm.descent();
   for (std::size_t i = 0; i < items.size(); ++i) {
     const Item& item = items[i];
-    const QFontMetricsF fm(item.font);
+    const QFontMetricsF& fm = m.metricsOf(item.small);
     line.above = std::max(line.above, item.offset + fm.ascent() + (item.overline ? 1 : 0));
     line.below = std::max(line.below, fm.descent() - item.offset);
-    appendPieces(line.pieces, item, i + 1 < items.size() ? items[i + 1].start : line.width, colour);
+    const qreal end = i + 1 < items.size() ? items[i + 1].start : line.width;
+    appendPieces(line.pieces, item, end, m);
   }
   if (!items.empty()) line.lead = items.front().start;
   line.stacked =

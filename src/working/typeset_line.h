@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QString>
 #include <QTextCharFormat>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -32,7 +33,19 @@ struct TypesetLine {
   bool stacked = false;  // holds a stacked fraction: it must not be broken across lines
 };
 
-// Lays out one line of marked text in the font and colour given.
-TypesetLine typesetLine(std::string_view markup, const QFont& font, const QColor& colour);
+// Lays out lines of marked text in one font and colour.
+class LineSetter {
+ public:
+  LineSetter(const QFont& font, const QColor& colour);
+  ~LineSetter();
+  LineSetter(LineSetter&&) noexcept;
+
+  TypesetLine operator()(std::string_view markup) const;
+
+  struct Metrics;
+
+ private:
+  std::unique_ptr<const Metrics> m_;
+};
 
 }  // namespace vorlinde::working

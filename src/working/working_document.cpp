@@ -5,7 +5,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 #include <span>
 
 #include "working/typeset_line.h"
@@ -54,9 +56,10 @@ QTextBlockFormat blockFormat(const Style& style, const TypesetLine& line) {
   const qreal extraAbove = std::max<qreal>(0, std::ceil(line.above - fm.ascent()));
   const qreal extraBelow = std::max<qreal>(0, std::ceil(line.below - fm.descent()));
   const qreal leading = std::round(fm.height() * 0.3);
-  const qreal pitch = fm.height() + extraBelow + leading + (line.stacked ? 0 : extraAbove);
+  const qreal air = line.stacked ? std::round(fm.height() * 0.15) : 0;  // around fractions
+  const qreal pitch = fm.height() + extraBelow + leading + air + (line.stacked ? 0 : extraAbove);
   QTextBlockFormat format;
-  format.setTopMargin(style.spaceBefore + extraAbove);
+  format.setTopMargin(style.spaceBefore + extraAbove + air);
   format.setLineHeight(pitch * 100 / fm.height(), QTextBlockFormat::ProportionalHeight);
   format.setNonBreakableLines(line.stacked);
   format.setTextIndent(line.lead);
@@ -72,7 +75,9 @@ QTextCharFormat plainFormat(const Style& style) {
 
 class Writer {
  public:
-  explicit Writer(QTextDocument& document) : cursor_(&document) {}
+  // One edit block: the document is laid out once, when the working is all in.
+  explicit Writer(QTextDocument& document) : cursor_(&document) { cursor_.beginEditBlock(); }
+  ~Writer() { cursor_.endEditBlock(); }
 
   void startBlock(const QTextBlockFormat& format, const Style& style) {
     if (first_)
@@ -95,9 +100,36 @@ class Writer {
   bool first_ = true;
 };
 
-void writeLine(Writer& out, const Line& line, const QFont& font) {
-  const Style style = styleOf(line.kind, font);
-  const TypesetLine typeset = typesetLine(line.text, style.font, style.colour);
+// Each kind of line's style and line setter, made once for a working.
+class Kinds {
+ public:
+  explicit Kinds(const QFont& font) : font_(font) {}
+
+  const Style& style(LineKind kind) { return entry(kind).style; }
+  const LineSetter& setter(LineKind kind) { return entry(kind).setter; }
+  qreal em() const { return font_.pixelSize(); }
+
+ private:
+  struct Entry {
+    Style style;
+    LineSetter setter;
+  };
+  Entry& entry(LineKind kind) {
+    std::optional<Entry>& e = entries_[std::size_t(kind)];
+    if (!e) {
+      Style style = styleOf(kind, font_);
+      e.emplace(Entry{style, LineSetter(style.font, style.colour)});
+    }
+    return *e;
+  }
+
+  QFont font_;
+  std::array<std::optional<Entry>, std::size_t(LineKind::Answer) + 1> entries_;
+};
+
+void writeLine(Writer& out, const Line& line, Kinds& kinds) {
+  const Style& style = kinds.style(line.kind);
+  const TypesetLine typeset = kinds.setter(line.kind)(line.text);
   out.startBlock(blockFormat(style, typeset), style);
   out.write(typeset);
 }
@@ -105,20 +137,21 @@ void writeLine(Writer& out, const Line& line, const QFont& font) {
 // A run of rows, lined up column by column: each column starts a gap after the
 // widest cell before it, and a cell that needs room before its first character
 // (a leading fraction) gets its own tab stop that much further on.
-void writeRows(Writer& out, std::span<const Line> rows, const QFont& font) {
-  const Style style = styleOf(LineKind::Row, font);
+void writeRows(Writer& out, std::span<const Line> rows, Kinds& kinds) {
+  const Style& style = kinds.style(LineKind::Row);
+  const LineSetter& setter = kinds.setter(LineKind::Row);
   std::vector<std::vector<TypesetLine>> table;
   std::vector<qreal> widths;
   for (const Line& row : rows) {
     table.emplace_back();
     for (std::size_t k = 0; k < row.cells.size(); ++k) {
-      table.back().push_back(typesetLine(row.cells[k], style.font, style.colour));
+      table.back().push_back(setter(row.cells[k]));
       if (widths.size() <= k) widths.push_back(0);
       widths[k] = std::max(widths[k], table.back().back().width);
     }
   }
   std::vector<qreal> starts{0};
-  const qreal gap = std::round(font.pixelSize() * 1.5);
+  const qreal gap = std::round(kinds.em() * 1.5);
   for (qreal width : widths)
     starts.push_back(starts.back() + std::ceil(width) + gap);
   for (const std::vector<TypesetLine>& cells : table) {
@@ -154,16 +187,17 @@ void typesetWorking(QTextDocument& document, const steps::Working& working, cons
   document.clear();
   document.setDefaultFont(font);
   Writer out(document);
+  Kinds kinds(font);
   const std::vector<Line>& lines = working.lines;
   for (std::size_t i = 0; i < lines.size();) {
     if (lines[i].kind != LineKind::Row) {
-      writeLine(out, lines[i++], font);
+      writeLine(out, lines[i++], kinds);
       continue;
     }
     std::size_t end = i;
     while (end < lines.size() && lines[end].kind == LineKind::Row)
       ++end;
-    writeRows(out, std::span(lines).subspan(i, end - i), font);
+    writeRows(out, std::span(lines).subspan(i, end - i), kinds);
     i = end;
   }
 }

@@ -1,5 +1,7 @@
 #include "working/working_html.h"
 
+#include <cstdlib>
+
 #include "exact/notation.h"
 
 namespace vorlinde::working {
@@ -14,17 +16,31 @@ bool dropped(const notation::Run& run) {
   return run.hidden && (run.fraction < 0 || run.shift != 0 || run.text == "^" || run.text == "_");
 }
 
+QString marked(QString text, bool overlined, int shift) {
+  if (text.isEmpty()) return text;
+  if (overlined) text = "<span style=\"text-decoration: overline\">" + text + "</span>";
+  for (int i = 0; i < std::abs(shift); ++i)
+    text = (shift > 0 ? "<sup>" : "<sub>") + text + (shift > 0 ? "</sup>" : "</sub>");
+  return text;
+}
+
+// Neighbouring runs under the same marks share one element: one overline over a
+// whole radicand.
 QString inlineHtml(const std::string& markup) {
-  QString html;
+  QString html, text;
+  bool overlined = false;
+  int shift = 0;
   for (const notation::Run& run : notation::runs(markup)) {
     if (dropped(run)) continue;
-    QString text = QString::fromStdString(run.text).toHtmlEscaped();
-    if (run.underBars > 0) text = "<span style=\"text-decoration: overline\">" + text + "</span>";
-    for (int i = 0; i < std::abs(run.shift); ++i)
-      text = (run.shift > 0 ? "<sup>" : "<sub>") + text + (run.shift > 0 ? "</sup>" : "</sub>");
-    html += text;
+    if (run.underBars > 0 != overlined || run.shift != shift) {
+      html += marked(text, overlined, shift);
+      text.clear();
+      overlined = run.underBars > 0;
+      shift = run.shift;
+    }
+    text += QString::fromStdString(run.text).toHtmlEscaped();
   }
-  return html;
+  return html + marked(text, overlined, shift);
 }
 
 QString lineHtml(const steps::Line& line) {

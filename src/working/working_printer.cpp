@@ -46,7 +46,7 @@ bool printWorking(QPagedPaintDevice& device, const QTextDocument& text,
   }
   if (figure.empty()) return painter.end();
 
-  const QSizeF size(page.width() * 0.75, page.width() * 0.75 * 0.75);
+  const QSizeF size(page.width() * 0.6, page.width() * 0.6 * 0.8);
   qreal top = pages > 0 ? textBottom(*document, page.height()) + 16 : 0;
   if (pages > 0 && top + size.height() > page.height()) {
     device.newPage();

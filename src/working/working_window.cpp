@@ -17,6 +17,7 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "working/figure_view.h"
@@ -41,13 +42,11 @@ QString titleOf(const steps::Working& working) {
 }
 
 // A history entry in the list: its time and window on one line, its answer below.
-QListWidgetItem* itemFor(const HistoryEntry& entry) {
-  const QString title = QString::fromStdString(entry.title);
+QString entryText(const HistoryEntry& entry) {
   QString answer = QString::fromStdString(entry.answer);
   if (answer.size() > 60) answer = answer.left(59) + "…";
-  auto* item = new QListWidgetItem(timeText(entry.calculation.when) + "  " + title + "\n" + answer);
-  item->setToolTip(QString::fromStdString(entry.answer));
-  return item;
+  return timeText(entry.calculation.when) + "  " + QString::fromStdString(entry.title) + "\n" +
+         answer;
 }
 
 QPushButton* button(const QString& text, const QString& name, const QString& description) {
@@ -87,17 +86,14 @@ void WorkingWindow::buildLayout() {
   text_->setObjectName("WorkingText");
   text_->setAccessibleName("解题过程");
   text_->setOpenLinks(false);
-  text_->setUndoRedoEnabled(false);
   text_->setStyleSheet("QTextBrowser { background: white; color: #1a1a1a; }");
-  text_->document()->setDefaultFont(working::workingFont());
-  text_->document()->setDocumentMargin(10);
+  text_->setPlaceholderText("还没有计算。在任一工具窗口中点击计算按钮，这里就会显示它的解题过程。");
   figure_ = new FigureView;
   figure_->setObjectName("WorkingFigure");
   auto* workingSplit = new QSplitter(Qt::Vertical);
   workingSplit->addWidget(text_);
   workingSplit->addWidget(figure_);
-  workingSplit->setStretchFactor(0, 3);
-  workingSplit->setStretchFactor(1, 2);
+  workingSplit->setSizes({250, 250});
   auto* workingSide = new QWidget;
   auto* workingLayout = new QVBoxLayout(workingSide);
   workingLayout->setContentsMargins(0, 0, 0, 0);
@@ -109,6 +105,7 @@ void WorkingWindow::buildLayout() {
   history_->setAccessibleName("历史记录");
   history_->setAccessibleDescription("以前的计算，最新的在上面；选中一项即显示它的解题过程");
   history_->setWordWrap(false);
+  history_->setUniformItemSizes(true);
   connect(history_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) emit entryChosen(row);
   });
@@ -153,32 +150,49 @@ void WorkingWindow::showWorking(const steps::Working& working, qint64 when) {
   working_ = working;
   heading_->setText(titleOf(working));
   time_->setText(timeText(when));
-  working::typesetWorking(*text_->document(), working, working::workingFont());
-  text_->moveCursor(QTextCursor::Start);
+  setDocument(working);
   figure_->setFigure(working.figure);
   figure_->setVisible(!working.figure.empty());
+}
+
+// The working is typeset into a new document, away from the view: one laid out
+// at the screen, it would be laid out again at every piece of text put in.
+void WorkingWindow::setDocument(const steps::Working& working) {
+  QTextDocument* old = text_->document();
+  const bool ours = old->parent() == text_;  // the view's first document is its own
+  auto* document = new QTextDocument(text_);
+  document->setUndoRedoEnabled(false);
+  document->setDocumentMargin(10);
+  working::typesetWorking(*document, working, working::workingFont());
+  text_->setDocument(document);
+  if (ours) delete old;
 }
 
 void WorkingWindow::showEmpty() {
   working_ = {};
   heading_->setText("解题过程");
   time_->clear();
-  text_->clear();
-  text_->setPlaceholderText("还没有计算。在任一工具窗口中点击计算按钮，这里就会显示它的解题过程。");
+  setDocument({});
   figure_->setFigure({});
   figure_->hide();
 }
 
+// Five hundred entries go in as one insertion, laid out once.
 void WorkingWindow::setHistory(const std::vector<HistoryEntry>& entries) {
   const QSignalBlocker quiet(history_);
   history_->clear();
+  QStringList texts;
   for (const HistoryEntry& entry : entries)
-    history_->addItem(itemFor(entry));
+    texts << entryText(entry);
+  history_->addItems(texts);
+  for (std::size_t i = 0; i < entries.size(); ++i)
+    history_->item(int(i))->setToolTip(QString::fromStdString(entries[i].answer));
 }
 
 void WorkingWindow::addToHistory(const HistoryEntry& entry) {
   const QSignalBlocker quiet(history_);
-  history_->insertItem(0, itemFor(entry));
+  history_->insertItem(0, entryText(entry));
+  history_->item(0)->setToolTip(QString::fromStdString(entry.answer));
   while (history_->count() > int(History::kLimit))
     delete history_->takeItem(history_->count() - 1);
 }

@@ -46,6 +46,7 @@ class WorkingWindow : public QWidget {
 
  private:
   void buildLayout();
+  void setDocument(const steps::Working& working);
   QWidget* buildButtons();
   void copy() const;
   void askPdf();
