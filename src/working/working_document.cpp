@@ -134,26 +134,33 @@ void writeLine(Writer& out, const Line& line, Kinds& kinds) {
   out.write(typeset);
 }
 
-// A run of rows, lined up column by column: each column starts a gap after the
-// widest cell before it, and a cell that needs room before its first character
-// (a leading fraction) gets its own tab stop that much further on.
-void writeRows(Writer& out, std::span<const Line> rows, Kinds& kinds) {
-  const Style& style = kinds.style(LineKind::Row);
-  const LineSetter& setter = kinds.setter(LineKind::Row);
-  std::vector<std::vector<TypesetLine>> table;
+using Table = std::vector<std::vector<TypesetLine>>;
+
+// Where each column starts: a gap after the widest cell of the column before.
+std::vector<qreal> columnStarts(const Table& table, qreal gap) {
   std::vector<qreal> widths;
-  for (const Line& row : rows) {
-    table.emplace_back();
-    for (std::size_t k = 0; k < row.cells.size(); ++k) {
-      table.back().push_back(setter(row.cells[k]));
+  for (const std::vector<TypesetLine>& cells : table)
+    for (std::size_t k = 0; k < cells.size(); ++k) {
       if (widths.size() <= k) widths.push_back(0);
-      widths[k] = std::max(widths[k], table.back().back().width);
+      widths[k] = std::max(widths[k], cells[k].width);
     }
-  }
   std::vector<qreal> starts{0};
-  const qreal gap = std::round(kinds.em() * 1.5);
   for (qreal width : widths)
     starts.push_back(starts.back() + std::ceil(width) + gap);
+  return starts;
+}
+
+// A run of rows, lined up column by column. A cell that needs room before its
+// first character (a leading fraction) gets its own tab stop that much further on.
+void writeRows(Writer& out, std::span<const Line> rows, Kinds& kinds) {
+  const Style& style = kinds.style(LineKind::Row);
+  Table table;
+  for (const Line& row : rows) {
+    table.emplace_back();
+    for (const std::string& cell : row.cells)
+      table.back().push_back(kinds.setter(LineKind::Row)(cell));
+  }
+  const std::vector<qreal> starts = columnStarts(table, std::round(kinds.em() * 1.5));
   for (const std::vector<TypesetLine>& cells : table) {
     // The row as one line: as high and as deep as its tallest cell, never broken.
     TypesetLine extent{{}, cells.empty() ? 0 : cells[0].lead, 0, 0, 0, true};

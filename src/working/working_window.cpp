@@ -70,6 +70,18 @@ WorkingWindow::WorkingWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void WorkingWindow::buildLayout() {
+  auto* split = new QSplitter(Qt::Horizontal);
+  split->addWidget(buildWorkingSide());
+  split->addWidget(buildHistorySide());
+  split->setStretchFactor(0, 1);
+  split->setSizes({520, 220});
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(split, 1);
+  layout->addWidget(buildButtons());
+}
+
+// The heading, the working's text and its figure, one above the other.
+QWidget* WorkingWindow::buildWorkingSide() {
   heading_ = new QLabel;
   heading_->setObjectName("WorkingHeading");
   heading_->setAccessibleName("计算");
@@ -90,16 +102,20 @@ void WorkingWindow::buildLayout() {
   text_->setPlaceholderText("还没有计算。在任一工具窗口中点击计算按钮，这里就会显示它的解题过程。");
   figure_ = new FigureView;
   figure_->setObjectName("WorkingFigure");
-  auto* workingSplit = new QSplitter(Qt::Vertical);
-  workingSplit->addWidget(text_);
-  workingSplit->addWidget(figure_);
-  workingSplit->setSizes({250, 250});
-  auto* workingSide = new QWidget;
-  auto* workingLayout = new QVBoxLayout(workingSide);
-  workingLayout->setContentsMargins(0, 0, 0, 0);
-  workingLayout->addLayout(headingRow);
-  workingLayout->addWidget(workingSplit, 1);
+  auto* split = new QSplitter(Qt::Vertical);
+  split->addWidget(text_);
+  split->addWidget(figure_);
+  split->setSizes({250, 250});
 
+  auto* side = new QWidget;
+  auto* layout = new QVBoxLayout(side);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addLayout(headingRow);
+  layout->addWidget(split, 1);
+  return side;
+}
+
+QWidget* WorkingWindow::buildHistorySide() {
   history_ = new QListWidget;
   history_->setObjectName("WorkingHistory");
   history_->setAccessibleName("历史记录");
@@ -109,22 +125,14 @@ void WorkingWindow::buildLayout() {
   connect(history_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) emit entryChosen(row);
   });
-  auto* historySide = new QWidget;
-  auto* historyLayout = new QVBoxLayout(historySide);
-  historyLayout->setContentsMargins(0, 0, 0, 0);
-  auto* historyLabel = new QLabel("历史记录(&H)");
-  historyLabel->setBuddy(history_);
-  historyLayout->addWidget(historyLabel);
-  historyLayout->addWidget(history_, 1);
-
-  auto* split = new QSplitter(Qt::Horizontal);
-  split->addWidget(workingSide);
-  split->addWidget(historySide);
-  split->setStretchFactor(0, 1);
-  split->setSizes({520, 220});
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(split, 1);
-  layout->addWidget(buildButtons());
+  auto* label = new QLabel("历史记录(&H)");
+  label->setBuddy(history_);
+  auto* side = new QWidget;
+  auto* layout = new QVBoxLayout(side);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(label);
+  layout->addWidget(history_, 1);
+  return side;
 }
 
 QWidget* WorkingWindow::buildButtons() {

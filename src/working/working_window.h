@@ -46,6 +46,8 @@ class WorkingWindow : public QWidget {
 
  private:
   void buildLayout();
+  QWidget* buildWorkingSide();
+  QWidget* buildHistorySide();
   void setDocument(const steps::Working& working);
   QWidget* buildButtons();
   void copy() const;
