@@ -6,19 +6,19 @@
 namespace vorlinde {
 namespace {
 
-std::string shown(const char* prefix, Real value) {
-  return prefix + numberText(value.value());
+std::string shown(const char* prefix, Real value, const NumberFormat& format) {
+  return prefix + numberText(value.value(), format);
 }
 
 }  // namespace
 
-Answer solveQuadratic(const std::vector<std::string>& abc) {
-  const Real a = readDouble(abc[0]);
-  const Real b = readDouble(abc[1]);
-  const Real c = readDouble(abc[2]);
+Answer solveQuadratic(const std::vector<std::string>& abc, const NumberFormat& format) {
+  const Real a = readDouble(abc[0], format);
+  const Real b = readDouble(abc[1], format);
+  const Real c = readDouble(abc[2], format);
   // The discriminant comes first, so an overflow in it stops even the linear case.
   const Real d = power(b, 2) - (a * 4) * c;
-  if (a == 0) return Answer{shown("x=", -c / b), ""};
+  if (a == 0) return Answer{shown("x=", -c / b, format), ""};
   if (d < 0) return Answer{"无实数根", ""};
   const Real s = squareRoot(d);
   const Real twoA = a + a;
@@ -26,23 +26,23 @@ Answer solveQuadratic(const std::vector<std::string>& abc) {
   // sum: that order decides the last digits.
   const Real centre = -b / twoA;
   const Real spread = s / twoA;
-  return Answer{shown("x1=", centre + spread), shown("x2=", centre - spread)};
+  return Answer{shown("x1=", centre + spread, format), shown("x2=", centre - spread, format)};
 }
 
-Answer solveSystem(const std::vector<std::string>& coefficients) {
-  const Real a1 = readDouble(coefficients[0]);
-  const Real b1 = readDouble(coefficients[1]);
-  const Real c1 = readDouble(coefficients[2]);
-  const Real a2 = readDouble(coefficients[3]);
-  const Real b2 = readDouble(coefficients[4]);
-  const Real c2 = readDouble(coefficients[5]);
+Answer solveSystem(const std::vector<std::string>& coefficients, const NumberFormat& format) {
+  const Real a1 = readDouble(coefficients[0], format);
+  const Real b1 = readDouble(coefficients[1], format);
+  const Real c1 = readDouble(coefficients[2], format);
+  const Real a2 = readDouble(coefficients[3], format);
+  const Real b2 = readDouble(coefficients[4], format);
+  const Real c2 = readDouble(coefficients[5], format);
   const Real det = a1 * b2 - a2 * b1;
   // x's division comes before y's numerator, so a zero determinant is reported
   // by x's numerator: error 11 when it is non-zero, 6 when it is zero.
   const Real x = (c1 * b2 - c2 * b1) / det;
   const Real y = (a1 * c2 - a2 * c1) / det;
   // The unknowns go under the roots' prefixes: y is shown as "x2=".
-  return Answer{shown("x1=", x), shown("x2=", y)};
+  return Answer{shown("x1=", x, format), shown("x2=", y, format)};
 }
 
 }  // namespace vorlinde

@@ -2,6 +2,12 @@
 
 namespace vorlinde {
 
+bool measurable(const std::vector<Real>& values) {
+  for (Real v : values)
+    if (v < 0) return false;
+  return true;
+}
+
 Real triangleArea(Real base, Real height) {
   return base * height / 2;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "core/arithmetic.h"
 
@@ -9,6 +10,10 @@
 // order decides the last digits shown. An overflow anywhere raises error 6.
 
 namespace vorlinde {
+
+// Lengths, radii, heights and angles are never negative: a row with a negative
+// one is refused, as impossible sides are.
+bool measurable(const std::vector<Real>& values);
 
 // base × height / 2.
 Real triangleArea(Real base, Real height);

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/messages.h"
 #include "core/numbers.h"
 
 namespace vorlinde {
@@ -13,8 +14,10 @@ Real factorial(std::int16_t n) {
   return product;
 }
 
-std::string factorialCaption(std::string_view text) {
-  return "阶乘结果是：" + numberText(factorial(readInt16(text)).value());
+std::string factorialCaption(std::string_view text, const NumberFormat& format) {
+  const std::int16_t n = readInt16(text, format);
+  if (n < 0) return kRefusedInput;
+  return "阶乘结果是：" + numberText(factorial(n).value(), format);
 }
 
 DivisorAndMultiple divisorAndMultiple(std::int16_t a, std::int16_t b) {
@@ -31,9 +34,10 @@ DivisorAndMultiple divisorAndMultiple(std::int16_t a, std::int16_t b) {
   return {x, multiple};
 }
 
-std::string divisorAndMultipleCaption(std::string_view first, std::string_view second) {
-  const std::int16_t a = readInt16(first);
-  const std::int16_t b = readInt16(second);
+std::string divisorAndMultipleCaption(std::string_view first, std::string_view second,
+                                      const NumberFormat& format) {
+  const std::int16_t a = readInt16(first, format);
+  const std::int16_t b = readInt16(second, format);
   const DivisorAndMultiple r = divisorAndMultiple(a, b);
   return "结果分别为： " + numberText(r.divisor) + "  " + numberText(r.multiple);
 }

@@ -5,17 +5,17 @@
 
 namespace vorlinde {
 
-std::string powerCaption(std::string_view m, std::string_view n) {
-  const Real base = readDouble(m);
-  const Real exponent = readDouble(n);
-  return numberText(power(base, exponent).value());
+std::string powerCaption(std::string_view m, std::string_view n, const NumberFormat& format) {
+  const Real base = readDouble(m, format);
+  const Real exponent = readDouble(n, format);
+  return numberText(power(base, exponent).value(), format);
 }
 
-RootAndLogarithm rootAndLogarithm(std::string_view m) {
-  const Real value = readDouble(m);
+RootAndLogarithm rootAndLogarithm(std::string_view m, const NumberFormat& format) {
+  const Real value = readDouble(m, format);
   const Real root = squareRoot(value);
   const Real logarithmValue = logarithm(value);
-  return {numberText(root.value()), numberText(logarithmValue.value())};
+  return {numberText(root.value(), format), numberText(logarithmValue.value(), format)};
 }
 
 }  // namespace vorlinde

@@ -62,30 +62,30 @@ std::array<double, 7> specialSums(Int32 n) {
 }
 
 std::array<std::string, 2> arithmeticPanel(std::string_view a1, std::string_view d,
-                                           std::string_view n) {
-  const double first = readDouble(a1);
-  const double difference = readDouble(d);
-  const Int16 count = readInt16(n);
+                                           std::string_view n, const NumberFormat& format) {
+  const double first = readDouble(a1, format);
+  const double difference = readDouble(d, format);
+  const Int16 count = readInt16(n, format);
   const TermAndSum r = arithmeticSequence(first, difference, count);
-  return {numberText(r.term), numberText(r.sum)};
+  return {numberText(r.term, format), numberText(r.sum, format)};
 }
 
 std::array<std::string, 2> geometricPanel(std::string_view a1, std::string_view q,
-                                          std::string_view n) {
-  const double first = readDouble(a1);
-  const double ratio = readDouble(q);
+                                          std::string_view n, const NumberFormat& format) {
+  const double first = readDouble(a1, format);
+  const double ratio = readDouble(q, format);
   // n is read before q is looked at, so an n out of range is an error even for q = 1.
-  const Int16 count = readInt16(n);
+  const Int16 count = readInt16(n, format);
   const std::optional<TermAndSum> r = geometricSequence(first, ratio, count);
   if (!r) return {kRatioOneFirst, kRatioOneSecond};
-  return {numberText(r->term), numberText(r->sum)};
+  return {numberText(r->term, format), numberText(r->sum, format)};
 }
 
-std::array<std::string, 7> specialSeriesPanel(std::string_view n) {
-  const std::array<double, 7> sums = specialSums(readInt32(n));
+std::array<std::string, 7> specialSeriesPanel(std::string_view n, const NumberFormat& format) {
+  const std::array<double, 7> sums = specialSums(readInt32(n, format));
   std::array<std::string, 7> texts;
   for (std::size_t i = 0; i < sums.size(); ++i)
-    texts[i] = numberText(sums[i]);
+    texts[i] = numberText(sums[i], format);
   return texts;
 }
 

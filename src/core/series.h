@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/arithmetic.h"
+#include "core/numbers.h"
 
 // The sequence window's arithmetic: the n-th term and the sum of an arithmetic and
 // of a geometric sequence, and the closed-form sums of the seven special series.
@@ -34,10 +35,10 @@ std::array<double, 7> specialSums(Int32 n);
 // numeric test, are read in the window's order and the result labels' texts
 // come back, term first. Every run-time error arises before anything returns.
 std::array<std::string, 2> arithmeticPanel(std::string_view a1, std::string_view d,
-                                           std::string_view n);
+                                           std::string_view n, const NumberFormat& format = {});
 std::array<std::string, 2> geometricPanel(std::string_view a1, std::string_view q,
-                                          std::string_view n);
-std::array<std::string, 7> specialSeriesPanel(std::string_view n);
+                                          std::string_view n, const NumberFormat& format = {});
+std::array<std::string, 7> specialSeriesPanel(std::string_view n, const NumberFormat& format = {});
 
 // What panel 2 shows for q = 1, one half in each result label.
 inline constexpr const char* kRatioOneFirst = "对不起，";

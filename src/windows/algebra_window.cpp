@@ -114,31 +114,32 @@ void AlgebraWindow::factorizeClicked(const Panel& panel) {
 }
 
 void AlgebraWindow::factorialClicked(const Panel& panel) {
-  write(panel, {factorialCaption(text(panel.boxes[0]))});
+  write(panel, {factorialCaption(text(panel.boxes[0]), format())});
 }
 
 void AlgebraWindow::divisorAndMultipleClicked(const Panel& panel) {
   const auto t = texts(panel);
-  write(panel, {divisorAndMultipleCaption(t[0], t[1])});
+  write(panel, {divisorAndMultipleCaption(t[0], t[1], format())});
 }
 
 void AlgebraWindow::powerClicked(const Panel& panel) {
   const auto t = texts(panel);
-  write(panel, {powerCaption(t[0], t[1])});
+  write(panel, {powerCaption(t[0], t[1], format())});
 }
 
 void AlgebraWindow::rootAndLogarithmClicked(const Panel& panel) {
-  const RootAndLogarithm r = rootAndLogarithm(text(panel.boxes[0]));
+  const RootAndLogarithm r = rootAndLogarithm(text(panel.boxes[0]), format());
   write(panel, {r.root, r.logarithm});
 }
 
 void AlgebraWindow::trigonometryClicked(const Panel& panel) {
-  const Real degrees = readDouble(text(panel.boxes[0]));
+  const Real degrees = readDouble(text(panel.boxes[0]), format());
   std::size_t written = 0;
   try {
     const Real x = radians(degrees);
     for (; written < std::size(kTrigSteps); ++written)
-      setCaption(panel.labels[written], numberText(trigValue(kTrigSteps[written], x).value()));
+      setCaption(panel.labels[written],
+                 numberText(trigValue(kTrigSteps[written], x).value(), format()));
   } catch (const RuntimeError&) {
     // Values of an earlier angle must not stand beside this one's: empty the rest,
     // then let the error reach the pupil as every run-time error does.

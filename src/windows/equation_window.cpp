@@ -91,12 +91,12 @@ EquationWindow::EquationWindow(FormRegistry& registry)
 // Both handlers compute everything first and then write both labels, so a
 // click that fails on the way leaves its panel as it was.
 void EquationWindow::quadraticClicked(const Panel& panel) {
-  const Answer answer = solveQuadratic(texts(panel));
+  const Answer answer = solveQuadratic(texts(panel), format());
   write(panel, {answer.first, answer.second});
 }
 
 void EquationWindow::systemClicked(const Panel& panel) {
-  const Answer answer = solveSystem(texts(panel));
+  const Answer answer = solveSystem(texts(panel), format());
   write(panel, {answer.first, answer.second});
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/measures.h"
+#include "core/messages.h"
 #include "core/numbers.h"
 
 namespace vorlinde {
@@ -118,9 +119,9 @@ GeometryWindow::GeometryWindow(FormRegistry& registry)
 void GeometryWindow::compute(const Panel& panel, Measure measure) {
   std::vector<Real> values;
   for (const std::string& box : panel.boxes)
-    values.push_back(readDouble(text(box)));
-  const std::optional<Real> result = measure(values);
-  write(panel, {result ? "S=" + numberText(result->value()) : "输入有误！"});
+    values.push_back(readDouble(text(box), format()));
+  const std::optional<Real> result = measurable(values) ? measure(values) : std::nullopt;
+  write(panel, {result ? "S=" + numberText(result->value(), format()) : kRefusedInput});
 }
 
 }  // namespace vorlinde

@@ -106,18 +106,18 @@ SequenceWindow::SequenceWindow(FormRegistry& registry)
 // run-time error leaves the whole panel as it was.
 void SequenceWindow::arithmeticClicked(const Panel& panel) {
   const auto t = texts(panel);
-  const auto shown = arithmeticPanel(t[0], t[1], t[2]);
+  const auto shown = arithmeticPanel(t[0], t[1], t[2], format());
   write(panel, {shown.begin(), shown.end()});
 }
 
 void SequenceWindow::geometricClicked(const Panel& panel) {
   const auto t = texts(panel);
-  const auto shown = geometricPanel(t[0], t[1], t[2]);
+  const auto shown = geometricPanel(t[0], t[1], t[2], format());
   write(panel, {shown.begin(), shown.end()});
 }
 
 void SequenceWindow::specialSeriesClicked(const Panel& panel) {
-  const auto shown = specialSeriesPanel(text(panel.boxes[0]));
+  const auto shown = specialSeriesPanel(text(panel.boxes[0]), format());
   write(panel, {shown.begin(), shown.end()});
 }
 

@@ -1,8 +1,15 @@
 #include "windows/tool_window.h"
 
+#include <QLocale>
+
 #include "core/numbers.h"
 
 namespace vorlinde {
+
+NumberFormat systemFormat() {
+  const QLocale locale = QLocale::system();
+  return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
 
 void ToolWindow::connectHandlers() {
   for (std::size_t i = 0; i < panels_.size(); ++i) {
@@ -17,7 +24,7 @@ void ToolWindow::connectHandlers() {
 
 bool ToolWindow::numbersEntered(const Panel& panel) {
   for (const std::string& box : panel.boxes) {
-    if (!isNumeric(text(box))) {
+    if (!isNumeric(text(box), format_)) {
       messageBox(kEnterNumbersPrompt);
       return false;
     }

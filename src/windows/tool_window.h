@@ -6,10 +6,14 @@
 #include <utility>
 #include <vector>
 
+#include "core/numbers.h"
 #include "forms/form.h"
 #include "windows/panel.h"
 
 namespace vorlinde {
+
+// The separators of the system's locale.
+NumberFormat systemFormat();
 
 // What the numeric guard says when a box does not hold a number.
 inline constexpr const char* kEnterNumbersPrompt = "请输入数字！";
@@ -19,6 +23,9 @@ inline constexpr const char* kEnterNumbersPrompt = "请输入数字！";
 class ToolWindow : public Form {
  public:
   const std::vector<Panel>& panels() const { return panels_; }
+  // The separators of the pupil's locale, which every box is read and every result
+  // written with.
+  const NumberFormat& format() const { return format_; }
 
  protected:
   // A panel with the handler its button runs once the guard has passed.
@@ -54,6 +61,7 @@ class ToolWindow : public Form {
   std::vector<Panel> panels_;
   std::vector<std::function<void(const Panel&)>> handlers_;
   const char* exitButton_;
+  NumberFormat format_ = systemFormat();
 };
 
 }  // namespace vorlinde

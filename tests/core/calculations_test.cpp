@@ -44,7 +44,7 @@ std::function<Texts(const Texts&)> measured(F measure) {
     std::vector<Real> v;
     for (const std::string& text : t)
       v.push_back(readDouble(text));
-    const std::optional<Real> s = measure(v);
+    const std::optional<Real> s = measurable(v) ? measure(v) : std::nullopt;
     return Texts{s ? numberText(s->value()) : "输入有误！"};
   };
 }
@@ -119,7 +119,8 @@ TEST(Calculations, FromTheBoxesToTheLabels) {
       {"factorial", {"170"}, "阶乘结果是：7.25741561530799E+306"},
       {"factorial", {"171"}, "error 6"},
       {"factorial", {"5.5"}, "阶乘结果是：720"},
-      {"factorial", {"-3"}, "阶乘结果是：1"},
+      {"factorial", {"-3"}, "输入有误！"},
+      {"factorial", {"0"}, "阶乘结果是：1"},
       {"gcd", {"12", "18"}, "结果分别为： 6  36"},
       {"gcd", {"-32768", "-1"}, "结果分别为： 1  32768"},
       {"gcd", {"0", "0"}, "结果分别为： 0  0"},
@@ -193,11 +194,12 @@ TEST(Calculations, FromTheBoxesToTheLabels) {
       {"trapezoid", {"1.5E308", "1", "1.5E308"}, "error 6"},
       {"circle", {"2"}, "12.5663706143592"},
       {"sector", {"7.45", "375"}, "181.631506516529"},
-      {"sector", {"1", "-90"}, "-0.785398163397448"},
+      {"sector", {"1", "-90"}, "输入有误！"},
+      {"cone", {"2", "-0"}, "0"},
       {"cylinder", {"6.82", "364.5"}, "53261.8386543324"},
       {"cone", {"18.5", "225.3"}, "80748.2774354021"},
       {"sphere", {"4.87"}, "483.810726646464"},
-      {"sphere", {"-1"}, "-4.18879020478639"},
+      {"sphere", {"-1"}, "输入有误！"},
       {"grid result", {"0.333333333333333"}, " .3333"},
       {"grid result", {"123456.7"}, " 123456"},
       {"grid result", {"-0.00001"}, "-1E-05"},

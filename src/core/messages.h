@@ -1,0 +1,10 @@
+#pragma once
+
+// The words a result label shows where a calculation has no number to show.
+
+namespace vorlinde {
+
+// Measurements that make no figure, or a negative number for a factorial.
+inline constexpr const char* kRefusedInput = "输入有误！";
+
+}  // namespace vorlinde
