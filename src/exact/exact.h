@@ -34,7 +34,8 @@ std::optional<Rational> readStrict(std::string_view text, const NumberFormat& fo
 // empty box 0, "&H10" 16. Nothing when the value lies beyond the doubles (the
 // window raises an overflow there).
 std::optional<Rational> readLenient(std::string_view text);
-// Every finite double is a fraction whose denominator is a power of 2.
+// Every finite double is a fraction whose denominator is a power of 2. An infinity
+// or NaN has no such value: std::domain_error (the guarded arithmetic never passes one).
 Rational fromDouble(double value);
 
 // ---- Number text of exact values ----
@@ -44,13 +45,15 @@ struct Decimal {
   bool exact;        // the text is the value itself, not a rounding of it
 };
 // Rounded half away from zero; the exponent may have any number of digits
-// ("1.41546103104495E+9863"), as the value may lie beyond the doubles.
+// ("7.07730515522477E+9863"), as the value may lie beyond the doubles.
 Decimal decimal(const Rational& value, const NumberFormat& format);
 
 // ---- Square roots ----
 
 // n = outside² × inside, for n ≥ 0: the square factors found by trial division by
 // primes up to 10⁶, and a remainder that is itself a perfect square, are taken out.
+// 0 gives outside 0 and inside 1, as √0 = 0 has no root left; n < 0 throws
+// std::domain_error.
 struct SquareFactors {
   Integer outside;
   Integer inside;
@@ -64,7 +67,8 @@ class Surd {
   Surd(const Rational& a = 0);                                   // NOLINT: a fraction is a surd
   Surd(int a) : Surd(Rational(a)) {}                             // NOLINT
   Surd(const Rational& a, const Rational& b, const Integer& d);  // simplifies √d
-  static Surd sqrt(const Rational& x);  // x ≥ 0: √(p/q) = √(pq)/q, simplified
+  // x ≥ 0: √(p/q) = √(pq)/q, simplified; x < 0 throws std::domain_error.
+  static Surd sqrt(const Rational& x);
 
   const Rational& a() const { return a_; }
   const Rational& b() const { return b_; }
@@ -75,8 +79,9 @@ class Surd {
 
   // Sums and differences need the same d (or a fraction on one side); products
   // also take two pure roots of different d (√2 × √3 = √6). Division is by a
-  // fraction, or by a surd of the same d (by its conjugate). Other mixes throw
-  // std::domain_error: the working never forms them.
+  // fraction, by a surd of the same d (by its conjugate), or by a pure root b√d,
+  // which is a product with √d/(bd). Other mixes throw std::domain_error: the
+  // working never forms them.
   friend Surd operator+(const Surd& x, const Surd& y);
   friend Surd operator-(const Surd& x, const Surd& y);
   friend Surd operator*(const Surd& x, const Surd& y);
@@ -90,6 +95,9 @@ class Surd {
   Decimal decimal(const NumberFormat& format) const;
 
  private:
+  // For a d already free of square factors: skips squareFactors().
+  static Surd canonical(const Rational& a, const Rational& b, const Integer& d);
+
   Rational a_, b_;
   Integer d_ = 1;
 };
@@ -115,23 +123,35 @@ struct Shown {
   std::string exact;         // markup; for more than kMostDigitsWritten digits, in words
   std::string decimal;       // number text; empty for a whole number written in full
   bool approximate = false;  // the decimal is a rounding
-  // "6√2 ≈ 8.48528137423857", "3/2 = 1.5", "-3".
+  // "6√2 ≈ 8.48528137423857", "3/2 = 1.5", "-3"; a value without an exact form
+  // gives its relation and number text alone: "≈ 4.27666611901606".
   std::string text() const;
+  // The value as the answer to a name: "x = 3/2 = 1.5", "ln m ≈ 4.27666611901606".
+  std::string named(std::string_view name) const;
 };
 Shown show(const Rational& value, const NumberFormat& format);
 Shown show(const Surd& value, const NumberFormat& format);
 Shown show(const PiMultiple& value, const NumberFormat& format);
-// A value that has no exact form (a logarithm): its number text after " ≈ ".
+// A value that has no exact form (a logarithm): exact empty, the number text of the
+// double as the windows show it, always approximate.
 Shown showApproximate(double value, const NumberFormat& format);
 
+// The number of decimal digits of |value|; 0 has one.
+std::size_t digitCount(const Integer& value);
+
 // A whole number in full, or for more than kMostDigitsWritten digits in words
-// with its exponent form ("一个 9864 位数，约为 1.41546103104495E+9863").
+// with its exponent form ("一个 9864 位数，约为 7.07730515522477E+9863"; a negative
+// one "-(一个 9864 位数)，约为 -7.07730515522477E+9863"; "，即" where exact).
 std::string text(const Integer& value, const NumberFormat& format);
-// A fraction in lowest terms with the sign in front: "-3", "3/7", "-1/2".
+// A fraction in lowest terms with the sign in front: "-3", "3/7", "-1/2". A
+// numerator or denominator of more than kMostDigitsWritten digits is written in
+// words, "1/(一个 9864 位数)"; a whole number as text(Integer) writes it.
 std::string text(const Rational& value, const NumberFormat& format);
 
-// base^exponent exactly, or nothing when the result would run past maxDigits
-// digits (estimated before it is computed, so this never takes long).
+// base^exponent exactly, or nothing when the result's numerator or denominator
+// would run past maxDigits digits (estimated before it is computed, so this never
+// takes long). A negative exponent gives the reciprocal; 0 to a negative power is
+// nothing, and anything to the power 0 is 1, 0⁰ included.
 std::optional<Rational> power(const Rational& base, long exponent, std::size_t maxDigits);
 
 }  // namespace vorlinde::exact

@@ -1,0 +1,133 @@
+#include <locale.h>
+#include <stdlib.h>
+
+#include <cstdio>
+#include <string>
+
+#include "exact/detail.h"
+#include "exact/exact.h"
+
+namespace vorlinde::exact {
+namespace detail {
+namespace {
+
+// Adds one unit in the last place; 999 becomes 1 with the exponent one higher.
+void roundUp(Digits& d) {
+  std::string& s = d.digits;
+  std::size_t i = s.size();
+  while (i > 0 && s[i - 1] == '9')
+    s[--i] = '0';
+  if (i == 0) {
+    s.assign(1, '1');
+    ++d.exponent;
+  } else {
+    ++s[i - 1];
+  }
+}
+
+std::string exponentText(long exponent) {
+  char text[32];
+  std::snprintf(text, sizeof text, "E%c%02ld", exponent < 0 ? '-' : '+', std::labs(exponent));
+  return text;
+}
+
+// The digits without a sign, with a full stop as the decimal point.
+std::string unsignedText(const Digits& d) {
+  const std::string& s = d.digits;
+  const long count = static_cast<long>(s.size());
+  if (d.exponent < -4 || d.exponent > 14) {
+    std::string text = s;
+    if (count > 1) text.insert(1, 1, '.');
+    return text + exponentText(d.exponent);
+  }
+  if (d.exponent < 0) return std::string("0.").append(-d.exponent - 1, '0').append(s);
+  if (count <= d.exponent + 1) return s + std::string(d.exponent + 1 - count, '0');
+  return s.substr(0, d.exponent + 1) + "." + s.substr(d.exponent + 1);
+}
+
+}  // namespace
+
+Integer tenTo(unsigned long n) {
+  Integer power;
+  mpz_ui_pow_ui(power.get_mpz_t(), 10, n);
+  return power;
+}
+
+// One scaled division: the exponent estimated from the sizes of numerator and
+// denominator fixes a scale that leaves a few digits more than needed.
+Digits round(const Rational& value, int significant) {
+  Digits d;
+  if (sgn(value) == 0) return d;
+  d.negative = sgn(value) < 0;
+  Integer n = abs(value.get_num()), m = value.get_den();
+  // |value| lies between 10^(estimate-2) and 10^(estimate+2).
+  const long estimate = static_cast<long>(mpz_sizeinbase(n.get_mpz_t(), 10)) -
+                        static_cast<long>(mpz_sizeinbase(m.get_mpz_t(), 10));
+  const long scale = significant + 2 - estimate;
+  if (scale >= 0)
+    n *= tenTo(scale);
+  else
+    m *= tenTo(-scale);
+  Integer whole, rest;
+  mpz_tdiv_qr(whole.get_mpz_t(), rest.get_mpz_t(), n.get_mpz_t(), m.get_mpz_t());
+  std::string s = whole.get_str();  // at least significant + 1 digits
+  d.exponent = static_cast<long>(s.size()) - 1 - scale;
+  d.exact = rest == 0 && s.find_first_not_of('0', significant) == std::string::npos;
+  const bool up = s[significant] >= '5';
+  s.resize(significant);
+  d.digits = s;
+  if (up) roundUp(d);
+  d.digits.erase(d.digits.find_last_not_of('0') + 1);
+  return d;
+}
+
+Decimal format(const Digits& d, const NumberFormat& format) {
+  if (d.digits == "0") return {"0", d.exact};
+  std::string text = unsignedText(d);
+  if (const std::size_t stop = text.find('.'); stop != std::string::npos)
+    text.replace(stop, 1, format.decimal);
+  if (d.negative) text.insert(0, 1, '-');
+  return {text, d.exact};
+}
+
+Digits roundIrrational(const Bounds& bounds, int significant) {
+  // Past this many digits the value is taken as the lower bound's rounding.
+  constexpr long kMostDigits = 4096;
+  long digits = 24;
+  for (;; digits *= 2) {
+    const auto [lo, hi] = bounds(digits);
+    Digits low = round(lo, significant);
+    const Digits high = round(hi, significant);
+    const bool alike =
+        low.negative == high.negative && low.digits == high.digits && low.exponent == high.exponent;
+    if (alike || digits >= kMostDigits) {
+      low.exact = false;
+      return low;
+    }
+  }
+}
+
+double toDouble(const Digits& d) {
+  std::string text = d.negative ? "-" : "";
+  text.append(d.digits, 0, 1).append(".").append(d.digits, 1).append("E");
+  text += std::to_string(d.exponent);
+  // In the C locale, whatever locale the application has set.
+  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+  return strtod_l(text.c_str(), nullptr, cLocale);
+}
+
+}  // namespace detail
+
+Decimal decimal(const Rational& value, const NumberFormat& format) {
+  return detail::format(detail::round(value, 15), format);
+}
+
+std::size_t digitCount(const Integer& value) {
+  const std::size_t size = mpz_sizeinbase(value.get_mpz_t(), 10);
+  // sizeinbase may count one digit too many.
+  if (size > 1 && mpz_cmpabs(value.get_mpz_t(), detail::tenTo(size - 1).get_mpz_t()) < 0)
+    return size - 1;
+  return size;
+}
+
+}  // namespace vorlinde::exact

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <utility>
+
+#include "exact/exact.h"
+
+// What the files of the exact library share and the rest of the program does not
+// need: rounding to significant digits before a value is written.
+
+namespace vorlinde::exact::detail {
+
+// A value rounded to some significant digits, not yet written out.
+struct Digits {
+  bool negative = false;
+  std::string digits = "0";  // no trailing zeros; "0" for zero
+  long exponent = 0;         // the decimal exponent of the first digit
+  bool exact = true;         // no digit was dropped
+};
+
+// Rounded half away from zero to the given number of significant digits.
+Digits round(const Rational& value, int significant);
+// Written by the number text rules: plain for exponents -4 to 14, else E notation.
+Decimal format(const Digits& digits, const NumberFormat& format);
+
+// Bounds lo ≤ x ≤ hi of a value known only approximately, about `digits` decimal
+// digits apart from each other relative to x.
+using Bounds = std::function<std::pair<Rational, Rational>(long digits)>;
+// The rounding of an irrational value: the bounds are narrowed until both ends
+// round alike; never exact.
+Digits roundIrrational(const Bounds& bounds, int significant);
+// The double nearest to the rounding to 17 digits (which tells every double apart).
+double toDouble(const Digits& digits);
+
+// a + b√d as (A + B√d)/Q with whole A and B and the least Q > 0.
+struct WholeSurd {
+  Integer a, b, q;
+};
+WholeSurd overCommonDenominator(const Surd& x);
+
+// 10ⁿ.
+Integer tenTo(unsigned long n);
+
+}  // namespace vorlinde::exact::detail

@@ -1,1 +1,0 @@
-#include "exact/exact.h"

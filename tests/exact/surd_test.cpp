@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "exact/exact.h"
+#include "exact/notation.h"
+
+namespace vorlinde::exact {
+namespace {
+
+Rational q(const std::string& text) {
+  Rational value(text);
+  value.canonicalize();
+  return value;
+}
+Surd s(const std::string& a, const std::string& b, long d) {
+  return Surd(q(a), q(b), d);
+}
+
+TEST(Surd, TextbookFormAndFifteenDigits) {
+  struct Case {
+    Surd value;
+    const char* text;
+    const char* decimal;
+  } cases[] = {
+      {Surd::sqrt(8), "2√2", "2.82842712474619"},
+      {Surd::sqrt(q("1/2")), "√2/2", "0.707106781186548"},
+      {Surd::sqrt(q("9/4")), "3/2", "1.5"},
+      {Surd::sqrt(0), "0", "0"},
+      {s("0", "-1/3", 12), "-2√3/3", "-1.15470053837925"},
+      {s("0", "6", 2), "6√2", "8.48528137423857"},
+      {s("0", "-1/2", 2), "-√2/2", "-0.707106781186548"},
+      {s("0", "1/3", 3), "√3/3", "0.577350269189626"},
+      {s("3/2", "1/2", 5), "(3+√5)/2", "2.61803398874989"},
+      {s("3/2", "-1/2", 5), "(3-√5)/2", "0.381966011250105"},
+      {s("-3/2", "-1/2", 5), "(-3-√5)/2", "-2.61803398874989"},
+      {s("2", "1", 3), "2+√3", "3.73205080756888"},
+      {s("1", "-1", 8), "1-2√2", "-1.82842712474619"},
+      {s("1/3", "2/3", 3), "(1+2√3)/3", "1.48803387171258"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(notation::plain(c.value.text()), c.text);
+    EXPECT_EQ(c.value.decimal({}).text, c.decimal) << c.text;
+    EXPECT_EQ(c.value.decimal({}).exact, c.value.isRational()) << c.text;
+  }
+  // About 5×10⁻⁷⁰⁰¹: more digits cancel than the bounds ever narrow to.
+  const Rational big = power(10, 7000, 7001).value();
+  EXPECT_EQ((Surd(big) - Surd::sqrt(big * big - 1)).decimal({}).text, "5E-7001");
+}
+
+TEST(Surd, ArithmeticStaysExact) {
+  const Surd x1 = s("3/2", "1/2", 5), x2 = s("3/2", "-1/2", 5);  // the roots of x²-3x+1
+  const Surd r2 = Surd::sqrt(2), r3 = Surd::sqrt(3);
+  struct Case {
+    Surd value;
+    const char* text;
+    int sign;
+  } cases[] = {
+      {x1 + x2, "3", 1},
+      {x1 * x2, "1", 1},
+      {x2 - x1, "-√5", -1},
+      {x1 / x2, "(7+3√5)/2", 1},
+      {r2 * r3, "√6", 1},
+      {Surd::sqrt(6) / r2, "√3", 1},
+      {(1 + r2) / r2, "(2+√2)/2", 1},
+      {(1 - r2) * (1 + r2), "-1", -1},
+      {r2 - 1, "-1+√2", 1},
+      {1 - r2, "1-√2", -1},
+      {r2 / 3 - r2 / 3, "0", 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(notation::plain(c.value.text()), c.text);
+    EXPECT_EQ(c.value.sign(), c.sign) << c.text;
+  }
+  EXPECT_THROW(r2 + r3, std::domain_error);
+  EXPECT_THROW((1 + r2) * (1 + r3), std::domain_error);
+  EXPECT_THROW(r2 / (r2 - r2), std::domain_error);
+  EXPECT_THROW(Surd::sqrt(-1), std::domain_error);
+  EXPECT_DOUBLE_EQ(x1.approx(), 2.6180339887498949);
+}
+
+TEST(PiMultiple, TextAndDecimal) {
+  struct Case {
+    Rational k;
+    const char* text;
+    const char* decimal;
+  } cases[] = {
+      {9, "9π", "28.2743338823081"},
+      {q("9/2"), "9π/2", "14.1371669411541"},
+      {q("1/6"), "π/6", "0.523598775598299"},
+      {q("-1/2"), "-π/2", "-1.5707963267949"},
+      {q("2/3"), "2π/3", "2.0943951023932"},
+      {1, "π", "3.14159265358979"},
+      {0, "0", "0"},
+      {q("100000000000000000000"), "100000000000000000000π", "3.14159265358979E+20"},
+  };
+  for (const Case& c : cases) {
+    const PiMultiple x(c.k);
+    EXPECT_EQ(notation::plain(x.text()), c.text);
+    EXPECT_EQ(x.decimal({}).text, c.decimal) << c.text;
+    EXPECT_EQ(x.decimal({}).exact, c.k == 0) << c.text;
+  }
+}
+
+TEST(Shown, ExactFormThenTheDecimalInWordsPastAThousandDigits) {
+  const Integer twoTo32767 = Integer(1) << 32767;  // 9864 digits
+  const std::string thousand = "1" + std::string(999, '0');
+  const auto of = [](const Rational& x) { return show(x, {}); };
+  struct Case {
+    std::string text;
+    const char* expected;
+  } cases[] = {
+      {of(q("3/2")).text(), "3/2 = 1.5"},
+      {of(q("-3")).text(), "-3"},
+      {of(q("1/3")).text(), "1/3 ≈ 0.333333333333333"},
+      {show(s("0", "6", 2), {}).text(), "6√2 ≈ 8.48528137423857"},
+      {show(Surd::sqrt(q("9/4")), {",", "."}).text(), "3/2 = 1,5"},
+      {show(PiMultiple(0), {}).text(), "0"},
+      {show(PiMultiple(q("1/2")), {}).text(), "π/2 ≈ 1.5707963267949"},
+      {of(Rational(twoTo32767)).text(), "一个 9864 位数 ≈ 7.07730515522477E+9863"},
+      {of(Rational(-twoTo32767)).text(), "-(一个 9864 位数) ≈ -7.07730515522477E+9863"},
+      {of(Rational(Integer(1), twoTo32767)).text(), "1/(一个 9864 位数) ≈ 1.41296719311553E-9864"},
+      {of(q(thousand + "0")).text(), "一个 1001 位数 = 1E+1000"},
+      {of(q(thousand)).text(), thousand.c_str()},
+      {of(q("3/2")).named("x"), "x = 3/2 = 1.5"},
+      {showApproximate(std::log(72.0), {}).named("ln m"), "ln m ≈ 4.27666611901606"},
+      {text(twoTo32767, {",", "."}), "一个 9864 位数，约为 7,07730515522477E+9863"},
+      {text(Integer(-Integer(thousand + "0")), {}), "-(一个 1001 位数)，即 -1E+1000"},
+      {text(Rational(Integer(-3), twoTo32767), {}), "-3/(一个 9864 位数)"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(notation::plain(c.text), c.expected);
+  EXPECT_TRUE(of(q("1/3")).approximate);
+  EXPECT_FALSE(of(q("3/2")).approximate);
+}
+
+}  // namespace
+}  // namespace vorlinde::exact
