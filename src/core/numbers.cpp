@@ -119,7 +119,8 @@ bool normalizeStrict(std::string_view text, const NumberFormat& format, std::str
   }
   int digits = 0;
   if (!takeWholePart(body, i, format.group, out, digits)) return false;
-  const std::string_view decimal = format.decimal.empty() ? "." : format.decimal;
+  const std::string_view decimal =
+      format.decimal.empty() ? std::string_view(".") : std::string_view(format.decimal);
   if (body.substr(i).starts_with(decimal)) {
     i += decimal.size();
     out += '.';

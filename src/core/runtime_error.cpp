@@ -24,4 +24,8 @@ std::string errorPrompt(ErrorCode code) {
 
 RuntimeError::RuntimeError(ErrorCode code) : code_(code), prompt_(errorPrompt(code)) {}
 
+void RuntimeError::advise(const std::string& advice) {
+  prompt_ = advice.empty() ? errorPrompt(code_) : advice + "\n\n" + errorPrompt(code_);
+}
+
 }  // namespace vorlinde

@@ -22,7 +22,11 @@ class RuntimeError : public std::exception {
 
   ErrorCode code() const { return code_; }
   int number() const { return static_cast<int>(code_); }
+  // The report: the advice, if any, and an empty line, then "运行时错误 'N':", an
+  // empty line and the error's text.
   const char* what() const noexcept override { return prompt_.c_str(); }
+  // Puts before the report what went wrong in the pupil's words and what to change.
+  void advise(const std::string& advice);
 
  private:
   ErrorCode code_;

@@ -3,7 +3,7 @@
 namespace vorlinde::steps {
 
 std::string answerItem(std::string_view name, const exact::Shown& value) {
-  return std::string(name) + " = " + value.text();
+  return value.named(name);
 }
 
 std::string answerLine(const std::vector<std::string>& items) {

@@ -133,20 +133,33 @@ void AlgebraWindow::rootAndLogarithmClicked(const Panel& panel) {
 }
 
 void AlgebraWindow::trigonometryClicked(const Panel& panel) {
-  const Real degrees = readDouble(text(panel.boxes[0]), format());
-  std::size_t written = 0;
-  try {
-    const Real x = radians(degrees);
-    for (; written < std::size(kTrigSteps); ++written)
-      setCaption(panel.labels[written],
-                 numberText(trigValue(kTrigSteps[written], x).value(), format()));
-  } catch (const RuntimeError&) {
-    // Values of an earlier angle must not stand beside this one's: empty the rest,
-    // then let the error reach the pupil as every run-time error does.
-    for (std::size_t i = written; i < panel.labels.size(); ++i)
-      setCaption(panel.labels[i], "");
-    throw;
+  // Label after label: a value that fails leaves those before it written.
+  const Real x = radians(readDouble(text(panel.boxes[0]), format()));
+  for (std::size_t i = 0; i < std::size(kTrigSteps); ++i)
+    setCaption(panel.labels[i], numberText(trigValue(kTrigSteps[i], x).value(), format()));
+}
+
+std::string AlgebraWindow::advice(const Panel& panel, ErrorCode code) const {
+  const double m = value(panel.boxes[0]);
+  if (panel.button == "Command1")
+    return "要分解的数必须在 -32768 到 32767 之间，请换一个小一些的数。";
+  if (panel.button == "Command3")
+    return fitsInt16(m) ? "171 及以上的阶乘太大，超出了能显示的范围，请输入不大于 170 的自然数。"
+                        : kWholeNumberRange;
+  if (panel.button == "Command4") return "两个数都必须在 -32768 到 32767 之间，请换小一些的数。";
+  if (panel.button == "Command5") {
+    if (code == ErrorCode::InvalidCall)
+      return "负数的非整数次幂不是实数，请把指数改为整数，或把底数改为正数。";
+    if (code == ErrorCode::DivisionByZero)
+      return "0 的负数次幂相当于用 0 作除数，没有意义，请换一个底数或指数。";
+    return "这个幂太大，超出了能显示的范围，请换小一些的底数或指数。";
   }
+  if (panel.button == "Command6")
+    return m < 0 ? "负数没有实数平方根，也没有对数，请输入正数。" : "0 没有对数，请输入正数。";
+  if (!written(panel.labels[0])) return "角度太大，换算成弧度时超出了范围，请输入小一些的角度。";
+  if (code == ErrorCode::DivisionByZero)
+    return "这个角的正切为 0，余切（1 除以正切）不存在，余切、正割、余割都没有算出。";
+  return "这个角太小，它的余切、余割太大，超出了能显示的范围，请换一个角度。";
 }
 
 }  // namespace vorlinde

@@ -14,6 +14,7 @@ class AlgebraWindow : public ToolWindow {
   explicit AlgebraWindow(FormRegistry& registry);
 
  private:
+  std::string advice(const Panel& panel, ErrorCode code) const override;
   static std::vector<Handled<AlgebraWindow>> panelTable();
   void factorizeClicked(const Panel& panel);
   void factorialClicked(const Panel& panel);

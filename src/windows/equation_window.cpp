@@ -100,4 +100,14 @@ void EquationWindow::systemClicked(const Panel& panel) {
   write(panel, {answer.first, answer.second});
 }
 
+std::string EquationWindow::advice(const Panel& panel, ErrorCode) const {
+  const auto v = [&](std::size_t i) { return value(panel.boxes[i]); };
+  if (panel.button == "Command1")
+    return v(0) == 0 && v(1) == 0
+               ? "a 和 b 都是 0，方程里已没有未知数：c 不为 0 时无解，c 为 0 时任何数都是解。"
+               : "系数太大或太小，计算时超出了范围，请换一组系数。";
+  return v(0) * v(4) == v(3) * v(1) ? "方程组无解或有无穷多解：两个方程中 x、y 的系数成比例。"
+                                    : "系数太大，计算时超出了范围，请换一组系数。";
+}
+
 }  // namespace vorlinde

@@ -124,4 +124,11 @@ void GeometryWindow::compute(const Panel& panel, Measure measure) {
   write(panel, {result ? "S=" + numberText(result->value(), format()) : kRefusedInput});
 }
 
+std::string GeometryWindow::advice(const Panel& panel, ErrorCode) const {
+  const bool volume =
+      panel.button == "Command7" || panel.button == "Command8" || panel.button == "Command9";
+  return volume ? "数值太大，体积超出了能显示的范围，请换小一些的数。"
+                : "数值太大，面积超出了能显示的范围，请换小一些的数。";
+}
+
 }  // namespace vorlinde

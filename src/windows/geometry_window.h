@@ -15,6 +15,7 @@ class GeometryWindow : public ToolWindow {
   explicit GeometryWindow(FormRegistry& registry);
 
  private:
+  std::string advice(const Panel& panel, ErrorCode code) const override;
   // A figure's area or volume from its measurements; no value when they are refused.
   using Measure = std::optional<Real> (*)(const std::vector<Real>& values);
 

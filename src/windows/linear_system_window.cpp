@@ -263,4 +263,9 @@ void LinearSystemWindow::moveTo(const std::string& control, int left, int top) {
   move(control, {left, top, p.width, p.height});
 }
 
+std::string LinearSystemWindow::advice(const Panel& panel, ErrorCode) const {
+  if (panel.button == "Command2") return "未知数的个数必须是 1 到 10 之间的整数。";
+  return "系数太大，消元时超出了范围，请换小一些的数。";
+}
+
 }  // namespace vorlinde

@@ -20,6 +20,7 @@ class LinearSystemWindow : public ToolWindow {
   void onLoad() override;
 
  private:
+  std::string advice(const Panel& panel, ErrorCode code) const override;
   static std::vector<Handled<LinearSystemWindow>> panelTable();
   void resetGrid();
   void layOutClicked(const Panel& panel);

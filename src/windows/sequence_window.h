@@ -14,6 +14,7 @@ class SequenceWindow : public ToolWindow {
   explicit SequenceWindow(FormRegistry& registry);
 
  private:
+  std::string advice(const Panel& panel, ErrorCode code) const override;
   static std::vector<Handled<SequenceWindow>> panelTable();
   void arithmeticClicked(const Panel& panel);
   void geometricClicked(const Panel& panel);

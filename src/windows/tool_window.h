@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/numbers.h"
+#include "core/runtime_error.h"
 #include "forms/form.h"
 #include "windows/panel.h"
 
@@ -14,6 +15,17 @@ namespace vorlinde {
 
 // The separators of the system's locale.
 NumberFormat systemFormat();
+
+// Advice shared by the windows: a whole number out of the 16-bit range, and a
+// result beyond the numbers the window can show.
+inline constexpr const char* kWholeNumberRange =
+    "这里只能输入 -32768 到 32767 之间的整数，请换一个小一些的数。";
+inline constexpr const char* kResultTooLarge = "结果太大，超出了能显示的范围，请换小一些的数。";
+
+// Whether a box's number rounds to a 16-bit whole number.
+inline bool fitsInt16(double v) {
+  return v > -32768.5 && v < 32767.5;
+}
 
 // What the numeric guard says when a box does not hold a number.
 inline constexpr const char* kEnterNumbersPrompt = "请输入数字！";
@@ -47,6 +59,12 @@ class ToolWindow : public Form {
   }
 
   void connectHandlers() override;
+
+  // What went wrong in the panel's calculation, in the pupil's words, and what to
+  // change: the sentence the run-time error's box shows first.
+  virtual std::string advice(const Panel& panel, ErrorCode code) const = 0;
+  // The number a box holds as strict reading takes it; NaN when it holds none.
+  double value(const std::string& box) const;
 
   // The texts of the panel's boxes, in its order.
   std::vector<std::string> texts(const Panel& panel) const;
