@@ -1,0 +1,64 @@
+#include "steps/common.h"
+
+#include "core/runtime_error.h"
+#include "exact/notation.h"
+#include "steps/answer.h"
+
+namespace vorlinde::steps {
+
+Working begin(std::string window, std::string panel) {
+  Working w{std::move(window), std::move(panel), {}, {}};
+  w.lines.push_back({LineKind::Heading, w.window + " · " + w.panel, {}});
+  return w;
+}
+
+void line(Working& w, LineKind kind, std::string text) {
+  w.lines.push_back({kind, std::move(text), {}});
+}
+
+void row(Working& w, std::vector<std::string> cells) {
+  w.lines.push_back({LineKind::Row, {}, std::move(cells)});
+}
+
+void answer(Working& w, const std::vector<std::string>& items) {
+  line(w, LineKind::Answer, answerLine(items));
+}
+
+std::optional<exact::Rational> typed(const Calculation& c, std::string_view box) {
+  const std::string* text = c.text(box);
+  if (!text) return std::nullopt;
+  return exact::readStrict(*text, c.format);
+}
+
+std::optional<exact::Rational> typedLeniently(const Calculation& c, std::string_view box) {
+  const std::string* text = c.text(box);
+  if (!text) return std::nullopt;
+  return exact::readLenient(*text);
+}
+
+std::string written(const exact::Rational& value, const NumberFormat& format) {
+  return exact::show(value, format).text();
+}
+
+std::string given(const Calculation& c, std::string_view name, std::string_view box) {
+  const std::optional<exact::Rational> value = typed(c, box);
+  const std::string* text = c.text(box);
+  if (!value || !text) return std::string(name) + " 不是数";
+  const std::string exactText = exact::text(*value, c.format);
+  std::string out = std::string(name) + " = " + exactText;
+  std::string typedText = *text;
+  typedText.erase(0, typedText.find_first_not_of(' '));
+  typedText.erase(typedText.find_last_not_of(' ') + 1);
+  if (notation::plain(exactText) != typedText)
+    out += "（输入的是“" + notation::literal(typedText) + "”）";
+  return out;
+}
+
+void errorLine(Working& w, const Calculation& c, std::string_view what) {
+  line(w, LineKind::Note, std::string(what));
+  line(w, LineKind::Note,
+       "窗口报告：运行时错误 " + std::to_string(c.error) + "，" +
+           errorText(static_cast<ErrorCode>(c.error)) + "。");
+}
+
+}  // namespace vorlinde::steps

@@ -1,0 +1,27 @@
+#include "steps/common.h"
+
+#include <gtest/gtest.h>
+
+#include "exact/notation.h"
+#include "steps/answer.h"
+
+namespace vorlinde::steps {
+namespace {
+
+TEST(Working, GivenValuesAndTheAnswerLine) {
+  Calculation c{"Form2", "Command1", {"Text1", "Text2", "Text3"}, {"0.1", " 3 ", "１２"}};
+  EXPECT_EQ(notation::plain(given(c, "a", "Text1")), "a = 1/10（输入的是“0.1”）");
+  EXPECT_EQ(notation::plain(given(c, "b", "Text2")), "b = 3");
+  EXPECT_EQ(notation::plain(given(c, "c", "Text3")), "c = 12（输入的是“１２”）");
+  EXPECT_EQ(given(c, "d", "Text4"), "d 不是数");
+
+  Working w = begin("解方程", "一元二次方程");
+  line(w, LineKind::Step, "x = " + notation::frac("3", "2"));
+  answer(w, {answerItem("x", exact::show(exact::Rational(3, 2), c.format)),
+             answerItem("y", exact::showApproximate(0.1 + 0.2, c.format))});
+  EXPECT_EQ(w.plainText(), "解方程 · 一元二次方程\nx = 3/2\n答：x = 3/2 = 1.5，y ≈ 0.3");
+  EXPECT_EQ(w.answer(), "答：x = 3/2 = 1.5，y ≈ 0.3");
+}
+
+}  // namespace
+}  // namespace vorlinde::steps
