@@ -23,6 +23,9 @@ struct Calculation {
   std::vector<std::pair<std::string, std::string>> shown;
   NumberFormat format;    // the separators the window read and wrote with
   std::int64_t when = 0;  // milliseconds since 1970, UTC
+  // A message box the click showed that was not a run-time error's report
+  // ("Gauss fail at 1."); empty for none.
+  std::string message;
 
   // The text a box held, or nothing when the click did not read that box.
   const std::string* text(std::string_view box) const {
