@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/main_window.h"
+#include "app/working_link.h"
 #include "forms/registry.h"
 
 int main(int argc, char* argv[]) {
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
   // The windows decide when the program ends: the main window's exit, or the
   // last loaded window unloaded.
   app.setQuitOnLastWindowClosed(false);
+  vorlinde::WorkingConnection working;
   vorlinde::FormRegistry forms;
   forms.instance<vorlinde::MainWindow>().show();
   return app.exec();

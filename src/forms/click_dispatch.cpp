@@ -12,6 +12,7 @@ void Form::onClick(std::string_view name, std::function<void()> handler) {
   QObject::connect(b, &QPushButton::clicked, window_, [this, handler = std::move(handler)] {
     inClick_ = true;
     written_.clear();
+    clickMessage_.clear();
     try {
       handler();
     } catch (const RuntimeError& error) {

@@ -288,6 +288,7 @@ void Form::setOuterHeight(int twips) {
 }
 
 void Form::messageBox(const std::string& prompt) {
+  if (inClick_) clickMessage_ = prompt;
   vorlinde::messageBox(window_, fromUtf8(prompt));
 }
 

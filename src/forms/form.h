@@ -90,6 +90,8 @@ class Form {
   void onClick(std::string_view button, std::function<void()> handler);
   // Whether the running click has set the caption of that label.
   bool written(std::string_view label) const;
+  // The last message box the running click showed; empty for none.
+  const std::string& clickMessage() const { return clickMessage_; }
   FormRegistry& registry() { return registry_; }
 
  private:
@@ -105,6 +107,7 @@ class Form {
   std::vector<QLabel*> results_;  // the result labels, in the table's order
   bool inClick_ = false;
   std::vector<std::string> written_;  // the labels the running click has written
+  std::string clickMessage_;
   int outerWidth_ = 0, outerHeight_ = 0;
   QPoint lastPosition_;
   bool placed_ = false;

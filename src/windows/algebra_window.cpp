@@ -78,11 +78,12 @@ FormDescription algebraWindow() {
       {Button, "Command7", "计 算", "Frame2", {3360, 1440, 975, 375}},
 
       {Button, "Command2", "退 出", "", {8040, 4080, 975, 375}},
+      workingButton({6840, 4080, 1095, 375}),
   };
   // clang-format on
-  form.tabOrder = {"Text1",    "Command1", "List1",    "Text2",    "Command3",
-                   "Text3",    "Text4",    "Command4", "Text5",    "Text6",
-                   "Command5", "Command6", "Text7",    "Command7", "Command2"};
+  form.tabOrder = {"Text1", "Command1", "List1",    "Text2",       "Command3", "Text3",
+                   "Text4", "Command4", "Text5",    "Text6",       "Command5", "Command6",
+                   "Text7", "Command7", "Command2", kWorkingButton};
   form.firstFocus = "Text1";
   return form;
 }

@@ -66,10 +66,11 @@ FormDescription equationWindow() {
       {Label, "Label29", "", "", {1800, 5280, 1455, 375}, kSystemResult},
       {Button, "Command3", "求  解", "", {3480, 5280, 975, 375}},
       {Button, "Command2", "退 出", "", {3480, 5880, 975, 375}},
+      workingButton({2280, 5880, 1095, 375}),
   };
   // clang-format on
-  form.tabOrder = {"Text1", "Text2", "Text3", "Command1", "Command2", "Text4",
-                   "Text5", "Text6", "Text7", "Text8",    "Text9",    "Command3"};
+  form.tabOrder = {"Text1", "Text2", "Text3", "Command1", "Command2", "Text4",       "Text5",
+                   "Text6", "Text7", "Text8", "Text9",    "Command3", kWorkingButton};
   form.firstFocus = "Text1";
   return form;
 }

@@ -70,12 +70,13 @@ FormDescription geometryWindow() {
       {Button, "Command9", "求 积", "Frame2", {5760, 1440, 975, 375}},
 
       {Button, "Command10", "退 出", "", {6000, 6720, 975, 375}},
+      workingButton({4800, 6720, 1095, 375}),
   };
   // clang-format on
-  form.tabOrder = {"Text1",    "Text2",    "Command1", "Text3",    "Text4",    "Text5",
-                   "Command2", "Text6",    "Text7",    "Text8",    "Command3", "Command4",
-                   "Text9",    "Text10",   "Command5", "Command6", "Text11",   "Text12",
-                   "Command7", "Command8", "Command9", "Command10"};
+  form.tabOrder = {"Text1",    "Text2",    "Command1", "Text3",     "Text4",       "Text5",
+                   "Command2", "Text6",    "Text7",    "Text8",     "Command3",    "Command4",
+                   "Text9",    "Text10",   "Command5", "Command6",  "Text11",      "Text12",
+                   "Command7", "Command8", "Command9", "Command10", kWorkingButton};
   form.firstFocus = "Text1";
   return form;
 }

@@ -15,6 +15,8 @@ namespace vorlinde {
 namespace {
 
 constexpr int kCoefficientBoxes = 100;
+// Below "确定" while no grid stands; beside "计 算" once one is laid out.
+constexpr Twips kWorkingPlace{3720, 600, 1095, 375};
 constexpr int kRows = LinearSystem::kMaxUnknowns;
 
 std::string element(const char* name, int index) {
@@ -54,6 +56,7 @@ FormDescription gridWindow() {
                  k == 0 ? Twips{240, 2520, 540, 180} : Twips{3240, 960, 540, 180}, result, k});
   c.push_back({Label, "Label4", "结果：", "", {240, 2520, 540, 180}, autoSize});
   c.push_back({Button, "Command1", "计 算", "", {3000, 3000, 1095, 375}});
+  c.push_back(workingButton(kWorkingPlace));
 
   form.tabOrder = {"Command1", "Command2", "Text1(0)", "Text2(0)", "TxtNum"};
   for (int k = 1; k < kRows; ++k)
@@ -62,6 +65,7 @@ FormDescription gridWindow() {
     form.tabOrder.push_back(element("Text2", k));
   for (int k = kRows; k < kCoefficientBoxes; ++k)
     form.tabOrder.push_back(element("Text1", k));
+  form.tabOrder.push_back(kWorkingButton);
   form.firstFocus = "TxtNum";
   return form;
 }
@@ -142,6 +146,7 @@ void LinearSystemWindow::resetGrid() {
   }
   for (const char* name : {"Label3", "Label1", "Label4", "Command1"})
     setVisible(name, false);
+  move(kWorkingButton, kWorkingPlace);
   setOuterHeight(2000);
 }
 
@@ -181,6 +186,7 @@ void LinearSystemWindow::layOutGrid(int n) {
   move("Label3", {300, place("Label3").top, 100, top.value() - place("Label3").top + 500});
   setCaption("Label1", caption("Label1") + "b");
   moveTo("Command1", (left - 1000).value(), top.value() + 2 * H);
+  moveTo(kWorkingButton, (left + 295).value(), top.value() + 2 * H);
   moveTo("Label4", 50, place("Label5(0)").top + 10);
   for (const char* name : {"Label3", "Label1", "Command1"})
     setVisible(name, true);
@@ -266,6 +272,23 @@ void LinearSystemWindow::moveTo(const std::string& control, int left, int top) {
 std::string LinearSystemWindow::advice(const Panel& panel, ErrorCode) const {
   if (panel.button == "Command2") return "未知数的个数必须是 1 到 10 之间的整数。";
   return "系数太大，消元时超出了范围，请换小一些的数。";
+}
+
+// "计 算" reads the laid-out rows only: each row's coefficients, then its right-hand side.
+std::vector<std::string> LinearSystemWindow::boxesRead(const Panel& panel) const {
+  if (panel.button != "Command1") return panel.boxes;
+  const int n = unknowns();
+  std::vector<std::string> boxes;
+  for (int i = 0; i < n; ++i) {
+    for (int j = 0; j < n; ++j)
+      boxes.push_back(element("Text1", i * n + j));
+    boxes.push_back(element("Text2", i));
+  }
+  return boxes;
+}
+
+int LinearSystemWindow::unknowns() const {
+  return std::clamp<int>(sharedSystem().unknownCount, 0, LinearSystem::kMaxUnknowns);
 }
 
 }  // namespace vorlinde

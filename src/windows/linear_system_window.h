@@ -21,6 +21,8 @@ class LinearSystemWindow : public ToolWindow {
 
  private:
   std::string advice(const Panel& panel, ErrorCode code) const override;
+  std::vector<std::string> boxesRead(const Panel& panel) const override;
+  int unknowns() const override;
   static std::vector<Handled<LinearSystemWindow>> panelTable();
   void resetGrid();
   void layOutClicked(const Panel& panel);

@@ -76,11 +76,12 @@ FormDescription sequenceWindow() {
       {Label, "Label20", "", "", {2880, 5400, 1695, 255}, {.accessibleName = "1/(1×2)+1/(2×3)+1/(3×4)+……+1/(n(n+1))"}},
 
       {Button, "Command2", "退 出", "", {4440, 5880, 975, 375}},
+      workingButton({3240, 5880, 1095, 375}),
   };
   // clang-format on
   // From the bottom panel upwards: the pupil starts with the special series.
-  form.tabOrder = {"Text1", "Command1", "Text2", "Text3",    "Text4",   "Command3",
-                   "Text5", "Text6",    "Text7", "Command4", "Command2"};
+  form.tabOrder = {"Text1", "Command1", "Text2", "Text3",    "Text4",    "Command3",
+                   "Text5", "Text6",    "Text7", "Command4", "Command2", kWorkingButton};
   form.firstFocus = "Text1";
   return form;
 }

@@ -1,12 +1,39 @@
 #include "windows/tool_window.h"
 
+#include <QAction>
+#include <QDateTime>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
+#include <QPushButton>
 #include <limits>
 
 #include "core/numbers.h"
 
 namespace vorlinde {
+
+namespace {
+
+WorkingLink& link() {
+  static WorkingLink shared;
+  return shared;
+}
+
+}  // namespace
+
+void setWorkingLink(WorkingLink link) {
+  vorlinde::link() = std::move(link);
+}
+
+ControlDescription workingButton(Twips place) {
+  return {ControlKind::Button,
+          kWorkingButton,
+          "解题过程",
+          "",
+          place,
+          {.description = "打开“解题过程”窗口"}};
+}
 
 NumberFormat systemFormat() {
   const QLocale locale = QLocale::system();
@@ -25,11 +52,61 @@ void ToolWindow::connectHandlers() {
         for (const std::string& label : panel.labels)
           if (this->label(label) && !written(label)) setCaption(label, "");
         error.advise(advice(panel, error.code()));
+        record(panel, error.number());
         throw;
       }
+      record(panel, 0);
     });
   }
   if (exitButton_) onClick(exitButton_, [this] { unload(); });
+  connectWorking();
+}
+
+void ToolWindow::record(const Panel& panel, int error) {
+  if (!panel.calculation || !link().record) return;
+  Calculation c{name(), panel.button, boxesRead(panel)};
+  for (const std::string& box : c.boxes)
+    c.texts.push_back(text(box));
+  c.unknowns = unknowns();
+  c.error = error;
+  for (const std::string& name : panel.labels) {
+    if (QListWidget* list = listBox(name); list && list->count())
+      c.shown.emplace_back(name, list->item(list->count() - 1)->text().toStdString());
+    else if (QLabel* l = label(name); l && !l->isHidden())
+      c.shown.emplace_back(name, l->text().toStdString());
+  }
+  c.format = format_;
+  c.when = QDateTime::currentMSecsSinceEpoch();
+  c.message = clickMessage();
+  link().record(std::move(c));
+}
+
+void ToolWindow::connectWorking() {
+  onClick(kWorkingButton, [] {
+    if (link().show) link().show();
+  });
+  if (QPushButton* button = this->button(kWorkingButton)) {
+    button->setToolTip(QStringLiteral("显示最近一次计算的解题过程（%1）").arg(kWorkingShortcut));
+    // The shortcut opens the working at once, without the button's animated press.
+    auto* shortcut = new QAction(button);
+    shortcut->setShortcut(QKeySequence(kWorkingShortcut));
+    shortcut->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QAction::triggered, button, [] {
+      if (link().show) link().show();
+    });
+    window()->addAction(shortcut);
+  }
+  for (const Panel& panel : panels_) {
+    for (const std::string& name : panel.labels) {
+      QWidget* result = control(name);
+      if (!result || result->contextMenuPolicy() != Qt::ActionsContextMenu) continue;
+      auto* action = new QAction(QStringLiteral("解题过程"), result);
+      QObject::connect(action, &QAction::triggered, result, [] {
+        if (link().show) link().show();
+      });
+      result->addAction(action);
+    }
+  }
 }
 
 bool ToolWindow::numbersEntered(const Panel& panel) {

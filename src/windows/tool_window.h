@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/calculation.h"
 #include "core/numbers.h"
 #include "core/runtime_error.h"
 #include "forms/form.h"
@@ -15,6 +16,20 @@ namespace vorlinde {
 
 // The separators of the system's locale.
 NumberFormat systemFormat();
+
+// Where the tool windows send every calculation, and how they open the working
+// window; set once at start-up. Nothing is sent while it is unset.
+struct WorkingLink {
+  std::function<void(Calculation)> record;
+  std::function<void()> show;
+};
+void setWorkingLink(WorkingLink link);
+
+// The button every tool window has that opens the working, in free space of its
+// own, last in the Tab round; its shortcut is named in its tooltip.
+inline constexpr const char* kWorkingButton = "WorkingButton";
+inline constexpr const char* kWorkingShortcut = "Ctrl+J";
+ControlDescription workingButton(Twips place);
 
 // Advice shared by the windows: a whole number out of the 16-bit range, and a
 // result beyond the numbers the window can show.
@@ -66,6 +81,11 @@ class ToolWindow : public Form {
   // The number a box holds as strict reading takes it; NaN when it holds none.
   double value(const std::string& box) const;
 
+  // The boxes a click of the panel read, in the order read, and the number of
+  // unknowns it solved for: the grid reads only the rows it has laid out.
+  virtual std::vector<std::string> boxesRead(const Panel& panel) const { return panel.boxes; }
+  virtual int unknowns() const { return 0; }
+
   // The texts of the panel's boxes, in its order.
   std::vector<std::string> texts(const Panel& panel) const;
   // Writes the captions into the panel's labels, in its order.
@@ -75,6 +95,10 @@ class ToolWindow : public Form {
   // The guard: true when every box of the panel holds a number (the numeric
   // test); otherwise the prompt "请输入数字！", and false.
   bool numbersEntered(const Panel& panel);
+  // Sends the click's calculation to the working, once its labels are written.
+  void record(const Panel& panel, int error);
+  // The working's button, shortcut and the results' context menus.
+  void connectWorking();
 
   std::vector<Panel> panels_;
   std::vector<std::function<void(const Panel&)>> handlers_;

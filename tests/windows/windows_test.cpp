@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTest>
 #include <map>
 
 #include "support/form_driver.h"
@@ -200,6 +201,49 @@ TEST(Windows, TheGridSolvesTheRowsLaidOut) {
   EXPECT_TRUE(
       solve({"1E308", "1E308", "-1E308", "1E308", "1", "1"}).value(0).endsWith(errorPrompt(6)));
   EXPECT_TRUE(results().isEmpty());
+}
+
+// Every click that computes is sent to the working once its labels are written,
+// with what it read and showed; a refused click and the grid's "确定" are not.
+TEST(Windows, CalculationsGoToTheWorking) {
+  std::vector<Calculation> sent;
+  int shown = 0;
+  setWorkingLink({[&](Calculation c) { sent.push_back(std::move(c)); }, [&] { ++shown; }});
+  {
+    Opened<EquationWindow> opened;
+    QWidget* w = opened.window();
+    const auto solve = [&](QStringList abc) {
+      for (int k = 0; k < 3; ++k)
+        type(w, QString("Text%1").arg(k + 1), abc[k]);
+      click(w, "Command1");
+    };
+    solve({"1", "-3", "2"});
+    solve({"1", "", "2"});
+    solve({"0", "0", "5"});
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(sent[0].texts, (std::vector<std::string>{"1", "-3", "2"}));
+    EXPECT_EQ(sent[0].shown[1], (std::pair<std::string, std::string>{"Label10", "x2=1"}));
+    EXPECT_EQ(sent[1].error, 11);
+    click(w, "WorkingButton");
+    QApplication::setActiveWindow(w);
+    QTest::keyClick(w->windowHandle(), Qt::Key_J, Qt::ControlModifier);
+    EXPECT_EQ(shown, 2);
+  }
+  {
+    Opened<LinearSystemWindow> opened;
+    QWidget* w = opened.window();
+    type(w, "TxtNum", "2");
+    click(w, "Command2");
+    for (const char* box : {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)"})
+      type(w, box, "1");
+    click(w, "Command1");
+    ASSERT_EQ(sent.size(), 3u);
+    EXPECT_EQ(sent[2].unknowns, 2);
+    EXPECT_EQ(sent[2].boxes, (std::vector<std::string>{"Text1(0)", "Text1(1)", "Text2(0)",
+                                                       "Text1(2)", "Text1(3)", "Text2(1)"}));
+    EXPECT_EQ(sent[2].message, "Gauss fail at 1.");
+  }
+  setWorkingLink({});
 }
 
 }  // namespace

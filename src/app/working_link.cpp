@@ -1,0 +1,24 @@
+#include "app/working_link.h"
+
+#include "windows/tool_window.h"
+#include "working/working_window.h"
+#include "working/workings.h"
+
+namespace vorlinde {
+
+WorkingConnection::WorkingConnection() {
+  setWorkingLink(
+      {[this](Calculation c) { workings().record(std::move(c)); }, [this] { workings().show(); }});
+}
+
+WorkingConnection::~WorkingConnection() {
+  setWorkingLink({});
+  if (workings_) workings_->flush();
+}
+
+Workings& WorkingConnection::workings() {
+  if (!workings_) workings_ = std::make_unique<Workings>();
+  return *workings_;
+}
+
+}  // namespace vorlinde
