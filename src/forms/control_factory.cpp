@@ -91,8 +91,9 @@ QWidget* makeControl(const ControlDescription& c, QWidget* parent) {
       return box;
     }
     case ControlKind::Button: {
+      // Return or Enter on a focused button clicks it at once.
       auto* button = new QPushButton(fromUtf8(c.caption), parent);
-      button->setAutoDefault(false);
+      button->setAutoDefault(true);
       return button;
     }
     case ControlKind::Frame:

@@ -7,7 +7,9 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <algorithm>
 #include <limits>
+#include <map>
 
 #include "core/numbers.h"
 
@@ -60,6 +62,28 @@ void ToolWindow::connectHandlers() {
   }
   if (exitButton_) onClick(exitButton_, [this] { unload(); });
   connectWorking();
+  connectEnter();
+}
+
+// Return or Enter in a box clicks the button that reads it, the first of them in
+// the Tab order where two do, before the key event returns.
+void ToolWindow::connectEnter() {
+  const std::vector<std::string>& order = description().tabOrder;
+  const auto rank = [&](const std::string& button) {
+    return std::find(order.begin(), order.end(), button) - order.begin();
+  };
+  std::map<std::string, std::string> buttonOf;
+  for (const Panel& panel : panels_)
+    for (const std::string& box : panel.boxes)
+      if (auto [at, fresh] = buttonOf.try_emplace(box, panel.button);
+          !fresh && rank(panel.button) < rank(at->second))
+        at->second = panel.button;
+  for (const auto& [box, name] : buttonOf) {
+    QLineEdit* edit = textBox(box);
+    QPushButton* target = button(name);
+    if (edit && target)
+      QObject::connect(edit, &QLineEdit::returnPressed, target, &QPushButton::click);
+  }
 }
 
 void ToolWindow::record(const Panel& panel, int error) {

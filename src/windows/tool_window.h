@@ -99,6 +99,7 @@ class ToolWindow : public Form {
   void record(const Panel& panel, int error);
   // The working's button, shortcut and the results' context menus.
   void connectWorking();
+  void connectEnter();
 
   std::vector<Panel> panels_;
   std::vector<std::function<void(const Panel&)>> handlers_;

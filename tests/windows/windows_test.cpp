@@ -246,5 +246,24 @@ TEST(Windows, CalculationsGoToTheWorking) {
   setWorkingLink({});
 }
 
+// Return in a box clicks the button of its panel at once (the first in the Tab
+// order where two buttons read it); Return on a focused button clicks it.
+TEST(Windows, ReturnClicksThePanelsButton) {
+  Opened<AlgebraWindow> opened;
+  QWidget* w = opened.window();
+  QApplication::setActiveWindow(w);
+  type(w, "Text5", "2");
+  type(w, "Text6", "10");
+  QTest::keyClick(find<QLineEdit>(w, "Text5"), Qt::Key_Return);
+  EXPECT_EQ(caption(w, "Label15"), "1024");
+  EXPECT_EQ(caption(w, "Label20"), "");
+  find<QPushButton>(w, "Command6")->setFocus();
+  QTest::keyClick(find<QPushButton>(w, "Command6"), Qt::Key_Enter);
+  EXPECT_EQ(caption(w, "Label20"), "1.4142135623731");
+  type(w, "Text7", "30");
+  QTest::keyClick(find<QLineEdit>(w, "Text7"), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(caption(w, "Label27"), "0.5");
+}
+
 }  // namespace
 }  // namespace vorlinde::test
