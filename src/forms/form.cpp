@@ -70,18 +70,36 @@ Form::~Form() {
 void Form::show() {
   if (!isLoaded()) load();
   if (!placed_) {
-    // First showing: centred on the screen, so the whole window can be seen.
-    QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QSize outer(toPixels(outerWidth_), toPixels(outerHeight_));
-    QPoint centred = screen.center() - QPoint(outer.width() / 2, outer.height() / 2);
-    lastPosition_ =
-        QPoint(std::max(centred.x(), screen.left()), std::max(centred.y(), screen.top()));
+    lastPosition_ = firstPosition();
     placed_ = true;
   }
   if (!window_->isVisible()) window_->move(lastPosition_);
+  // A minimized window comes back as it was left.
+  if (window_->isMinimized())
+    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
   window_->show();
   window_->raise();
   window_->activateWindow();
+}
+
+// Beside the first window the program showed, right of it or else left of it,
+// where the screen has room (a little lower for each window placed so, so none
+// hides another's title); else centred on the screen.
+QPoint Form::firstPosition() {
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  const QSize outer(toPixels(outerWidth_), toPixels(outerHeight_));
+  const QPoint centred = screen.center() - QPoint(outer.width() / 2, outer.height() / 2);
+  const QPoint onScreen(std::max(centred.x(), screen.left()), std::max(centred.y(), screen.top()));
+  Form* anchor = registry_.firstShown(this);
+  if (anchor == this || !anchor->isLoaded() || !anchor->window()->isVisible()) return onScreen;
+  const QRect main = anchor->window()->frameGeometry();
+  const int top = std::clamp(main.top() + 24 * registry_.placedBeside(), screen.top(),
+                             std::max(screen.top(), screen.bottom() - outer.height()));
+  constexpr int kGap = 8;
+  if (main.right() + kGap + outer.width() <= screen.right()) return {main.right() + kGap, top};
+  if (main.left() - kGap - outer.width() >= screen.left())
+    return {main.left() - kGap - outer.width(), top};
+  return onScreen;
 }
 
 void Form::load() {

@@ -95,6 +95,7 @@ class Form {
   FormRegistry& registry() { return registry_; }
 
  private:
+  QPoint firstPosition();
   void build();
   void nameControls();
   void applyTabOrder();

@@ -19,6 +19,11 @@ const QIcon& FormRegistry::windowIcon(const char* name) {
   return it->second;
 }
 
+Form* FormRegistry::firstShown(Form* asking) {
+  if (!firstShown_) firstShown_ = asking;
+  return firstShown_;
+}
+
 bool FormRegistry::anyLoaded() const {
   for (const auto& [type, form] : forms_)
     if (form->isLoaded()) return true;

@@ -35,11 +35,17 @@ class FormRegistry {
   void windowUnloaded();
   // The window icon of that name; its pictures are decoded once, for all windows.
   const QIcon& windowIcon(const char* name);
+  // The first window shown (the given one, when none was shown before it), which
+  // the others first open beside; and how many have been placed beside it so far.
+  Form* firstShown(Form* asking);
+  int placedBeside() { return placedBeside_++; }
 
  private:
   std::map<std::string, QIcon, std::less<>> icons_;
   std::map<std::type_index, std::unique_ptr<Form>> forms_;
   bool ended_ = false;
+  Form* firstShown_ = nullptr;
+  int placedBeside_ = 0;
 };
 
 }  // namespace vorlinde

@@ -10,6 +10,11 @@
 
 namespace vorlinde {
 
+QString copiedResult(const QString& shown) {
+  const qsizetype prefix = std::max(shown.lastIndexOf(QChar(0xFF1A)), shown.lastIndexOf('='));
+  return (prefix < 0 ? shown : shown.mid(prefix + 1)).trimmed();
+}
+
 void FormLabel::makeSelectable() {
   if (selectable_) return;
   selectable_ = true;
@@ -19,7 +24,7 @@ void FormLabel::makeSelectable() {
   copy->setShortcut(QKeySequence::Copy);
   copy->setShortcutContext(Qt::WidgetShortcut);
   connect(copy, &QAction::triggered, this,
-          [this] { QGuiApplication::clipboard()->setText(text()); });
+          [this] { QGuiApplication::clipboard()->setText(copiedResult(text())); });
   addAction(copy);
 }
 
@@ -59,7 +64,7 @@ void makeCopyable(QListWidget* list) {
   copy->setShortcutContext(Qt::WidgetShortcut);
   QObject::connect(copy, &QAction::triggered, list, [list] {
     if (QListWidgetItem* item = list->currentItem())
-      QGuiApplication::clipboard()->setText(item->text());
+      QGuiApplication::clipboard()->setText(item->text().simplified());
   });
   list->addAction(copy);
 }

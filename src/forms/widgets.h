@@ -27,7 +27,12 @@ class FormLabel : public QLabel {
   bool selectable_ = false;
 };
 
-// The list's selected entry goes to the clipboard on Ctrl+C or "复制".
+// The list's selected entry goes to the clipboard on Ctrl+C or "复制", without
+// the blanks that pad it.
 void makeCopyable(QListWidget* list);
+
+// What copying a result puts on the clipboard: the number (or numbers) it shows,
+// without its caption: "阶乘结果是：120" gives "120", "x1=-0.5" gives "-0.5".
+QString copiedResult(const QString& shown);
 
 }  // namespace vorlinde

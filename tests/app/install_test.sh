@@ -21,6 +21,8 @@ done
 (cd "$build" && cpack -G DEB -B "$scratch/package" > /dev/null)
 deb=$(ls "$scratch"/package/vorlinde_*.deb)
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6
+dpkg-deb -f "$deb" Depends | grep -q qt6-translations-l10n
+dpkg-deb -f "$deb" Depends | grep -q libgmp
 dpkg-deb -f "$deb" Maintainer | grep -q '@'
 dpkg-deb -x "$deb" "$scratch/root"
 # The program has started when it is still running two seconds later.

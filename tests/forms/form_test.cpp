@@ -91,6 +91,9 @@ TEST(FormsLayer, RunTimeErrorIsReportedAndTheWindowGoesOn) {
   EXPECT_EQ(shown[0].title, QString("Vorlinde"));
   EXPECT_FALSE(shown[0].hasIcon);
   EXPECT_EQ(shown[0].buttonCount, 1);
+  EXPECT_EQ(shown[0].buttonText, QString("确定"));
+  EXPECT_FALSE(shown[0].flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+  EXPECT_GE(shown[0].width, 200);
   EXPECT_EQ(caption(opened.window(), "Label1"), QString("written"));  // written before the error
   EXPECT_EQ(promptsOf(click(opened.window(), "Command1")), QStringList{errorPrompt(11)});
 }
@@ -132,14 +135,14 @@ TEST(FormsLayer, ResultsAreNamedAndCanBeCopied) {
   QTest::mouseClick(result, Qt::LeftButton);
   EXPECT_TRUE(result->hasFocus());
   QTest::keySequence(result, QKeySequence::Copy);
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("x1=2"));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("2"));  // the number, not its caption
 
   opened.form().addItem("List1", " 12 =  2 ×  2 ×  3");
   auto* list = find<QListWidget>(w, "List1");
   list->setCurrentRow(0);
   list->setFocus();
   QTest::keySequence(list, QKeySequence::Copy);
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString(" 12 =  2 ×  2 ×  3"));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("12 = 2 × 2 × 3"));
 }
 
 TEST(WrapCaption, BreaksAtBlanksAndBetweenChineseCharacters) {

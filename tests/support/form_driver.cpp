@@ -23,7 +23,8 @@ std::vector<ShownBox> click(QPushButton* button) {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible()) return;
     shown.push_back({box->windowTitle(), box->text(), box->icon() != QMessageBox::NoIcon,
-                     int(box->buttons().size())});
+                     int(box->buttons().size()), box->buttons().value(0)->text(),
+                     box->windowFlags(), box->width()});
     box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
   });
   answer.start();

@@ -29,6 +29,9 @@ struct ShownBox {
   QString prompt;
   bool hasIcon = false;
   int buttonCount = 0;
+  QString buttonText;
+  Qt::WindowFlags flags;
+  int width = 0;
 };
 
 // One window opened on its own, as the main window's "进 入" would open it:

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "forms/message_box.h"
+
 namespace {
 
 QtMessageHandler previousHandler = nullptr;
@@ -25,6 +27,7 @@ int main(int argc, char* argv[]) {
   previousHandler = qInstallMessageHandler(quietHandler);
   QApplication app(argc, argv);
   app.setQuitOnLastWindowClosed(false);
+  vorlinde::useQtChineseTexts(app);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
