@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window.h"
+#include "forms/message_box.h"
 #include "forms/registry.h"
 #include "windows/algebra_window.h"
 #include "windows/linear_system_window.h"
@@ -74,6 +76,40 @@ void quietPlatform(QtMsgType type, const QMessageLogContext& context, const QStr
   if (!message.startsWith("This plugin does not support")) defaultHandler(type, context, message);
 }
 
+// Marks a window's first paint.
+class FirstPaint : public QObject {
+ public:
+  bool painted = false;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted = true;
+    return false;
+  }
+};
+
+// Milliseconds from the click on the main window's "进 入" number `entry` to the end
+// of the tool window's first paint, in this fresh process.
+int openingMode(int entry) {
+  FormRegistry forms;
+  MainWindow& main = forms.instance<MainWindow>();
+  main.show();
+  for (int i = 0; i < 20; ++i)
+    QCoreApplication::processEvents();
+  FirstPaint first;
+  QElapsedTimer timer;
+  timer.start();
+  main.button("Command" + std::to_string(entry))->click();
+  QWidget* window = QApplication::activeWindow();
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w != main.window() && w->isVisible()) window = w;
+  if (window) window->installEventFilter(&first);
+  while (!first.painted && timer.elapsed() < 2000)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  std::printf("%.2f\n", timer.nsecsElapsed() / 1e6);
+  return first.painted ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -81,6 +117,8 @@ int main(int argc, char* argv[]) {
   defaultHandler = qInstallMessageHandler(quietPlatform);
   QApplication app(argc, argv);
   app.setQuitOnLastWindowClosed(false);
+  useQtChineseTexts(app);
+  if (argc > 2 && std::string(argv[1]) == "--open") return openingMode(std::atoi(argv[2]));
   const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2001;
   FormRegistry forms;
 

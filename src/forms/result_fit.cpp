@@ -130,11 +130,14 @@ class Fitter {
 
 }  // namespace
 
-QRect footprint(const QWidget* w) {
-  auto* label = qobject_cast<const QLabel*>(w);
-  if (!label || label->autoFillBackground() || !label->pixmap().isNull()) return w->geometry();
-  if (label->text().isEmpty()) return {};
-  const QFontMetrics metrics(label->font());
+namespace {
+
+// The size of a label's caption as it is drawn at the label's width; kept on the
+// label, since most captions never change and a click looks at every one.
+QSize textSize(const QLabel* label) {
+  const QString key = label->text() + QChar(0x1F) + QString::number(label->width());
+  if (label->property("textSizeKey").toString() == key) return label->property("textSize").toSize();
+  const QFontMetrics metrics = label->fontMetrics();
   auto* formLabel = dynamic_cast<const FormLabel*>(label);
   const bool result = formLabel && formLabel->isResult();
   const QStringList lines = label->wordWrap()
@@ -143,8 +146,22 @@ QRect footprint(const QWidget* w) {
   int width = 0;
   for (const QString& line : lines)
     width = std::max(width, metrics.horizontalAdvance(line));
-  const int height = (int(lines.size()) - 1) * metrics.lineSpacing() + metrics.height();
-  return QRect(w->pos(), QSize(std::min(width, w->width()), std::min(height, w->height())));
+  const QSize size(width, (int(lines.size()) - 1) * metrics.lineSpacing() + metrics.height());
+  auto* writable = const_cast<QLabel*>(label);
+  writable->setProperty("textSizeKey", key);
+  writable->setProperty("textSize", size);
+  return size;
+}
+
+}  // namespace
+
+QRect footprint(const QWidget* w) {
+  auto* label = qobject_cast<const QLabel*>(w);
+  if (!label || label->autoFillBackground() || !label->pixmap().isNull()) return w->geometry();
+  if (label->text().isEmpty()) return {};
+  const QSize text = textSize(label);
+  return QRect(w->pos(),
+               QSize(std::min(text.width(), w->width()), std::min(text.height(), w->height())));
 }
 
 QStringList resultLines(const QLabel* label, int width) {
