@@ -37,6 +37,7 @@ QJsonObject encode(const HistoryEntry& entry) {
       {"shown", shown},
       {"format", QJsonObject{{"decimal", text(c.format.decimal)}, {"group", text(c.format.group)}}},
       {"when", qint64(c.when)},
+      {"message", text(c.message)},
       {"title", text(entry.title)},
       {"answer", text(entry.answer)}};
 }
@@ -101,6 +102,7 @@ HistoryEntry decode(const QJsonObject& o, Reader& r) {
   c.format.decimal = r.string(format, "decimal");
   c.format.group = r.string(format, "group");
   c.when = r.integer(o, "when", -kWhen, kWhen);
+  c.message = r.string(o, "message");
   entry.title = r.string(o, "title");
   entry.answer = r.string(o, "answer");
   return entry;

@@ -42,6 +42,7 @@ Calculation calculation(int i) {
   c.shown = {{"Label5", "x₁ = 2,618"}, {"List1", "2³×3²×5"}};
   c.format = {",", "."};
   c.when = 1700000000000LL + i;
+  c.message = i % 3 ? "" : "Gauss fail at 1.";
   return c;
 }
 
@@ -61,6 +62,7 @@ void expectSame(const HistoryEntry& a, const HistoryEntry& b) {
   EXPECT_EQ(x.format.decimal, y.format.decimal);
   EXPECT_EQ(x.format.group, y.format.group);
   EXPECT_EQ(x.when, y.when);
+  EXPECT_EQ(x.message, y.message);
   EXPECT_EQ(a.title, b.title);
   EXPECT_EQ(a.answer, b.answer);
 }
