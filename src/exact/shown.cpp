@@ -43,7 +43,10 @@ std::string surdText(const Surd& x, Writer write) {
   const std::string root = coefficient(abs(b), write) + notation::root(write(x.d()));
   const std::string sign = sgn(b) < 0 ? "-" : a == 0 ? "" : "+";
   if (a == 0) return q == 1 ? sign + root : sign + notation::frac(root, write(q));
-  const std::string top = (sgn(a) < 0 ? "-" : "") + write(abs(a)) + sign + root;
+  std::string top = sgn(a) < 0 ? "-" : "";
+  top += write(abs(a));
+  top += sign;
+  top += root;
   return q == 1 ? top : notation::frac(top, write(q));
 }
 

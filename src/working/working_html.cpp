@@ -32,7 +32,7 @@ QString inlineHtml(const std::string& markup) {
   int shift = 0;
   for (const notation::Run& run : notation::runs(markup)) {
     if (dropped(run)) continue;
-    if (run.underBars > 0 != overlined || run.shift != shift) {
+    if ((run.underBars > 0) != overlined || run.shift != shift) {
       html += marked(text, overlined, shift);
       text.clear();
       overlined = run.underBars > 0;
