@@ -1,0 +1,282 @@
+#include "steps/equation_figures.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "exact/notation.h"
+#include "steps/equation_scale.h"
+#include "steps/equation_text.h"
+
+namespace vorlinde::steps::eq {
+namespace {
+
+using exact::Rational;
+
+constexpr int kSamples = 120;
+
+struct Range {
+  double low = 0, high = 0;
+  void take(double v) {
+    low = std::min(low, v);
+    high = std::max(high, v);
+  }
+  // A little room around what is drawn; a range of nothing becomes -1 to 1.
+  Range padded(double share) const {
+    const double room = (high - low) * share;
+    if (!(room > 0)) return {low - 1, high + 1};
+    return {low - room, high + room};
+  }
+};
+
+// The notes of the scaled axes, one under the other at the view's top left.
+void scaleNotes(Figure& f, const AxisScale& xs, const AxisScale& ys, const NumberFormat& format) {
+  double y = f.top;
+  for (const std::string& note : {xs.note("x", format), ys.note("y", format)}) {
+    if (note.empty()) continue;
+    f.labels.push_back({{f.left, y}, note, Anchor::BelowRight});
+    y -= (f.top - f.bottom) * 0.08;
+  }
+}
+
+void setView(Figure& f, const Range& x, const Range& y) {
+  f.left = x.low, f.right = x.high, f.bottom = y.low, f.top = y.high;
+  f.axes = true;
+  f.xTick = niceTick(x.high - x.low);
+  f.yTick = niceTick(y.high - y.low);
+}
+
+std::string point(const Rational& x, const Rational& y, const NumberFormat& format) {
+  return "(" + brief(exact::show(x, format)) + ", " + brief(exact::show(y, format)) + ")";
+}
+
+// The curve y = ax² + bx + c over the drawn x range, evaluated exactly.
+Figure::Path curve(const Rational& a, const Rational& b, const Rational& c, const AxisScale& xs,
+                   const Range& x, std::vector<Rational>& ys) {
+  Figure::Path path;
+  for (int i = 0; i <= kSamples; ++i) {
+    const double u = x.low + (x.high - x.low) * i / kSamples;
+    const Rational v = xs.value(u);
+    ys.push_back((a * v + b) * v + c);
+    path.points.push_back({u, 0});
+  }
+  return path;
+}
+
+// The largest |y| among the values, as log₁₀; 0 when all are 0.
+double log10Largest(const std::vector<Rational>& values) {
+  double largest = -1e300;
+  for (const Rational& v : values)
+    if (sgn(v) != 0) largest = std::max(largest, log10Of(v));
+  return largest == -1e300 ? 0 : largest;
+}
+
+// How wide the parabola is drawn each side of its axis: half the distance of its
+// roots, or as far as it takes to rise by |Δ/4a| from the vertex.
+double log10HalfWidth(const Rational& a, const Rational& h, const Rational& d) {
+  if (sgn(d) != 0) return 0.5 * log10Of(d) - log10Of(2 * a);
+  return sgn(h) != 0 ? log10Of(h) : -0.5 * log10Of(a);
+}
+
+void rootDots(Figure& f, const Rational& a, const Rational& d, double hd, double wd) {
+  const bool up = sgn(a) > 0;
+  if (sgn(d) < 0) return;
+  if (sgn(d) == 0) {
+    f.dots.push_back({{hd, 0}, Stroke::Emphasis});
+    f.labels.push_back({{hd, 0},
+                        "x" + notation::sub("1") + " = x" + notation::sub("2"),
+                        up ? Anchor::AboveRight : Anchor::BelowRight});
+    return;
+  }
+  // The window's x₁ adds √Δ/(2a): the right root for a > 0, the left one for a < 0.
+  const double x1 = up ? hd + wd : hd - wd, x2 = up ? hd - wd : hd + wd;
+  // Each label between the roots on the side of the axis the curve leaves free:
+  // clear of the curve and of the tick numbers.
+  const Anchor leftRoot = up ? Anchor::AboveRight : Anchor::BelowRight;
+  const Anchor rightRoot = up ? Anchor::AboveLeft : Anchor::BelowLeft;
+  f.dots.push_back({{x1, 0}, Stroke::Emphasis});
+  f.dots.push_back({{x2, 0}, Stroke::Emphasis});
+  f.labels.push_back({{x1, 0}, "x" + notation::sub("1"), up ? rightRoot : leftRoot});
+  f.labels.push_back({{x2, 0}, "x" + notation::sub("2"), up ? leftRoot : rightRoot});
+}
+
+Figure lineGraph(const Rational& b, const Rational& c, const NumberFormat& format) {
+  Figure f;
+  f.sameScale = false;
+  f.caption = "y = " + sum({{b, "x"}, {c, ""}}, format);
+  const Rational r = sgn(b) != 0 ? Rational(-c / b) : Rational(0);
+  const double log10W = sgn(r) != 0 ? log10Of(r) : 0;
+  const AxisScale xs(r, log10W);
+  const double rd = xs.at(r), wd = xs.length(log10W);
+  Range x{std::min(0.0, rd) - 0.8 * wd, std::max(0.0, rd) + 0.8 * wd};
+  const std::vector<Rational> ends{b * xs.value(x.low) + c, b * xs.value(x.high) + c};
+  const AxisScale ys(0, log10Largest(ends));
+  Range y;
+  for (const Rational& v : ends)
+    y.take(ys.at(v));
+  f.paths.push_back({{{x.low, ys.at(ends[0])}, {x.high, ys.at(ends[1])}}});
+  setView(f, x, y.padded(0.1));
+  if (sgn(b) != 0) {
+    f.dots.push_back({{rd, 0}, Stroke::Emphasis});
+    f.labels.push_back({{rd, 0}, briefNamed("x", exact::show(r, format)), Anchor::BelowRight});
+  } else {
+    f.labels.push_back({{x.low, ys.at(c)},
+                        sgn(c) != 0 ? "与 x 轴没有交点" : "整条直线就是 x 轴",
+                        sgn(c) > 0 ? Anchor::AboveRight : Anchor::BelowRight});
+  }
+  scaleNotes(f, xs, ys, format);
+  return f;
+}
+
+}  // namespace
+
+Figure parabolaFigure(const Rational& a, const Rational& b, const Rational& c,
+                      const NumberFormat& format) {
+  if (sgn(a) == 0) return lineGraph(b, c, format);
+  Figure f;
+  f.sameScale = false;
+  f.caption = "y = " + sum({{a, "x" + notation::sup("2")}, {b, "x"}, {c, ""}}, format);
+  const Rational d = b * b - 4 * a * c, h = -b / (2 * a), k = -d / (4 * a);
+  const double log10W = log10HalfWidth(a, h, d);
+  const AxisScale xs(h, log10W);
+  const double hd = xs.at(h), wd = xs.length(log10W);
+  Range x{hd - 1.6 * wd, hd + 1.6 * wd};
+  // The y axis too, where it stands near enough not to squeeze the curve; the
+  // view stays symmetric about the curve's axis.
+  if (!xs.shifted() && (sgn(h) == 0 || log10Of(h) <= log10W + std::log10(6.0))) {
+    const double half = std::max(1.6 * wd, std::fabs(hd) + 0.4 * wd);
+    x = {hd - half, hd + half};
+  }
+  std::vector<Rational> values;
+  Figure::Path path = curve(a, b, c, xs, x, values);
+  values.push_back(k);
+  const AxisScale ys(0, log10Largest(values));
+  Range y;
+  for (std::size_t i = 0; i < path.points.size(); ++i)
+    y.take(path.points[i].y = ys.at(values[i]));
+  y = y.padded(0.08);
+  f.paths.push_back(std::move(path));
+  setView(f, x, y);
+  f.paths.push_back({{{hd, y.low}, {hd, y.high}}, Stroke::Dashed});
+  // The axis is named at the end away from the vertex, where the vertex's own label is.
+  const bool up = sgn(a) > 0;
+  f.labels.push_back({{hd, up ? y.high : y.low},
+                      briefNamed("x", exact::show(h, format)),
+                      up ? Anchor::BelowRight : Anchor::AboveRight});
+  const double kd = ys.at(k);
+  f.dots.push_back({{hd, kd}});
+  f.labels.push_back({{hd, kd},
+                      "顶点 " + point(h, k, format),
+                      sgn(a) > 0 ? Anchor::BelowRight : Anchor::AboveRight});
+  rootDots(f, a, d, hd, wd);
+  scaleNotes(f, xs, ys, format);
+  return f;
+}
+
+namespace {
+
+// The part of the line a·u + b·v = c (drawn units, max(|a|, |b|) = 1) inside the view.
+std::optional<std::array<Point, 2>> visible(double a, double b, double c, const Range& x,
+                                            const Range& y) {
+  const double n = a * a + b * b;
+  const Point from{c * a / n, c * b / n}, along{-b, a};
+  double t0 = -1e308, t1 = 1e308;
+  const auto keep = [&](double start, double step, const Range& r) {
+    if (step == 0) return r.low <= start && start <= r.high;
+    const double ta = (r.low - start) / step, tb = (r.high - start) / step;
+    t0 = std::max(t0, std::min(ta, tb));
+    t1 = std::min(t1, std::max(ta, tb));
+    return t0 <= t1;
+  };
+  if (!keep(from.x, along.x, x) || !keep(from.y, along.y, y)) return std::nullopt;
+  return std::array<Point, 2>{Point{from.x + t0 * along.x, from.y + t0 * along.y},
+                              Point{from.x + t1 * along.x, from.y + t1 * along.y}};
+}
+
+bool degenerate(const PlaneLine& l) {
+  return sgn(l.a) == 0 && sgn(l.b) == 0;
+}
+
+bool coincident(const PlaneLine& p, const PlaneLine& q) {
+  return !degenerate(p) && !degenerate(q) && p.a * q.b == q.a * p.b && p.a * q.c == q.a * p.c &&
+         p.b * q.c == q.b * p.c;
+}
+
+// How far from the origin the figure must reach: to the meeting point, or to the
+// farthest line.
+double log10Reach(const std::array<PlaneLine, 2>& lines,
+                  const std::optional<std::array<Rational, 2>>& meeting) {
+  double reach = -1e300;
+  if (meeting) {
+    for (const Rational& v : *meeting)
+      if (sgn(v) != 0) reach = std::max(reach, log10Of(v));
+  } else {
+    for (const PlaneLine& l : lines)
+      if (!degenerate(l) && sgn(l.c) != 0)
+        reach = std::max(reach,
+                         log10Of(l.c) - log10Of(std::max(Rational(abs(l.a)), Rational(abs(l.b)))));
+  }
+  return reach == -1e300 ? 0 : reach;
+}
+
+void drawLine(Figure& f, const PlaneLine& l, const AxisScale& s, const Range& x, const Range& y,
+              Stroke stroke, const std::string& name, const NumberFormat& format) {
+  const Rational m = std::max(Rational(abs(l.a)), Rational(abs(l.b)));
+  const auto part = visible(clampedDouble(l.a / m), clampedDouble(l.b / m), s.at(l.c / m), x, y);
+  if (!part) return;
+  f.paths.push_back({{(*part)[0], (*part)[1]}, stroke});
+  const Point at{(*part)[0].x * 0.15 + (*part)[1].x * 0.85,
+                 (*part)[0].y * 0.15 + (*part)[1].y * 0.85};
+  f.labels.push_back(
+      {at, name + "：" + sum({{l.a, "x"}, {l.b, "y"}}, format) + " = " + number(l.c, format),
+       Anchor::AboveLeft});
+}
+
+}  // namespace
+
+Figure linesFigure(const std::array<PlaneLine, 2>& lines,
+                   const std::optional<std::array<Rational, 2>>& meeting,
+                   const NumberFormat& format) {
+  Figure f;
+  const double reach = log10Reach(lines, meeting);
+  const AxisScale s(0, reach);
+  const double e = s.length(reach);
+  Range x{-1.6 * e, 1.6 * e}, y = x;
+  if (meeting) {
+    const double px = s.at((*meeting)[0]), py = s.at((*meeting)[1]);
+    x = {std::min(0.0, px) - 0.6 * e, std::max(0.0, px) + 0.6 * e};
+    y = {std::min(0.0, py) - 0.6 * e, std::max(0.0, py) + 0.6 * e};
+  }
+  setView(f, x, y);
+  f.xTick = f.yTick = niceTick(std::max(x.high - x.low, y.high - y.low));
+  double noteAt = y.high;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const PlaneLine& l = lines[i];
+    if (degenerate(l)) {
+      const std::string what =
+          sgn(l.c) != 0 ? "不可能成立，没有对应的直线" : "对平面上每一点都成立";
+      f.labels.push_back({{x.low, noteAt},
+                          l.name + "：0 = " + number(l.c, format) + "，" + what,
+                          Anchor::BelowRight});
+      noteAt -= (y.high - y.low) * 0.08;
+      continue;
+    }
+    const bool same = i == 1 && coincident(lines[0], l);
+    drawLine(f, l, s, x, y, same ? Stroke::Dashed : Stroke::Solid,
+             same ? l.name + "（与" + lines[0].name + "重合）" : l.name, format);
+  }
+  const bool both = !degenerate(lines[0]) && !degenerate(lines[1]);
+  if (both)
+    f.caption = meeting                          ? "两条直线的交点就是方程组的解"
+                : coincident(lines[0], lines[1]) ? "两条直线重合，直线上每一点都是解"
+                                                 : "两条直线平行，没有交点";
+  if (meeting) {
+    const Point p{s.at((*meeting)[0]), s.at((*meeting)[1])};
+    f.dots.push_back({p, Stroke::Emphasis});
+    f.labels.push_back({p, point((*meeting)[0], (*meeting)[1], format), Anchor::BelowRight});
+  }
+  scaleNotes(f, s, s, format);
+  return f;
+}
+
+}  // namespace vorlinde::steps::eq

@@ -1,0 +1,180 @@
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "exact/notation.h"
+#include "steps/answer.h"
+#include "steps/common.h"
+#include "steps/equation_figures.h"
+#include "steps/equation_panels.h"
+#include "steps/equation_text.h"
+#include "steps/quadratic_methods.h"
+
+namespace vorlinde::steps {
+namespace {
+
+using exact::Rational;
+using exact::Surd;
+using notation::frac;
+using notation::root;
+using notation::sub;
+using notation::sup;
+using quadratic::Equation;
+
+const std::string kX1 = "x" + sub("1"), kX2 = "x" + sub("2");
+
+std::string polynomial(const Equation& e) {
+  return eq::sum({{e.a, "x" + sup("2")}, {e.b, "x"}, {e.c, ""}}, e.format);
+}
+
+std::string shownExact(const Surd& x, const NumberFormat& format) {
+  return exact::show(x, format).exact;
+}
+
+// The boxes that hold no number, by the names of their coefficients.
+std::vector<std::string> unreadable(const Calculation& c) {
+  std::vector<std::string> names;
+  const char* boxes[] = {"Text1", "Text2", "Text3"};
+  const char* letters[] = {"a", "b", "c"};
+  for (int i = 0; i < 3; ++i)
+    if (!typed(c, boxes[i])) names.push_back(letters[i]);
+  return names;
+}
+
+void notNumbers(Working& w, const Calculation& c, const std::vector<std::string>& names) {
+  std::string list;
+  for (const std::string& n : names)
+    list += (list.empty() ? "" : "、") + n;
+  const std::string what =
+      list + " 中输入的不是一个数，窗口无法计算。请输入数，例如 -3、0.5、1.5E-3。";
+  if (c.error != 0)
+    errorLine(w, c, what);
+  else
+    line(w, LineKind::Note, what);
+  answer(w, {list + " 不是数，无法求解"});
+}
+
+// What went wrong in the window, where the exact working still has an answer.
+void windowError(Working& w, const Calculation& c, const Equation& e) {
+  if (c.error == 0) return;
+  std::string what = "窗口计算时出错；下面用精确值计算。";
+  if (e.a == 0 && e.b == 0)
+    what = std::string("a 和 b 都是 0，窗口求 x = -c/b 时") +
+           (e.c != 0 ? "除以了 0" : "算 0/0，没有意义") + "。";
+  else if (c.error == 6)
+    what = "系数太大或太小，窗口用小数计算 Δ = b" + sup("2") +
+           " - 4ac 时超出了范围；下面用精确值计算，方程照样可解。";
+  errorLine(w, c, what);
+}
+
+void linearCase(Working& w, const Equation& e) {
+  const NumberFormat& f = e.format;
+  line(w, LineKind::Step,
+       "a = 0，这不是一元二次方程，而是一元一次方程 " + eq::sum({{e.b, "x"}, {e.c, ""}}, f) +
+           " = 0");
+  if (e.b == 0) {
+    const bool never = e.c != 0;
+    line(
+        w, LineKind::Step,
+        "方程化为 " + eq::number(e.c, f) + " = 0，不论 x 取什么数都" + (never ? "不成立" : "成立"));
+    answer(w, {never ? "方程无解" : "任何数都是方程的解"});
+    return;
+  }
+  const Rational x = -e.c / e.b;
+  line(w, LineKind::Step, "移项，得 " + eq::sum({{e.b, "x"}}, f) + " = " + eq::number(-e.c, f));
+  const std::string quotient = frac(eq::number(-e.c, f), eq::number(e.b, f));
+  const std::string value = eq::number(x, f);
+  if (e.b != 1)
+    line(w, LineKind::Step,
+         "两边除以 " + eq::number(e.b, f) + "，得 x = " + quotient +
+             (notation::plain(quotient) == notation::plain(value) ? "" : " = " + value));
+  answer(w, {answerItem("x", exact::show(x, f))});
+}
+
+void discriminantLines(Working& w, const Equation& e, const Rational& d) {
+  const NumberFormat& f = e.format;
+  const Rational square = e.b * e.b, fourAc = 4 * e.a * e.c;
+  line(w, LineKind::Step,
+       "Δ = b" + sup("2") + " - 4ac = " + eq::factor(e.b, f, true) + sup("2") + " - 4×" +
+           eq::factor(e.a, f) + "×" + eq::factor(e.c, f) + " = " + eq::number(square, f) +
+           (sgn(fourAc) < 0 ? " + " : " - ") + eq::number(abs(fourAc), f) + " = " +
+           eq::number(d, f));
+  const int s = sgn(d);
+  line(w, LineKind::Step,
+       s > 0    ? "Δ > 0，方程有两个不相等的实数根"
+       : s == 0 ? "Δ = 0，方程有两个相等的实数根"
+                : "Δ < 0，方程无实数根");
+}
+
+// x = (-b ± √Δ)/(2a) with the values put in, √Δ simplified, then over one denominator.
+void formulaLines(Working& w, const Equation& e, const Rational& d, const Surd& rootOfD,
+                  const Surd& x1, const Surd& x2) {
+  const NumberFormat& f = e.format;
+  const Rational centre = -e.b / (2 * e.a);
+  const std::string minusB = eq::number(-e.b, f);
+  if (d == 0) {
+    line(w, LineKind::Step,
+         kX1 + " = " + kX2 + " = " + frac("-b", "2a") + " = " +
+             frac(minusB, "2×" + eq::factor(e.a, f)) + " = " + eq::number(centre, f));
+    return;
+  }
+  const std::string given = root(eq::number(d, f)), simple = shownExact(rootOfD, f);
+  if (!rootOfD.isRational() && notation::plain(given) != notation::plain(simple))
+    line(w, LineKind::Step, "其中 " + given + " = " + simple);
+  std::string text = "x = " + frac("-b ± " + root("Δ"), "2a") + " = " +
+                     frac(minusB + " ± " + given, "2×" + eq::factor(e.a, f));
+  const std::string worked = frac(minusB + " ± " + simple, eq::number(2 * e.a, f));
+  const std::string combined =
+      quadratic::plusMinus(centre, rootOfD / Surd(Rational(abs(2 * e.a))), false, f);
+  text += " = " + worked;
+  if (notation::plain(combined) != notation::plain(worked)) text += " = " + combined;
+  line(w, LineKind::Step, text);
+  line(w, LineKind::Step, kX1 + " = " + shownExact(x1, f) + "，" + kX2 + " = " + shownExact(x2, f));
+}
+
+void quadraticCase(Working& w, const Equation& e) {
+  const Rational d = e.discriminant();
+  line(w, LineKind::Method, "解法一：公式法");
+  discriminantLines(w, e, d);
+  if (sgn(d) < 0) {
+    quadratic::complexNote(w, e);
+    answer(w, {"方程无实数根"});
+    return;
+  }
+  const Surd rootOfD = Surd::sqrt(d);
+  // As the window computes them: x₁ adds √Δ/(2a), so for a < 0 it is the smaller root.
+  const Surd centre(-e.b / (2 * e.a)), spread = rootOfD / Surd(2 * e.a);
+  const Surd x1 = centre + spread, x2 = centre - spread;
+  formulaLines(w, e, d, rootOfD, x1, x2);
+  if (rootOfD.isRational()) quadratic::factoring(w, e, x1.a(), x2.a());
+  quadratic::relationsNote(w, e, x1, x2);
+  if (d == 0)
+    answer(w, {answerItem(kX1 + " = " + kX2, exact::show(x1, e.format))});
+  else
+    answer(w, {answerItem(kX1, exact::show(x1, e.format)),
+               answerItem(kX2, exact::show(x2, e.format))});
+}
+
+}  // namespace
+
+Working quadraticWorking(const Calculation& c) {
+  Working w = begin("解方程", "一元二次方程");
+  line(w, LineKind::Given,
+       given(c, "a", "Text1") + "，" + given(c, "b", "Text2") + "，" + given(c, "c", "Text3"));
+  const std::vector<std::string> missing = unreadable(c);
+  if (!missing.empty()) {
+    notNumbers(w, c, missing);
+    return w;
+  }
+  const Equation e{*typed(c, "Text1"), *typed(c, "Text2"), *typed(c, "Text3"), c.format};
+  line(w, LineKind::Step, "方程：" + polynomial(e) + " = 0");
+  windowError(w, c, e);
+  if (e.a == 0)
+    linearCase(w, e);
+  else
+    quadraticCase(w, e);
+  w.figure = eq::parabolaFigure(e.a, e.b, e.c, e.format);
+  return w;
+}
+
+}  // namespace vorlinde::steps

@@ -1,0 +1,171 @@
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "exact/notation.h"
+#include "steps/answer.h"
+#include "steps/common.h"
+#include "steps/equation_figures.h"
+#include "steps/equation_panels.h"
+#include "steps/equation_text.h"
+#include "steps/system_elimination.h"
+
+namespace vorlinde::steps {
+namespace {
+
+using exact::Rational;
+using notation::frac;
+using notation::sub;
+using system::Equation;
+
+const char* kBoxes[6] = {"Text4", "Text5", "Text6", "Text7", "Text8", "Text9"};
+
+std::string name(char letter, int row) {
+  return std::string(1, letter) + sub(std::to_string(row));
+}
+
+// By the ranks of the coefficients and of the whole rows: no solution when an
+// equation says 0 = k for k ≠ 0 or the lines are parallel, else infinitely many.
+bool noSolution(const Equation& p, const Equation& q) {
+  if ((p.degenerate() && p.c != 0) || (q.degenerate() && q.c != 0)) return true;
+  if (p.degenerate() || q.degenerate()) return false;
+  return p.a * q.c != q.a * p.c || p.b * q.c != q.b * p.c;
+}
+
+void windowError(Working& w, const Calculation& c, const Rational& det) {
+  if (c.error == 0) return;
+  if (det == 0)
+    errorLine(w, c,
+              "两个方程中 x、y 的系数成比例，D = a" + sub("1") + "b" + sub("2") + " - a" +
+                  sub("2") + "b" + sub("1") + " = 0；窗口直接算 x = " + frac("D" + sub("1"), "D") +
+                  "，除数是 0，所以出错。方程组没有唯一解，下面说明原因。");
+  else
+    errorLine(w, c,
+              "系数太大或太小，窗口用小数计算时超出了范围；下面用精确值计算，方程组照样可解。");
+}
+
+// The equations 0x + 0y = c, which hold for every pair or for none.
+void degenerateLines(Working& w, const Equation& p, const Equation& q, const NumberFormat& f) {
+  line(w, LineKind::Method, "分析：");
+  for (const Equation* e : {&p, &q}) {
+    if (!e->degenerate()) continue;
+    line(w, LineKind::Step,
+         eq::circled(e->number) + " 就是 0x + 0y = " + eq::number(e->c, f) + "，即 0 = " +
+             eq::number(e->c, f) + "，不论 x、y 取什么数都" + (e->c != 0 ? "不成立" : "成立"));
+  }
+}
+
+std::string determinant(const std::string& named, const std::string& formula, const Rational& a,
+                        const Rational& b, const Rational& c, const Rational& d,
+                        const NumberFormat& f) {
+  return named + " = " + formula + " = " + eq::factor(a, f) + "×" + eq::factor(b, f) + " - " +
+         eq::factor(c, f) + "×" + eq::factor(d, f) + " = " + eq::number(a * b - c * d, f);
+}
+
+// Method two: D, D₁ and D₂, and x = D₁/D, y = D₂/D where D ≠ 0.
+void cramerLines(Working& w, const Equation& p, const Equation& q, const NumberFormat& f) {
+  line(w, LineKind::Method, "解法二：行列式法（克拉默法则）");
+  const std::string d1 = "D" + sub("1"), d2 = "D" + sub("2");
+  const Rational det = p.a * q.b - q.a * p.b;
+  const Rational dx = p.c * q.b - q.c * p.b, dy = p.a * q.c - q.a * p.c;
+  line(w, LineKind::Step,
+       determinant("D", name('a', 1) + name('b', 2) + " - " + name('a', 2) + name('b', 1), p.a, q.b,
+                   q.a, p.b, f));
+  line(w, LineKind::Step,
+       determinant(d1, name('c', 1) + name('b', 2) + " - " + name('c', 2) + name('b', 1), p.c, q.b,
+                   q.c, p.b, f));
+  line(w, LineKind::Step,
+       determinant(d2, name('a', 1) + name('c', 2) + " - " + name('a', 2) + name('c', 1), p.a, q.c,
+                   q.a, p.c, f));
+  if (det == 0) {
+    line(w, LineKind::Step,
+         std::string("D = 0，克拉默法则不能用；") +
+             (dx != 0 || dy != 0 ? d1 + "、" + d2 + " 不全为 0，方程组无解"
+                                 : d1 + " = " + d2 + " = 0，方程组有无穷多解"));
+    return;
+  }
+  line(w, LineKind::Step,
+       "x = " + frac(d1, "D") + " = " + frac(eq::number(dx, f), eq::number(det, f)) + " = " +
+           eq::number(dx / det, f) + "，y = " + frac(d2, "D") + " = " +
+           frac(eq::number(dy, f), eq::number(det, f)) + " = " + eq::number(dy / det, f));
+}
+
+// Infinitely many: every pair that satisfies the one equation that is left.
+void solutionsNote(Working& w, const Equation& p, const Equation& q, const NumberFormat& f) {
+  if (p.degenerate() && q.degenerate()) {
+    line(w, LineKind::Note, "任何一组 x、y 都是方程组的解");
+    return;
+  }
+  const Equation& e = p.degenerate() ? q : p;
+  const std::string general =
+      e.b != 0 ? "y = " + eq::sum({{-e.a / e.b, "x"}, {e.c / e.b, ""}}, f) + "（x 取任意数）"
+               : "x = " + eq::number(e.c / e.a, f) + "（y 取任意数）";
+  line(w, LineKind::Note,
+       "满足 " + eq::circled(e.number) + " 的每一组 x、y 都是方程组的解：" + general);
+}
+
+bool readAll(Working& w, const Calculation& c, std::array<Rational, 6>& v) {
+  std::string missing;
+  const char* names[6] = {"a₁", "b₁", "c₁", "a₂", "b₂", "c₂"};
+  for (int i = 0; i < 6; ++i) {
+    const std::optional<Rational> value = typed(c, kBoxes[i]);
+    if (value)
+      v[i] = *value;
+    else
+      missing += (missing.empty() ? "" : "、") + std::string(names[i]);
+  }
+  if (missing.empty()) return true;
+  const std::string what = missing + " 中输入的不是一个数，窗口无法计算。";
+  if (c.error != 0)
+    errorLine(w, c, what);
+  else
+    line(w, LineKind::Note, what);
+  answer(w, {missing + " 不是数，无法求解"});
+  return false;
+}
+
+std::vector<std::string> solve(Working& w, const Equation& p, const Equation& q,
+                               const NumberFormat& f) {
+  if (p.degenerate() || q.degenerate()) {
+    degenerateLines(w, p, q, f);
+  } else {
+    line(w, LineKind::Method, "解法一：加减消元法");
+    const auto solution = system::eliminate(w, p, q, f);
+    cramerLines(w, p, q, f);
+    if (solution)
+      return {answerItem("x", exact::show((*solution)[0], f)),
+              answerItem("y", exact::show((*solution)[1], f))};
+  }
+  if (noSolution(p, q)) return {"方程组无解"};
+  solutionsNote(w, p, q, f);
+  return {"方程组有无穷多解"};
+}
+
+}  // namespace
+
+Working systemWorking(const Calculation& c) {
+  Working w = begin("解方程", "二元一次方程组");
+  const NumberFormat& f = c.format;
+  line(w, LineKind::Given,
+       given(c, "a₁", kBoxes[0]) + "，" + given(c, "b₁", kBoxes[1]) + "，" +
+           given(c, "c₁", kBoxes[2]));
+  line(w, LineKind::Given,
+       given(c, "a₂", kBoxes[3]) + "，" + given(c, "b₂", kBoxes[4]) + "，" +
+           given(c, "c₂", kBoxes[5]));
+  std::array<Rational, 6> v;
+  if (!readAll(w, c, v)) return w;
+  const Equation p{v[0], v[1], v[2], 1}, q{v[3], v[4], v[5], 2};
+  line(w, LineKind::Step, system::text(p, f) + "　①");
+  line(w, LineKind::Step, system::text(q, f) + "　②");
+  const Rational det = p.a * q.b - q.a * p.b;
+  windowError(w, c, det);
+  answer(w, solve(w, p, q, f));
+  std::optional<std::array<Rational, 2>> meeting;
+  if (det != 0)
+    meeting = std::array<Rational, 2>{(p.c * q.b - q.c * p.b) / det, (p.a * q.c - q.a * p.c) / det};
+  w.figure = eq::linesFigure({eq::PlaneLine{p.a, p.b, p.c, "①"}, {q.a, q.b, q.c, "②"}}, meeting, f);
+  return w;
+}
+
+}  // namespace vorlinde::steps

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "exact/notation.h"
+#include "steps/builders.h"
+
+namespace vorlinde::steps {
+namespace {
+
+Calculation system(std::vector<std::string> texts, int error = 0) {
+  Calculation c{"Form2", "Command3", {"Text4", "Text5", "Text6", "Text7", "Text8", "Text9"}, texts};
+  c.error = error;
+  return c;
+}
+
+bool hasLine(const Working& w, const std::string& text) {
+  for (const Line& l : w.lines)
+    if (notation::plain(l.text).find(text) != std::string::npos) return true;
+  return false;
+}
+
+struct Exercise {
+  std::vector<std::string> coefficients;  // a₁ b₁ c₁ a₂ b₂ c₂
+  const char* answer;
+};
+
+TEST(SystemWorking, AnswersTextbookExercises) {
+  const Exercise table[] = {
+      {{"2", "3", "12", "1", "-1", "1"}, "答：x = 3，y = 2"},
+      {{"3", "2", "7", "4", "-5", "2"},
+       "答：x = 39/23 ≈ 1.69565217391304，y = 22/23 ≈ 0.956521739130435"},
+      {{"3", "-2", "5", "1", "4", "3"},
+       "答：x = 13/7 ≈ 1.85714285714286，y = 2/7 ≈ 0.285714285714286"},
+      {{"1", "2", "3", "2", "4", "6"}, "答：方程组有无穷多解"},
+      {{"0.5", "1", "2", "1", "2", "3"}, "答：方程组无解"},
+      {{"2", "0", "4", "3", "5", "1"}, "答：x = 2，y = -1"},
+      {{"0", "1", "5", "1", "0", "3"}, "答：x = 3，y = 5"},
+      {{"1", "1", "0", "1", "-1", "0"}, "答：x = 0，y = 0"},
+      {{"0.1", "0.2", "0.3", "0.4", "0.5", "0.6"}, "答：x = -1，y = 2"},
+      {{"1/2", "1", "1", "1", "1", "1"}, "答：a₁ 不是数，无法求解"},
+      {{"0", "0", "5", "1", "1", "1"}, "答：方程组无解"},
+      {{"0", "0", "0", "1", "1", "1"}, "答：方程组有无穷多解"},
+      {{"0", "0", "0", "0", "0", "0"}, "答：方程组有无穷多解"},
+      {{"2", "0", "1", "4", "0", "3"}, "答：方程组无解"},
+  };
+  for (const Exercise& e : table)
+    EXPECT_EQ(equationWorking(system(e.coefficients)).answer(), e.answer) << e.coefficients[0];
+}
+
+TEST(SystemWorking, EliminatesStepByStepAndChecksByDeterminants) {
+  const Working w = equationWorking(system({"2", "3", "12", "1", "-1", "1"}));
+  EXPECT_TRUE(hasLine(w, "②×2，得 2x - 2y = 2　③"));
+  EXPECT_TRUE(hasLine(w, "① - ③，得 5y = 10"));
+  EXPECT_TRUE(hasLine(w, "把 y = 2 代入 ①，得 2x + 3×2 = 12，2x = 6，x = 6/2 = 3"));
+  EXPECT_TRUE(hasLine(w, "D = a₁b₂ - a₂b₁ = 2×(-1) - 1×3 = -5"));
+  EXPECT_TRUE(hasLine(w, "x = D₁/D = -15/-5 = 3"));
+  // Fractions are cleared first; opposite coefficients are added.
+  const Working cleared = equationWorking(system({"0.5", "1", "2", "1", "-1", "1"}));
+  EXPECT_TRUE(hasLine(cleared, "去分母：①×2，得 x + 2y = 4　③"));
+  EXPECT_TRUE(hasLine(cleared, "③ - ②，得 3y = 3"));
+  const Working opposite = equationWorking(system({"1", "1", "5", "2", "-1", "1"}));
+  EXPECT_TRUE(hasLine(opposite, "① + ②，得 3x = 6"));
+  const Working parallel = equationWorking(system({"1", "2", "3", "2", "4", "7"}));
+  EXPECT_TRUE(hasLine(parallel, "③ - ②，得 0 = -1"));
+}
+
+TEST(SystemWorking, ExplainsTheWindowsErrorWhereDIsZero) {
+  const Working w = equationWorking(system({"1", "2", "3", "2", "4", "7"}, 11));
+  EXPECT_TRUE(hasLine(w, "系数成比例"));
+  EXPECT_TRUE(hasLine(w, "运行时错误 11"));
+  EXPECT_EQ(w.answer(), "答：方程组无解");
+  const Working many = equationWorking(system({"1", "2", "3", "2", "4", "6"}, 6));
+  EXPECT_TRUE(hasLine(many, "y = -1/2x + 3/2（x 取任意数）"));
+}
+
+TEST(SystemWorking, DrawsTheLinesAndTheirMeetingPoint) {
+  const Figure f = equationWorking(system({"2", "3", "12", "1", "-1", "1"})).figure;
+  ASSERT_EQ(f.paths.size(), 2u);
+  ASSERT_EQ(f.dots.size(), 1u);
+  EXPECT_EQ(f.dots[0].stroke, Stroke::Emphasis);
+  EXPECT_DOUBLE_EQ(f.dots[0].at.x, 3);
+  EXPECT_DOUBLE_EQ(f.dots[0].at.y, 2);
+  for (const Figure::Path& p : f.paths)
+    for (const Point& q : p.points) {  // each line drawn across the view, on its equation
+      EXPECT_TRUE(f.left - 1e-9 <= q.x && q.x <= f.right + 1e-9);
+      EXPECT_TRUE(f.bottom - 1e-9 <= q.y && q.y <= f.top + 1e-9);
+    }
+  EXPECT_NEAR(2 * f.paths[0].points[0].x + 3 * f.paths[0].points[0].y, 12, 1e-9);
+  // A vertical line, and parallel lines without a meeting point.
+  const Figure vertical = equationWorking(system({"2", "0", "4", "3", "5", "1"})).figure;
+  EXPECT_DOUBLE_EQ(vertical.paths[0].points[0].x, 2);
+  EXPECT_DOUBLE_EQ(vertical.paths[0].points[1].x, 2);
+  const Figure parallel = equationWorking(system({"1", "2", "3", "2", "4", "7"})).figure;
+  EXPECT_EQ(parallel.paths.size(), 2u);
+  EXPECT_TRUE(parallel.dots.empty());
+  // 0x + 0y = 5 has no line: only the other one is drawn, and a label says why.
+  const Figure none = equationWorking(system({"0", "0", "5", "1", "1", "1"})).figure;
+  EXPECT_EQ(none.paths.size(), 1u);
+  EXPECT_FALSE(none.labels.empty());
+}
+
+}  // namespace
+}  // namespace vorlinde::steps
