@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "exact/notation.h"
+#include "steps/builders.h"
+
+namespace vorlinde::steps {
+namespace {
+
+// The grid read row by row: each row's n coefficients, then its right-hand side.
+Calculation grid(int n, std::vector<std::string> texts) {
+  Calculation c{"Form3", "Command1", {}, texts, n};
+  for (int i = 0; i < n; ++i) {
+    for (int j = 0; j < n; ++j)
+      c.boxes.push_back("Text1(" + std::to_string(i * n + j) + ")");
+    c.boxes.push_back("Text2(" + std::to_string(i) + ")");
+  }
+  return c;
+}
+
+bool hasLine(const Working& w, const std::string& text) {
+  for (const Line& l : w.lines)
+    if (notation::plain(l.text).find(text) != std::string::npos) return true;
+  return false;
+}
+
+struct Exercise {
+  int n;
+  std::vector<std::string> texts;
+  const char* answer;
+};
+
+TEST(LinearSystemWorking, AnswersTextbookExercises) {
+  const Exercise table[] = {
+      {3,
+       {"1", "1", "1", "6", "2", "-1", "1", "3", "1", "2", "-1", "2"},
+       "答：x₁ = 1，x₂ = 2，x₃ = 3"},
+      {3,
+       {"1", "1", "1", "0", "2", "1", "-1", "-1", "1", "-1", "2", "-2"},
+       "答：x₁ = -1，x₂ = 1，x₃ = 0"},
+      {3,
+       {"2", "1", "-1", "8", "-3", "-1", "2", "-11", "-2", "1", "2", "-3"},
+       "答：x₁ = 2，x₂ = 3，x₃ = -1"},
+      {3,
+       {"1", "1", "0", "1", "0", "1", "1", "1", "1", "0", "1", "1"},
+       "答：x₁ = 1/2 = 0.5，x₂ = 1/2 = 0.5，x₃ = 1/2 = 0.5"},
+      {3, {"0", "1", "1", "2", "1", "1", "1", "3", "2", "2", "2", "7"}, "答：方程组无解"},
+      {3, {"1", "2", "3", "6", "2", "4", "6", "12", "1", "1", "1", "3"}, "答：方程组有无穷多解"},
+      {4,
+       {"0", "1", "0", "0", "2", "1", "0", "0", "0", "1",
+        "0", "0", "0", "1", "4", "0", "0", "1", "0", "3"},
+       "答：x₁ = 1，x₂ = 2，x₃ = 3，x₄ = 4"},
+      {2, {"0.5", "0.25", "1", "0.2", "-0.1", "0"}, "答：x₁ = 1，x₂ = 2"},
+      {2, {"12.5cm", "", "3", "1", "-1", "abc"}, "答：x₁ = 6/25 = 0.24，x₂ = 6/25 = 0.24"},
+      {2, {"1E-20", "0", "1E-20", "0", "1E-20", "2E-20"}, "答：x₁ = 1，x₂ = 2"},
+      {1, {"4", "2"}, "答：x₁ = 1/2 = 0.5"},
+      {1, {"0", "5"}, "答：方程组无解"},
+      {3, {"", "", "", "", "", "", "", "", "", "", "", ""}, "答：方程组有无穷多解"},
+  };
+  for (const Exercise& e : table)
+    EXPECT_EQ(linearSystemWorking(grid(e.n, e.texts)).answer(), e.answer) << e.texts[0];
+}
+
+TEST(LinearSystemWorking, SolvesTenUnknowns) {
+  // 2xᵢ + xᵢ₊₁ = (3i + 1)/2 and 2x₁₀ = 10 have the solution xᵢ = i/2.
+  const auto half = [](int k) { return std::to_string(k / 2) + (k % 2 ? ".5" : ""); };
+  std::vector<std::string> texts;
+  std::string expected = "答：";
+  for (int i = 1; i <= 10; ++i) {
+    for (int j = 1; j <= 10; ++j)
+      texts.push_back(j == i ? "2" : j == i + 1 ? "1" : "0");
+    texts.push_back(i < 10 ? half(3 * i + 1) : "10");
+    expected += (i > 1 ? "，x" : "x") + notation::plain(notation::sub(std::to_string(i))) + " = " +
+                (i % 2 ? std::to_string(i) + "/2 = " + half(i) : half(i));
+  }
+  EXPECT_EQ(linearSystemWorking(grid(10, texts)).answer(), expected);
+}
+
+TEST(LinearSystemWorking, WritesTheRowOperationsAndRanks) {
+  const Working w =
+      linearSystemWorking(grid(3, {"1", "1", "1", "6", "2", "-1", "1", "3", "1", "2", "-1", "2"}));
+  EXPECT_TRUE(hasLine(w, "消去 x₁（主元 1）：R₂ - 2R₁ → R₂，R₃ - R₁ → R₃"));
+  EXPECT_TRUE(hasLine(w, "消去 x₂（主元 -3）：R₃ + 1/3R₂ → R₃"));
+  EXPECT_TRUE(hasLine(w, "R₂：-3x₂ - x₃ = -9，代入 x₃ = 3，得 -3x₂ = -6，x₂ = 2"));
+  const std::vector<std::string> second{"0", "-3", "-1", "|", "-9"};
+  bool shown = false;
+  for (const Line& l : w.lines)
+    shown = shown || (l.kind == LineKind::Row && l.cells == second);
+  EXPECT_TRUE(shown);
+
+  const Working none =
+      linearSystemWorking(grid(3, {"0", "1", "1", "2", "1", "1", "1", "3", "2", "2", "2", "7"}));
+  EXPECT_TRUE(hasLine(none, "R₁ ↔ R₂"));
+  EXPECT_TRUE(hasLine(none, "r(A) = 2，增广矩阵的秩 r(A|b) = 3，r(A) < r(A|b)"));
+  const Working many =
+      linearSystemWorking(grid(3, {"1", "2", "3", "6", "2", "4", "6", "12", "1", "1", "1", "3"}));
+  EXPECT_TRUE(hasLine(many, "通解：x₁ = x₃，x₂ = 3 - 2x₃，其中 x₃ 取任意数"));
+}
+
+TEST(LinearSystemWorking, SaysHowTheBoxesWereReadAndWhatTheWindowDid) {
+  const Working read = linearSystemWorking(grid(2, {"12.5cm", "", "3", "1", "-1", "abc"}));
+  EXPECT_TRUE(hasLine(read, "a₁₁ 格中“12.5cm”按 25/2 读入"));
+  EXPECT_TRUE(hasLine(read, "b₂ 格中“abc”按 0 读入"));
+  EXPECT_TRUE(hasLine(read, "空着的格子按 0 读入：a₁₂"));
+  EXPECT_FALSE(hasLine(read, "“3”"));
+  // Not singular, though the window's 1 + p = 1 test says so.
+  Calculation tiny = grid(2, {"1E-20", "0", "1E-20", "0", "1E-20", "2E-20"});
+  tiny.message = "Gauss fail at 1.";
+  EXPECT_TRUE(hasLine(linearSystemWorking(tiny), "1 + p = 1"));
+  // Nearly singular: the window solves it, with a large rounding error.
+  const Working near =
+      linearSystemWorking(grid(2, {"1", "1", "2", "1", "1.00000000000001", "2.00000000000001"}));
+  EXPECT_TRUE(hasLine(near, "接近奇异"));
+  EXPECT_EQ(near.answer(), "答：x₁ = 1，x₂ = 1");
+  // Singular, though the window's rounding hides it.
+  const Working hidden = linearSystemWorking(grid(2, {"1.3", "7.7", "1", "3.9", "23.1", "3"}));
+  EXPECT_TRUE(hasLine(hidden, "没有发现"));
+  EXPECT_EQ(hidden.answer(), "答：方程组有无穷多解");
+}
+
+TEST(LinearSystemWorking, DrawsTwoUnknownsAsLines) {
+  const Figure f = linearSystemWorking(grid(2, {"1", "1", "3", "1", "-1", "1"})).figure;
+  ASSERT_EQ(f.dots.size(), 1u);
+  EXPECT_DOUBLE_EQ(f.dots[0].at.x, 2);
+  EXPECT_DOUBLE_EQ(f.dots[0].at.y, 1);
+  EXPECT_TRUE(
+      linearSystemWorking(grid(3, {"1", "1", "1", "6", "2", "-1", "1", "3", "1", "2", "-1", "2"}))
+          .figure.empty());
+}
+
+}  // namespace
+}  // namespace vorlinde::steps
