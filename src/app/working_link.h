@@ -16,8 +16,10 @@ class WorkingConnection {
   WorkingConnection(const WorkingConnection&) = delete;
   WorkingConnection& operator=(const WorkingConnection&) = delete;
 
- private:
+  // Made on first use.
   Workings& workings();
+
+ private:
   std::unique_ptr<Workings> workings_;
 };
 

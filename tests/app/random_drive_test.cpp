@@ -6,13 +6,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QMap>
+#include <QTextEdit>
 #include <cstdlib>
 #include <deque>
 #include <random>
 
 #include "core/numbers.h"
 #include "support/program.h"
+#include "working/working_window.h"
+#include "working/workings.h"
 
 namespace vorlinde::test {
 namespace {
@@ -131,6 +135,8 @@ class Drive {
     ToolWindow& tool = program_.tool(entry);
     if (!tool.isLoaded())
       return note("enter " + std::to_string(entry)), void(program_.enter(entry));
+    // The working stays open beside the windows, following every calculation.
+    if (!workingOpen()) note("working opened"), click(tool.button(kWorkingButton));
     if (random_.chance(4)) {
       note(tool.name() + " closed");
       return random_.chance(50) ? void(tool.window()->close()) : tool.unload();
@@ -147,6 +153,21 @@ class Drive {
     const QMap<QString, QString> before = results();
     const std::vector<ShownBox> boxes = click(tool.button(panel.button));
     check(tool, panel, boxes, before);
+  }
+
+  bool workingOpen() {
+    WorkingWindow* w = program_.working().workings().window();
+    return w && w->isVisible();
+  }
+
+  // The working window follows the clicks: its text shows a calculation's working.
+  void checkWorking() {
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(workingOpen());
+    auto* text = program_.working().workings().window()->findChild<QTextEdit*>("WorkingText");
+    ASSERT_TRUE(text);
+    EXPECT_FALSE(text->toPlainText().isEmpty());
+    EXPECT_FALSE(text->toPlainText().contains(QChar::ObjectReplacementCharacter));
   }
 
   void printLog() const {
@@ -206,6 +227,7 @@ TEST(RandomDrive, EveryClickHasOneOutcomeAndTheProgramRunsOn) {
   Drive drive(seed);
   for (long long i = 0; i < actions && !HasFailure(); ++i)
     drive.step();
+  drive.checkWorking();
   if (HasFailure()) {
     std::fprintf(stderr, "seed %lld; the last actions:\n", seed);
     drive.printLog();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/main_window.h"
+#include "app/working_link.h"
 #include "support/form_driver.h"
 #include "windows/tool_window.h"
 
@@ -13,6 +14,7 @@ class Program {
   Program();
   ~Program();
   FormRegistry& forms() { return *forms_; }
+  WorkingConnection& working() { return working_; }
   MainWindow& main() { return forms_->instance<MainWindow>(); }
 
   // Presses the main window's "进 入" button (1 to 5) and returns the tool window.
@@ -21,6 +23,7 @@ class Program {
   ToolWindow& tool(int which);
 
  private:
+  WorkingConnection working_;
   std::unique_ptr<FormRegistry> forms_;
 };
 

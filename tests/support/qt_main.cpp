@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <cstdio>
 
 #include "forms/message_box.h"
@@ -28,6 +29,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   app.setQuitOnLastWindowClosed(false);
   vorlinde::useQtChineseTexts(app);
+  // The history goes to a folder of the tests' own, never the pupil's.
+  QStandardPaths::setTestModeEnabled(true);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
