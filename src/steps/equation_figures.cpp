@@ -29,14 +29,15 @@ struct Range {
   }
 };
 
-// The notes of the scaled axes, one under the other at the view's top left.
+// The scaled axes told under the figure, both at once where they share a scale.
 void scaleNotes(Figure& f, const AxisScale& xs, const AxisScale& ys, const NumberFormat& format) {
-  double y = f.top;
-  for (const std::string& note : {xs.note("x", format), ys.note("y", format)}) {
-    if (note.empty()) continue;
-    f.labels.push_back({{f.left, y}, note, Anchor::BelowRight});
-    y -= (f.top - f.bottom) * 0.08;
-  }
+  std::vector<std::string> notes;
+  if (xs.note("", format) == ys.note("", format))
+    notes.push_back(xs.note("x、y", format));
+  else
+    notes = {xs.note("x", format), ys.note("y", format)};
+  for (const std::string& note : notes)
+    if (!note.empty()) f.caption += (f.caption.empty() ? "" : "；") + note;
 }
 
 void setView(Figure& f, const Range& x, const Range& y) {
@@ -46,8 +47,16 @@ void setView(Figure& f, const Range& x, const Range& y) {
   f.yTick = niceTick(y.high - y.low);
 }
 
+// "y = x² - 3x + 1" for a label; "≈" where long coefficients are rounded.
+std::string equation(const std::string& side, const std::vector<Term>& terms,
+                     const NumberFormat& format) {
+  bool approximate = false;
+  const std::string text = sumBrief(terms, format, approximate);
+  return side + (approximate ? " ≈ " : " = ") + text;
+}
+
 std::string point(const Rational& x, const Rational& y, const NumberFormat& format) {
-  return "(" + brief(exact::show(x, format)) + ", " + brief(exact::show(y, format)) + ")";
+  return "(" + brief(x, format) + ", " + brief(y, format) + ")";
 }
 
 // The curve y = ax² + bx + c over the drawn x range, evaluated exactly.
@@ -103,7 +112,7 @@ void rootDots(Figure& f, const Rational& a, const Rational& d, double hd, double
 Figure lineGraph(const Rational& b, const Rational& c, const NumberFormat& format) {
   Figure f;
   f.sameScale = false;
-  f.caption = "y = " + sum({{b, "x"}, {c, ""}}, format);
+  f.caption = equation("y", {{b, "x"}, {c, ""}}, format);
   const Rational r = sgn(b) != 0 ? Rational(-c / b) : Rational(0);
   const double log10W = sgn(r) != 0 ? log10Of(r) : 0;
   const AxisScale xs(r, log10W);
@@ -118,7 +127,7 @@ Figure lineGraph(const Rational& b, const Rational& c, const NumberFormat& forma
   setView(f, x, y.padded(0.1));
   if (sgn(b) != 0) {
     f.dots.push_back({{rd, 0}, Stroke::Emphasis});
-    f.labels.push_back({{rd, 0}, briefNamed("x", exact::show(r, format)), Anchor::BelowRight});
+    f.labels.push_back({{rd, 0}, briefNamed("x", r, format), Anchor::BelowRight});
   } else {
     f.labels.push_back({{x.low, ys.at(c)},
                         sgn(c) != 0 ? "与 x 轴没有交点" : "整条直线就是 x 轴",
@@ -135,7 +144,7 @@ Figure parabolaFigure(const Rational& a, const Rational& b, const Rational& c,
   if (sgn(a) == 0) return lineGraph(b, c, format);
   Figure f;
   f.sameScale = false;
-  f.caption = "y = " + sum({{a, "x" + notation::sup("2")}, {b, "x"}, {c, ""}}, format);
+  f.caption = equation("y", {{a, "x" + notation::sup("2")}, {b, "x"}, {c, ""}}, format);
   const Rational d = b * b - 4 * a * c, h = -b / (2 * a), k = -d / (4 * a);
   const double log10W = log10HalfWidth(a, h, d);
   const AxisScale xs(h, log10W);
@@ -161,7 +170,7 @@ Figure parabolaFigure(const Rational& a, const Rational& b, const Rational& c,
   // The axis is named at the end away from the vertex, where the vertex's own label is.
   const bool up = sgn(a) > 0;
   f.labels.push_back({{hd, up ? y.high : y.low},
-                      briefNamed("x", exact::show(h, format)),
+                      briefNamed("x", h, format),
                       up ? Anchor::BelowRight : Anchor::AboveRight});
   const double kd = ys.at(k);
   f.dots.push_back({{hd, kd}});
@@ -193,6 +202,14 @@ std::optional<std::array<Point, 2>> visible(double a, double b, double c, const 
                               Point{from.x + t1 * along.x, from.y + t1 * along.y}};
 }
 
+// "2x + 3y = 12" for a label, long coefficients rounded.
+std::string lineEquation(const PlaneLine& l, const NumberFormat& format) {
+  bool approximate = false;
+  const std::string left = sumBrief({{l.a, "x"}, {l.b, "y"}}, format, approximate);
+  const std::string right = sumBrief({{l.c, ""}}, format, approximate);
+  return left + (approximate ? " ≈ " : " = ") + right;
+}
+
 bool degenerate(const PlaneLine& l) {
   return sgn(l.a) == 0 && sgn(l.b) == 0;
 }
@@ -219,17 +236,20 @@ double log10Reach(const std::array<PlaneLine, 2>& lines,
   return reach == -1e300 ? 0 : reach;
 }
 
+// The line across the view, named near one end: the first line near the end its
+// direction leads to, the second near the other, so that parallel lines' names
+// stand apart.
 void drawLine(Figure& f, const PlaneLine& l, const AxisScale& s, const Range& x, const Range& y,
-              Stroke stroke, const std::string& name, const NumberFormat& format) {
+              bool first, Stroke stroke, const std::string& name, const NumberFormat& format) {
   const Rational m = std::max(Rational(abs(l.a)), Rational(abs(l.b)));
   const auto part = visible(clampedDouble(l.a / m), clampedDouble(l.b / m), s.at(l.c / m), x, y);
   if (!part) return;
   f.paths.push_back({{(*part)[0], (*part)[1]}, stroke});
-  const Point at{(*part)[0].x * 0.15 + (*part)[1].x * 0.85,
-                 (*part)[0].y * 0.15 + (*part)[1].y * 0.85};
+  const double share = first ? 0.85 : 0.15;
+  const Point at{(*part)[0].x * (1 - share) + (*part)[1].x * share,
+                 (*part)[0].y * (1 - share) + (*part)[1].y * share};
   f.labels.push_back(
-      {at, name + "：" + sum({{l.a, "x"}, {l.b, "y"}}, format) + " = " + number(l.c, format),
-       Anchor::AboveLeft});
+      {at, name + "：" + lineEquation(l, format), first ? Anchor::AboveLeft : Anchor::BelowRight});
 }
 
 }  // namespace
@@ -262,7 +282,7 @@ Figure linesFigure(const std::array<PlaneLine, 2>& lines,
       continue;
     }
     const bool same = i == 1 && coincident(lines[0], l);
-    drawLine(f, l, s, x, y, same ? Stroke::Dashed : Stroke::Solid,
+    drawLine(f, l, s, x, y, i == 0, same ? Stroke::Dashed : Stroke::Solid,
              same ? l.name + "（与" + lines[0].name + "重合）" : l.name, format);
   }
   const bool both = !degenerate(lines[0]) && !degenerate(lines[1]);

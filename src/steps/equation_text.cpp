@@ -21,7 +21,14 @@ std::string factor(const Rational& value, const NumberFormat& format, bool befor
   return wrap ? "(" + text + ")" : text;
 }
 
-std::string sum(const std::vector<Term>& terms, const NumberFormat& format) {
+namespace {
+
+// Long enough for "-123/4567" and "(3+√5)/2", short enough to label a point.
+constexpr std::size_t kLongestLabel = 16;
+
+// The terms joined by their signs, each size written by write().
+template <typename Write>
+std::string joined(const std::vector<Term>& terms, Write write) {
   std::string out;
   for (const Term& t : terms) {
     if (t.coefficient == 0) continue;
@@ -31,10 +38,29 @@ std::string sum(const std::vector<Term>& terms, const NumberFormat& format) {
     else
       out += negative ? " - " : " + ";
     const Rational size = abs(t.coefficient);
-    if (size != 1 || t.unknown.empty()) out += number(size, format);
+    if (size != 1 || t.unknown.empty()) out += write(size);
     out += t.unknown;
   }
   return out.empty() ? "0" : out;
+}
+
+}  // namespace
+
+std::string sum(const std::vector<Term>& terms, const NumberFormat& format) {
+  return joined(terms, [&](const Rational& v) { return number(v, format); });
+}
+
+std::string sumBrief(const std::vector<Term>& terms, const NumberFormat& format,
+                     bool& approximate) {
+  bool tooLong = false;
+  for (const Term& t : terms)
+    tooLong = tooLong || notation::plain(number(t.coefficient, format)).size() > kLongestLabel;
+  if (!tooLong) return sum(terms, format);
+  return joined(terms, [&](const Rational& v) {
+    const exact::Decimal d = exact::decimal(v, format);
+    approximate = approximate || !d.exact;
+    return d.text;
+  });
 }
 
 std::string timesValue(const Rational& coefficient, const std::string& value,
@@ -64,23 +90,16 @@ std::string circled(int k) {
   return out;
 }
 
-namespace {
-
-// Long enough for "-123/4567" and "(3+√5)/2", short enough to label a point.
-constexpr std::size_t kLongestLabel = 16;
-
-bool isShort(const exact::Shown& value) {
-  return !value.exact.empty() && notation::plain(value.exact).size() <= kLongestLabel;
+std::string brief(const Rational& value, const NumberFormat& format) {
+  const std::string exactText = number(value, format);
+  if (notation::plain(exactText).size() <= kLongestLabel) return exactText;
+  const exact::Decimal d = exact::decimal(value, format);
+  return (d.exact ? "" : "≈") + d.text;
 }
 
-}  // namespace
-
-std::string brief(const exact::Shown& value) {
-  return isShort(value) ? value.exact : "≈" + value.decimal;
-}
-
-std::string briefNamed(const std::string& name, const exact::Shown& value) {
-  return name + (isShort(value) ? " = " + value.exact : " ≈ " + value.decimal);
+std::string briefNamed(const std::string& name, const Rational& value, const NumberFormat& format) {
+  const std::string text = brief(value, format);
+  return text.starts_with("≈") ? name + " " + text : name + " = " + text;
 }
 
 }  // namespace vorlinde::steps::eq

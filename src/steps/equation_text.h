@@ -27,6 +27,9 @@ struct Term {
 // The terms joined by their signs, the zero ones left out: "2x - 3y", "-x² + 1/2",
 // "0" when every coefficient is 0.
 std::string sum(const std::vector<Term>& terms, const NumberFormat& format);
+// The same for a figure: where a coefficient is too long to label it, every
+// coefficient as its 15-digit number text; approximate is set where one is rounded.
+std::string sumBrief(const std::vector<Term>& terms, const NumberFormat& format, bool& approximate);
 // coefficient × value for a substitution: "2×3", "(-1)", "-(-1)", "1/2×(-3)".
 std::string timesValue(const Rational& coefficient, const std::string& value,
                        const NumberFormat& format);
@@ -39,9 +42,9 @@ std::string rowName(int i);
 std::string circled(int k);
 
 // A coordinate for a figure's label: the exact form while it is short, else the
-// number text rounded to four digits after "≈".
-std::string brief(const exact::Shown& value);
+// 15-digit number text, after "≈" where it is rounded.
+std::string brief(const Rational& value, const NumberFormat& format);
 // "x = 3/2", or "x ≈ -5E-301" where the exact form is long.
-std::string briefNamed(const std::string& name, const exact::Shown& value);
+std::string briefNamed(const std::string& name, const Rational& value, const NumberFormat& format);
 
 }  // namespace vorlinde::steps::eq
