@@ -1,0 +1,122 @@
+#include "steps/natural_factors.h"
+
+#include <algorithm>
+
+#include "exact/notation.h"
+
+namespace vorlinde::steps {
+
+std::optional<std::vector<PrimePower>> primeFactors(const exact::Integer& n) {
+  if (n < 2 || n > static_cast<unsigned long>(kLargestFactorized)) return std::nullopt;
+  unsigned long long rest = mpz_get_ui(n.get_mpz_t());
+  std::vector<PrimePower> factors;
+  for (unsigned long long p = 2; p * p <= rest; p += (p == 2 ? 1 : 2)) {
+    int e = 0;
+    for (; rest % p == 0; rest /= p)
+      ++e;
+    if (e > 0) factors.push_back({p, e});
+  }
+  if (rest > 1) factors.push_back({rest, 1});
+  return factors;
+}
+
+std::string powersText(const std::vector<PrimePower>& factors) {
+  std::string text;
+  for (const PrimePower& f : factors) {
+    if (!text.empty()) text += "×";
+    text += std::to_string(f.prime);
+    if (f.exponent > 1) text += notation::sup(std::to_string(f.exponent));
+  }
+  return text;
+}
+
+std::string productText(const std::vector<PrimePower>& factors) {
+  std::string text;
+  for (const PrimePower& f : factors)
+    for (int i = 0; i < f.exponent; ++i)
+      text += (text.empty() ? "" : "×") + std::to_string(f.prime);
+  return text;
+}
+
+std::string primesUpToRoot(unsigned long long n) {
+  // A sieve up to √n, at most 10⁶ for the numbers factorized.
+  unsigned long long limit = 0;
+  while ((limit + 1) * (limit + 1) <= n)
+    ++limit;
+  std::vector<bool> composite(limit + 1);
+  std::vector<unsigned long long> primes;
+  for (unsigned long long p = 2; p <= limit; ++p) {
+    if (composite[p]) continue;
+    primes.push_back(p);
+    for (unsigned long long k = p * p; k <= limit; k += p)
+      composite[k] = true;
+  }
+  // A long list is shortened to its first and last primes.
+  constexpr std::size_t kListed = 12;
+  std::string text;
+  for (std::size_t i = 0; i < primes.size(); ++i) {
+    if (primes.size() > kListed && i == 3) {
+      text += "、…";
+      i = primes.size() - 1;
+    }
+    text += (text.empty() ? "" : "、") + std::to_string(primes[i]);
+  }
+  return text;
+}
+
+namespace {
+
+// Units a character of a number takes at rows one unit apart.
+constexpr double kCharWidth = 0.55;
+
+std::size_t characters(const std::string& markup) {
+  const std::string plain = notation::plain(markup);
+  return static_cast<std::size_t>(std::count_if(plain.begin(), plain.end(), [](char ch) {
+    return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+  }));
+}
+
+}  // namespace
+
+Figure ladderFigure(const std::vector<Rung>& rungs, const std::vector<std::string>& foot,
+                    std::string caption) {
+  // Every column as wide as its longest number.
+  std::vector<double> widths(foot.size(), 1.0);
+  for (std::size_t j = 0; j < foot.size(); ++j) {
+    std::size_t longest = characters(foot[j]);
+    for (const Rung& rung : rungs)
+      if (j < rung.numbers.size()) longest = std::max(longest, characters(rung.numbers[j]));
+    widths[j] = std::max(1.0, static_cast<double>(longest) * kCharWidth) + 0.7;
+  }
+  std::vector<double> centres;
+  double x = 0.3;
+  for (double width : widths) {
+    centres.push_back(x + width / 2);
+    x += width;
+  }
+  const double right = x;
+
+  Figure f;
+  const auto place = [&](const std::vector<std::string>& numbers, double y) {
+    for (std::size_t j = 0; j < numbers.size() && j < centres.size(); ++j)
+      f.labels.push_back({{centres[j], y}, numbers[j], Anchor::Centre});
+  };
+  for (std::size_t i = 0; i < rungs.size(); ++i) {
+    const double y = -static_cast<double>(i);
+    f.labels.push_back({{0, y}, rungs[i].divisor, Anchor::Left});
+    place(rungs[i].numbers, y);
+    f.paths.push_back({{{0.15, y + 0.45}, {0.15, y - 0.5}, {right, y - 0.5}}, Stroke::Solid});
+  }
+  const double last = -static_cast<double>(rungs.size());
+  place(foot, last);
+  // Room for the divisors on the left; a short ladder keeps the size of a tall one.
+  const double height = std::max(6.0, rungs.size() + 1.6);
+  f.left = -1.6;
+  f.right = std::max(right + 0.4, 6.0);
+  f.top = 0.8;
+  f.bottom = f.top - height;
+  f.caption = std::move(caption);
+  return f;
+}
+
+}  // namespace vorlinde::steps

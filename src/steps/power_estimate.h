@@ -1,0 +1,29 @@
+#pragma once
+
+#include <gmpxx.h>
+
+#include <string>
+
+#include "core/numbers.h"
+#include "exact/exact.h"
+
+// Values too long to work out exactly (3¹⁰⁰⁰⁰⁰⁰), in floating point with 256 bits
+// and an exponent of any size, written by the number text rules.
+
+namespace vorlinde::steps {
+
+using Float = mpf_class;
+
+// Powers whose numerator or denominator would run past this many digits are
+// estimated instead of worked out.
+inline constexpr std::size_t kMostExactDigits = 50000;
+
+Float toFloat(const exact::Rational& x);
+// x^e for whole e; x ≠ 0 where e < 0.
+Float floatPower(const exact::Rational& x, long e);
+// 15 significant digits: "7.07730515522477E+9863", "0.125".
+std::string floatText(const Float& x, const NumberFormat& format);
+// The decimal exponent of the first digit of x ≠ 0: 3 for 1234.5.
+long decimalExponent(const Float& x);
+
+}  // namespace vorlinde::steps

@@ -1,0 +1,194 @@
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "exact/notation.h"
+#include "steps/algebra_common.h"
+#include "steps/algebra_panels.h"
+#include "steps/answer.h"
+#include "steps/common.h"
+#include "steps/trig_values.h"
+
+// The angle in radians as a fraction of π, the six functions exact at the
+// multiples of 30° and 45°, and the unit circle.
+
+namespace vorlinde::steps {
+namespace {
+
+using exact::Rational;
+
+// The labels the window writes the six functions to, in order.
+constexpr std::array<const char*, kTrigFunctions> kLabels = {"Label27", "Label29", "Label31",
+                                                             "Label33", "Label35", "Label37"};
+
+// An angle as written in degrees: "22.5", or a fraction where the decimal would not end.
+std::string degreesText(const Rational& degrees, const NumberFormat& format) {
+  const exact::Decimal d = exact::decimal(degrees, format);
+  return d.exact ? d.text : number(degrees, format);
+}
+
+// One function's value as the working writes it: "1/2 = 0.5", "不存在".
+struct Value {
+  std::string shown;   // after the name: "= 1/2 = 0.5", "≈ 0.38268343236509", "不存在"
+  std::string answer;  // the answer item
+  bool zero = false;
+  bool exists = true;
+};
+
+Value exactValue(const char* name, const std::optional<exact::Surd>& v, const NumberFormat& f) {
+  if (!v) return {"不存在", std::string(name) + " 不存在", false, false};
+  const exact::Shown shown = exact::show(*v, f);
+  return {"= " + shown.text(), answerItem(name, shown), v->sign() == 0, true};
+}
+
+Value approximateValue(const char* name, double v, const NumberFormat& f) {
+  if (!std::isfinite(v)) return {"超出范围", std::string(name) + " 超出范围", false, true};
+  const exact::Shown shown = exact::showApproximate(v, f);
+  return {shown.text(), answerItem(name, shown), false, true};
+}
+
+std::array<Value, kTrigFunctions> values(const Rational& reduced, const NumberFormat& f) {
+  std::array<Value, kTrigFunctions> out;
+  if (const std::optional<ExactTrig> exact = exactTrig(reduced)) {
+    for (int i = 0; i < kTrigFunctions; ++i)
+      out[i] = exactValue(kTrigNames[i], (*exact)[i], f);
+    return out;
+  }
+  const auto near = approximateTrig(reduced.get_d());
+  for (int i = 0; i < kTrigFunctions; ++i)
+    out[i] = approximateValue(kTrigNames[i], near[i], f);
+  return out;
+}
+
+// Where the exact value is 0 or none, the window's π (a little below π) gives
+// a tiny or a huge number instead.
+void windowPiNote(Working& w, const Calculation& c, const std::array<Value, kTrigFunctions>& v) {
+  std::string shown;
+  for (int i = 0; i < kTrigFunctions; ++i) {
+    const std::string* text = shownText(c, kLabels[i]);
+    if (!text || (v[i].exists && !v[i].zero) || *text == "0") continue;
+    shown += (shown.empty() ? "" : "，") + std::string(kTrigNames[i]) + " = " + *text;
+    shown += v[i].exists ? "（实为 0）" : "（实际不存在）";
+  }
+  if (shown.empty()) return;
+  line(w, LineKind::Note,
+       "窗口显示 " + shown +
+           "：窗口取 π = 3.14159265358979，比 π 略小，"
+           "算出的弧度与 α 差了一点点，所以得到很小或很大的数。");
+}
+
+void windowError(Working& w, const Calculation& c) {
+  if (!c.error) return;
+  if (!shownText(c, "Label25")) {
+    errorLine(w, c, "角度太大，窗口换算成弧度时超出了范围。");
+    return;
+  }
+  for (int i = 0; i < kTrigFunctions; ++i) {
+    if (shownText(c, kLabels[i])) continue;
+    // The window takes cot α as 1/tan α, so at 0° it divides by tan 0° = 0.
+    static const char* const windowFormulas[] = {
+        "sin α", "cos α", "tan α", "cot α = 1/tan α", "sec α = 1/cos α", "csc α = 1/sin α"};
+    errorLine(w, c,
+              "窗口算 " + std::string(windowFormulas[i]) +
+                  " 时分母为 0（或太接近 0），在这里停下，后面的值都没有算出。");
+    return;
+  }
+  errorLine(w, c, "窗口在计算时报告了错误。");
+}
+
+Figure unitCircle(const Rational& reduced, const Rational& degrees, const std::string& point,
+                  const NumberFormat& format);
+
+// The point on the unit circle, with its exact coordinates where they are known.
+std::string pointLabel(const Rational& reduced, const NumberFormat& f) {
+  const std::optional<ExactTrig> exact = exactTrig(reduced);
+  if (!exact) return "P(cos α, sin α)";
+  return "P(" + exact::show(*(*exact)[1], f).exact + ", " + exact::show(*(*exact)[0], f).exact +
+         ")";
+}
+
+void reduction(Working& w, const Rational& degrees, const exact::Integer& turns,
+               const Rational& reduced, const NumberFormat& f) {
+  if (turns == 0) return;
+  const std::string k = turns < 0 ? "(" + turns.get_str() + ")" : turns.get_str();
+  line(w, LineKind::Step,
+       degreesText(degrees, f) + "° = " + degreesText(reduced, f) + "° + " + k + "×360°，α 与 " +
+           degreesText(reduced, f) + "° 角的终边相同，三角函数值也相同。");
+}
+
+}  // namespace
+
+Working trigWorking(const Calculation& c) {
+  Working w = begin(kAlgebraCaption, "三角函数");
+  const std::optional<Rational> degrees = typed(c, "Text7");
+  if (!degrees) {
+    line(w, LineKind::Given, "α 不是数");
+    answer(w, {"输入的不是数"});
+    return w;
+  }
+  const std::string typedAngle = typedText(c, "Text7");
+  const std::string angle = degreesText(*degrees, c.format);
+  line(w, LineKind::Given,
+       "α = " + angle + "°" +
+           (notation::plain(angle) == typedAngle ? "" : "（输入的是“" + typedAngle + "”）"));
+  line(w, LineKind::Method, "角度化弧度：1° = " + notation::frac("π", "180") + " 弧度");
+  const exact::Shown radians = exact::show(exact::PiMultiple(*degrees / 180), c.format);
+  line(w, LineKind::Step,
+       "α = " + angle + "×" + notation::frac("π", "180") + " = " + radians.text());
+  const auto [reduced, turns] = reduceAngle(*degrees);
+  reduction(w, *degrees, turns, reduced, c.format);
+
+  const std::array<Value, kTrigFunctions> v = values(reduced, c.format);
+  const bool exact = exactTrig(reduced).has_value();
+  if (exact) {
+    line(w, LineKind::Method, "特殊角的三角函数值（30°、45° 的整数倍）");
+    if (const std::string place = referenceAngle(reduced); !place.empty())
+      line(w, LineKind::Step, degreesText(reduced, c.format) + "° 在" + place);
+  } else {
+    line(w, LineKind::Method, "α 不是 30° 或 45° 的整数倍，三角函数值取近似值");
+  }
+  for (int i = 0; i < kTrigFunctions; ++i)
+    row(w, {kTrigDefinitions[i], v[i].shown});
+  windowPiNote(w, c, v);
+  windowError(w, c);
+  w.figure = unitCircle(reduced, *degrees, pointLabel(reduced, c.format), c.format);
+  std::vector<std::string> items{answerItem("α", radians)};
+  for (const Value& value : v)
+    items.push_back(value.answer);
+  answer(w, items);
+  return w;
+}
+
+namespace {
+
+Figure unitCircle(const Rational& reduced, const Rational& degrees, const std::string& point,
+                  const NumberFormat& format) {
+  Figure f;
+  f.left = f.bottom = -1.45;
+  f.right = f.top = 1.45;
+  f.axes = true;
+  f.xTick = f.yTick = 1;
+  f.ellipses.push_back({{0, 0}, 1, 1, 0, 360, Stroke::Solid});
+  const double a = reduced.get_d() * std::numbers::pi / 180;
+  const double x = std::cos(a), y = std::sin(a);
+  // The arc of α itself within a turn; past a turn, the arc of the angle with its terminal side.
+  const double d = degrees.get_d();
+  const double span = std::abs(d) <= 360 ? d : d > 0 ? reduced.get_d() : reduced.get_d() - 360;
+  f.ellipses.push_back({{0, 0}, 0.22, 0.22, 0, span == 0 ? 0 : span, Stroke::Emphasis});
+  f.paths.push_back({{{0, 0}, {x, y}}, Stroke::Emphasis});
+  f.paths.push_back({{{x, y}, {x, 0}}, Stroke::Dashed});
+  f.paths.push_back({{{x, y}, {0, y}}, Stroke::Dashed});
+  f.dots.push_back({{x, y}, Stroke::Emphasis});
+  const double middle = (span == 0 ? 0 : span / 2) * std::numbers::pi / 180;
+  f.labels.push_back({{0.32 * std::cos(middle), 0.32 * std::sin(middle)}, "α", Anchor::Centre});
+  const Anchor side = x >= 0 ? (y >= 0 ? Anchor::AboveRight : Anchor::BelowRight)
+                             : (y >= 0 ? Anchor::AboveLeft : Anchor::BelowLeft);
+  f.labels.push_back({{x, y}, point, side});
+  f.caption = "α = " + degreesText(degrees, format) + "°";
+  if (degrees != reduced) f.caption += "，终边与 " + degreesText(reduced, format) + "° 相同";
+  return f;
+}
+
+}  // namespace
+
+}  // namespace vorlinde::steps

@@ -1,0 +1,92 @@
+#include "steps/trig_values.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace vorlinde::steps {
+
+using exact::Rational;
+using exact::Surd;
+
+const std::array<const char*, kTrigFunctions> kTrigNames = {"sin α", "cos α", "tan α",
+                                                            "cot α", "sec α", "csc α"};
+const std::array<const char*, kTrigFunctions> kTrigDefinitions = {
+    "sin α",           "cos α",          "tan α = sin α/cos α", "cot α = cos α/sin α",
+    "sec α = 1/cos α", "csc α = 1/sin α"};
+
+namespace {
+
+// sin of 0°, 30°, 45°, 60°, 90° and of the angles the quadrants reflect them to.
+Surd sineOfReference(int reference) {
+  switch (reference) {
+    case 0:
+      return 0;
+    case 30:
+      return Rational(1, 2);
+    case 45:
+      return Surd(0, Rational(1, 2), 2);
+    case 60:
+      return Surd(0, Rational(1, 2), 3);
+    default:
+      return 1;
+  }
+}
+
+Surd sine(int degrees) {
+  if (degrees <= 90) return sineOfReference(degrees);
+  if (degrees <= 180) return sineOfReference(180 - degrees);
+  if (degrees <= 270) return -sineOfReference(degrees - 180);
+  return -sineOfReference(360 - degrees);
+}
+
+std::optional<Surd> quotient(const Surd& top, const Surd& bottom) {
+  if (bottom.sign() == 0) return std::nullopt;
+  return top / bottom;
+}
+
+}  // namespace
+
+std::optional<ExactTrig> exactTrig(const Rational& degrees) {
+  if (degrees.get_den() != 1) return std::nullopt;
+  const long d = degrees.get_num().get_si();
+  if (d % 30 != 0 && d % 45 != 0) return std::nullopt;
+  const Surd s = sine(static_cast<int>(d)), c = sine(static_cast<int>((d + 90) % 360));
+  return ExactTrig{s, c, quotient(s, c), quotient(c, s), quotient(1, c), quotient(1, s)};
+}
+
+std::array<double, kTrigFunctions> approximateTrig(double degrees) {
+  const double x = degrees * std::numbers::pi / 180;
+  const double s = std::sin(x), c = std::cos(x);
+  const double inf = HUGE_VAL;
+  return {
+      s, c, c != 0 ? s / c : inf, s != 0 ? c / s : inf, c != 0 ? 1 / c : inf, s != 0 ? 1 / s : inf};
+}
+
+std::string referenceAngle(const Rational& degrees) {
+  if (degrees.get_den() == 1 && degrees.get_num() % 90 == 0) return {};
+  if (degrees < 90) return {};
+  const auto text = [](const Rational& r) { return r.get_str() + "°"; };
+  const std::string a = text(degrees);
+  if (degrees < 180) {
+    const std::string r = text(180 - degrees);
+    return "第二象限，参考角 180° - " + a + " = " + r + "：sin " + a + " = sin " + r + "，cos " +
+           a + " = -cos " + r;
+  }
+  if (degrees < 270) {
+    const std::string r = text(degrees - 180);
+    return "第三象限，参考角 " + a + " - 180° = " + r + "：sin " + a + " = -sin " + r + "，cos " +
+           a + " = -cos " + r;
+  }
+  const std::string r = text(360 - degrees);
+  return "第四象限，参考角 360° - " + a + " = " + r + "：sin " + a + " = -sin " + r + "，cos " + a +
+         " = cos " + r;
+}
+
+Reduced reduceAngle(const Rational& degrees) {
+  exact::Integer turns;
+  const Rational fraction = degrees / 360;
+  mpz_fdiv_q(turns.get_mpz_t(), fraction.get_num_mpz_t(), fraction.get_den_mpz_t());
+  return {degrees - Rational(turns * 360), turns};
+}
+
+}  // namespace vorlinde::steps
