@@ -1,9 +1,112 @@
+#include "exact/notation.h"
+#include "steps/algebra_common.h"
+#include "steps/answer.h"
 #include "steps/builders.h"
+#include "steps/common.h"
+#include "steps/sequence_panels.h"
+
+// The sequence window's panels, and the arithmetic sequence.
 
 namespace vorlinde::steps {
+namespace {
 
-Working sequenceWorking(const Calculation&) {
-  return {"求数列前n项的和", "", {}, {}};
+using exact::Integer;
+using exact::Rational;
+
+const std::string kTerm = "a" + notation::sub("n");
+const std::string kSum = "S" + notation::sub("n");
+
+Working unknownPanel(const Calculation& c) {
+  Working w = begin(kSequenceCaption, c.button);
+  line(w, LineKind::Note, "这个按钮没有计算过程。");
+  answer(w, {"没有计算"});
+  return w;
+}
+
+Builder builderFor(const std::string& button) {
+  if (button == "Command4") return arithmeticWorking;
+  if (button == "Command3") return geometricWorking;
+  if (button == "Command1") return specialSeriesWorking;
+  return unknownPanel;
+}
+
+}  // namespace
+
+Working sequenceWorking(const Calculation& calculation) {
+  return safely(calculation, kSequenceCaption, builderFor(calculation.button));
+}
+
+std::optional<Integer> termCount(Working& w, const Calculation& c, std::string_view box, long low,
+                                 long high, const std::string& why) {
+  const WholeBox read = readWhole(c, box);
+  line(w, LineKind::Given, wholeGiven(c, "n", box, read));
+  if (!read.whole) {
+    answer(w, {"n 不是数"});
+    return std::nullopt;
+  }
+  const Integer& n = *read.whole;
+  if (!within(n, low, high))
+    windowNote(w, c,
+               !why.empty() ? why
+                            : "窗口只接受 " + std::to_string(low) + " 到 " + std::to_string(high) +
+                                  " 之间的整数 n，这里超出了范围。");
+  if (n >= 1) return n;
+  line(w, LineKind::Step,
+       "项数 n 必须是正整数：数列没有第 " + number(n) + " 项，也谈不上前 " + number(n) +
+           " 项的和。");
+  if (within(n, low, high))
+    windowNote(w, c,
+               c.error ? "窗口把 n 代入公式时报告了错误。"
+                       : "窗口仍把 n 代入公式算出了数，那些数没有意义。");
+  answer(w, {"项数 n 必须是正整数"});
+  return std::nullopt;
+}
+
+Working arithmeticWorking(const Calculation& c) {
+  Working w = begin(kSequenceCaption, "等差数列");
+  line(w, LineKind::Given, given(c, "a" + notation::sub("1"), "Text5"));
+  line(w, LineKind::Given, given(c, "d", "Text6"));
+  const std::optional<Rational> a1 = typed(c, "Text5"), d = typed(c, "Text6");
+  const std::optional<Integer> n = termCount(w, c, "Text7", -32767, 32767);
+  if (!n) return w;
+  if (!a1 || !d) {
+    answer(w, {"a" + notation::sub("1") + " 和 d 必须是数"});
+    return w;
+  }
+  const NumberFormat& f = c.format;
+  const Rational step = Rational(*n - 1) * *d;
+  const Rational an = *a1 + step;
+  const Rational sum = Rational(*n) * (*a1 + an) / 2;
+  const exact::Shown anShown = exact::show(an, f), sumShown = exact::show(sum, f);
+
+  line(w, LineKind::Method, "通项公式：" + kTerm + " = a" + notation::sub("1") + " + (n - 1)d");
+  line(w, LineKind::Step,
+       indexed("a", *n) + " = " + number(*a1, f) + " + (" + number(*n) + " - 1)×" + factor(*d, f) +
+           " = " + number(*a1, f) + plus(step, f) + " = " + anShown.text());
+  line(w, LineKind::Method,
+       "前 n 项和公式：" + kSum + " = " +
+           notation::frac("n(a" + notation::sub("1") + " + " + kTerm + ")", "2"));
+  line(w, LineKind::Step,
+       indexed("S", *n) + " = " +
+           notation::frac(number(*n) + "×(" + number(*a1, f) + plus(an, f) + ")", "2") + " = " +
+           sumShown.text());
+  line(w, LineKind::Note,
+       "检验：" + kSum + " = na" + notation::sub("1") + " + " + notation::frac("n(n - 1)d", "2") +
+           " = " + number(*n) + "×" + factor(*a1, f) + " + " +
+           notation::frac(number(*n) + "×" + number(Integer(*n - 1)) + "×" + factor(*d, f), "2") +
+           " = " + exact::show(Rational(*n) * *a1 + Rational(*n * (*n - 1)) * *d / 2, f).text());
+  if (c.error) windowNote(w, c, "结果超出了双精度数能表示的范围，窗口报告溢出。");
+
+  std::vector<Float> terms, sums;
+  Float total = toFloat(0);
+  for (long k = 1; k <= figureTerms(*n); ++k) {
+    terms.push_back(toFloat(*a1 + Rational(k - 1) * *d));
+    total += terms.back();
+    sums.push_back(total);
+  }
+  w.figure = sequenceFigure(terms, sums, "等差数列的项 " + kTerm + " 与前 n 项和 " + kSum);
+  answer(w, {answerItem(kTerm, anShown), answerItem(kSum, sumShown)});
+  return w;
 }
 
 }  // namespace vorlinde::steps

@@ -1,0 +1,91 @@
+#include <algorithm>
+#include <cmath>
+
+#include "exact/notation.h"
+#include "steps/sequence_panels.h"
+
+// The first terms and partial sums as points, scaled by a power of ten where
+// they would not fit a double or a readable axis.
+
+namespace vorlinde::steps {
+namespace {
+
+constexpr long kMostFigureTerms = 50;
+
+// A tick step of 1, 2 or 5 times a power of ten, about six to the range.
+double tickFor(double range) {
+  if (!(range > 0) || !std::isfinite(range)) return 1;
+  const double raw = range / 6;
+  const double power = std::pow(10.0, std::floor(std::log10(raw)));
+  const double m = raw / power;
+  return (m < 1.5 ? 1 : m < 3.5 ? 2 : m < 7.5 ? 5 : 10) * power;
+}
+
+// The largest magnitude among the values, or nothing when all are 0.
+std::optional<Float> largest(const std::vector<Float>& a, const std::vector<Float>& b) {
+  std::optional<Float> top;
+  for (const auto* values : {&a, &b})
+    for (const Float& v : *values)
+      if (sgn(v) != 0 && (!top || abs(v) > *top)) top = Float(abs(v));
+  return top;
+}
+
+}  // namespace
+
+long figureTerms(const exact::Integer& n) {
+  return n < 1 ? 0 : n > kMostFigureTerms ? kMostFigureTerms : n.get_si();
+}
+
+Figure sequenceFigure(const std::vector<Float>& terms, const std::vector<Float>& sums,
+                      std::string caption) {
+  Figure f;
+  f.sameScale = false;
+  f.axes = true;
+  // Values past a million or below a thousandth are shown in units of a power of ten.
+  long exponent = 0;
+  if (const std::optional<Float> top = largest(terms, sums)) {
+    const long e = decimalExponent(*top);
+    if (e > 6 || e < -3) exponent = e;
+  }
+  Float unit(1, 256);
+  mpf_pow_ui(unit.get_mpf_t(), Float(10, 256).get_mpf_t(), std::labs(exponent));
+  const auto scaled = [&](const Float& v) {
+    Float s(0, 256);
+    if (exponent >= 0)
+      s = v / unit;
+    else
+      s = v * unit;
+    return s.get_d();
+  };
+  double low = 0, high = 0;
+  const auto plot = [&](const std::vector<Float>& values, Stroke stroke, const std::string& name) {
+    Figure::Path path{{}, Stroke::Thin};
+    for (std::size_t k = 0; k < values.size(); ++k) {
+      const Point p{static_cast<double>(k + 1), scaled(values[k])};
+      low = std::min(low, p.y);
+      high = std::max(high, p.y);
+      f.dots.push_back({p, stroke});
+      path.points.push_back(p);
+    }
+    if (values.empty()) return;
+    f.paths.push_back(path);
+    f.labels.push_back({path.points.back(), name, Anchor::Right});
+  };
+  plot(terms, Stroke::Solid, "a" + notation::sub("n"));
+  plot(sums, Stroke::Emphasis, "S" + notation::sub("n"));
+  if (high - low == 0) high = 1;
+  const double margin = (high - low) * 0.08;
+  const double count = static_cast<double>(std::max(terms.size(), sums.size()));
+  // Room left of the y axis for its tick labels.
+  f.left = -(count + 1) * 0.12;
+  f.right = count + std::max(1.0, count * 0.12);
+  f.bottom = low - margin;
+  f.top = high + margin;
+  f.xTick = count > 20 ? 5 : 1;
+  f.yTick = tickFor(high - low);
+  if (exponent != 0) caption += "（纵轴单位：10" + notation::sup(std::to_string(exponent)) + "）";
+  f.caption = std::move(caption);
+  return f;
+}
+
+}  // namespace vorlinde::steps

@@ -1,0 +1,132 @@
+#include "exact/notation.h"
+#include "steps/algebra_common.h"
+#include "steps/answer.h"
+#include "steps/common.h"
+#include "steps/sequence_panels.h"
+
+// The geometric sequence: aₙ = a₁qⁿ⁻¹ and Sₙ = a₁(1 − qⁿ)/(1 − q), with q = 1 as
+// a case of its own.
+
+namespace vorlinde::steps {
+namespace {
+
+using exact::Integer;
+using exact::Rational;
+
+const std::string kTerm = "a" + notation::sub("n");
+const std::string kSum = "S" + notation::sub("n");
+const std::string kFirst = "a" + notation::sub("1");
+// A power with more digits than this is not written out inside a step.
+constexpr std::size_t kMostInlineDigits = 40;
+
+bool short_(const Rational& x) {
+  return exact::digitCount(x.get_num()) <= kMostInlineDigits &&
+         exact::digitCount(x.get_den()) <= kMostInlineDigits;
+}
+
+void figure(Working& w, const Rational& a1, const Rational& q, const Integer& n) {
+  std::vector<Float> terms, sums;
+  Float term = toFloat(a1), total = toFloat(0), ratio = toFloat(q);
+  for (long k = 1; k <= figureTerms(n); ++k) {
+    terms.push_back(term);
+    total += term;
+    sums.push_back(total);
+    term *= ratio;
+  }
+  w.figure = sequenceFigure(terms, sums, "等比数列的项 " + kTerm + " 与前 n 项和 " + kSum);
+}
+
+void constantRatio(Working& w, const Calculation& c, const Rational& a1, const Integer& n) {
+  const NumberFormat& f = c.format;
+  line(w, LineKind::Method, "q = 1 时各项都等于 " + kFirst + "（常数列），求和公式不能用");
+  const exact::Shown sum = exact::show(Rational(n) * a1, f);
+  line(w, LineKind::Step, indexed("a", n) + " = " + kFirst + " = " + exact::show(a1, f).text());
+  line(w, LineKind::Step,
+       indexed("S", n) + " = n" + kFirst + " = " + number(n) + "×" + factor(a1, f) + " = " +
+           sum.text());
+  line(w, LineKind::Note,
+       "窗口显示“对不起，q不能等于1！”：它的求和公式 " + kSum + " = " +
+           notation::frac(kFirst + "(1 - q" + notation::sup("n") + ")", "1 - q") +
+           " 要除以 1 - q = 0。");
+  figure(w, a1, 1, n);
+  answer(w, {answerItem(kTerm, exact::show(a1, f)), answerItem(kSum, sum)});
+}
+
+// qⁿ too long to write: both results estimated.
+void estimated(Working& w, const Rational& a1, const Rational& q, const Integer& n,
+               const NumberFormat& f) {
+  if (!n.fits_slong_p()) {
+    line(w, LineKind::Note, "n 太大，无法估计。");
+    answer(w, {"n 太大，无法估计"});
+    return;
+  }
+  const long k = n.get_si();
+  const std::string term = floatText(toFloat(a1) * floatPower(q, k - 1), f);
+  const Float qn = floatPower(q, k);
+  const std::string sum = floatText(toFloat(a1) * (1 - qn) / toFloat(1 - q), f);
+  line(w, LineKind::Step,
+       indexed("a", n) + " = " + factor(a1, f) + "×" + base(q, f) + exponent(n - 1) + " ≈ " + term);
+  line(w, LineKind::Step,
+       indexed("S", n) + " = " +
+           notation::frac(factor(a1, f) + "×(1 - " + base(q, f) + exponent(n) + ")",
+                          "1 - " + factor(q, f)) +
+           " ≈ " + sum);
+  line(w, LineKind::Note, "q" + notation::sup("n") + " 的位数太多，不写出每一位，只取近似值。");
+  answer(w, {kTerm + " ≈ " + term, kSum + " ≈ " + sum});
+}
+
+void ratio(Working& w, const Calculation& c, const Rational& a1, const Rational& q,
+           const Integer& n) {
+  const NumberFormat& f = c.format;
+  line(w, LineKind::Method, "通项公式：" + kTerm + " = " + kFirst + "q" + notation::sup("n-1"));
+  line(w, LineKind::Method,
+       "前 n 项和公式（q ≠ 1）：" + kSum + " = " +
+           notation::frac(kFirst + "(1 - q" + notation::sup("n") + ")", "1 - q"));
+  const std::optional<Rational> before =
+      n.fits_slong_p() ? exact::power(q, n.get_si() - 1, kMostExactDigits) : std::nullopt;
+  const std::optional<Rational> last =
+      before ? exact::power(q, n.get_si(), kMostExactDigits) : std::nullopt;
+  if (!last) return estimated(w, a1, q, n, f);
+  const exact::Shown term = exact::show(a1 * *before, f);
+  const exact::Shown sum = exact::show(a1 * (1 - *last) / (1 - q), f);
+  const std::string power = base(q, f) + exponent(n - 1);
+  line(w, LineKind::Step,
+       indexed("a", n) + " = " + factor(a1, f) + "×" + power +
+           (short_(*before) ? " = " + factor(a1, f) + "×" + factor(*before, f) : "") + " = " +
+           term.text());
+  const std::string bottom = number(Rational(1 - q), f);
+  std::string step = indexed("S", n) + " = " +
+                     notation::frac(factor(a1, f) + "×(1 - " + base(q, f) + exponent(n) + ")",
+                                    "1 - " + factor(q, f));
+  if (short_(*last))
+    step += " = " + notation::frac(factor(a1, f) + "×(1 - " + factor(*last, f) + ")", bottom);
+  line(w, LineKind::Step, step + " = " + sum.text());
+  if (c.error) windowNote(w, c, "结果超出了双精度数能表示的范围，窗口报告溢出。");
+  answer(w, {answerItem(kTerm, term), answerItem(kSum, sum)});
+}
+
+}  // namespace
+
+Working geometricWorking(const Calculation& c) {
+  Working w = begin(kSequenceCaption, "等比数列");
+  line(w, LineKind::Given, given(c, kFirst, "Text2"));
+  line(w, LineKind::Given, given(c, "q", "Text3"));
+  const std::optional<Rational> a1 = typed(c, "Text2"), q = typed(c, "Text3");
+  const std::optional<Integer> n = termCount(w, c, "Text4", -32767, 32767);
+  if (!n) return w;
+  if (!a1 || !q) {
+    answer(w, {kFirst + " 和 q 必须是数"});
+    return w;
+  }
+  if (*a1 == 0 || *q == 0)
+    line(w, LineKind::Note, "等比数列的首项和公比都不能为 0，这里仍按公式计算。");
+  if (*q == 1) {
+    constantRatio(w, c, *a1, *n);
+    return w;
+  }
+  ratio(w, c, *a1, *q, *n);
+  figure(w, *a1, *q, *n);
+  return w;
+}
+
+}  // namespace vorlinde::steps

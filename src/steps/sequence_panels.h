@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/calculation.h"
+#include "exact/exact.h"
+#include "steps/power_estimate.h"
+#include "steps/working.h"
+
+// The working of each panel of the sequence window ("Form4").
+
+namespace vorlinde::steps {
+
+inline constexpr const char* kSequenceCaption = "求数列前n项的和";
+
+Working arithmeticWorking(const Calculation& c);     // "Command4"
+Working geometricWorking(const Calculation& c);      // "Command3"
+Working specialSeriesWorking(const Calculation& c);  // "Command1"
+
+// The number of terms n as the panel read it (Given line, the window's limits);
+// nothing when the working ends there, answered, because n is no positive whole number.
+// Outside low…high the window refuses n: why, or a plain statement of the range.
+std::optional<exact::Integer> termCount(Working& w, const Calculation& c, std::string_view box,
+                                        long low, long high, const std::string& why = "");
+
+// The first terms and partial sums (up to 50 of each) as points.
+Figure sequenceFigure(const std::vector<Float>& terms, const std::vector<Float>& sums,
+                      std::string caption);
+// How many terms the figure shows.
+long figureTerms(const exact::Integer& n);
+
+}  // namespace vorlinde::steps

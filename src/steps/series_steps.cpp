@@ -1,0 +1,84 @@
+#include "exact/notation.h"
+#include "steps/algebra_common.h"
+#include "steps/answer.h"
+#include "steps/common.h"
+#include "steps/sequence_panels.h"
+
+// The seven special series of the window, each by its closed form with n put in.
+
+namespace vorlinde::steps {
+namespace {
+
+using exact::Integer;
+using exact::Rational;
+using notation::frac;
+using notation::sup;
+
+struct Series {
+  std::string sum;      // the series written out
+  std::string formula;  // its closed form in n
+  std::string filled;   // the closed form with n put in
+  Rational value;
+  std::string note;  // how the closed form is found, where it helps
+};
+
+std::vector<Series> seriesFor(const Integer& n) {
+  const std::string a = number(n), b = number(Integer(n + 1)), c = number(Integer(n + 2)),
+                    odd = number(Integer(2 * n + 1));
+  const Integer half = n * (n + 1) / 2;
+  return {
+      {"1 + 2 + 3 + … + n", frac("n(n + 1)", "2"), frac(a + "×" + b, "2"), Rational(half),
+       "倒序相加：首尾两项的和都是 n + 1，共 n 对，再除以 2。"},
+      {"1 + 3 + 5 + … + (2n - 1)", "n" + sup("2"), a + sup("2"), Rational(n * n),
+       "等差数列求和：n(1 + 2n - 1)/2 = n²。"},
+      {"2 + 4 + 6 + … + 2n", "n(n + 1)", a + "×" + b, Rational(n * (n + 1)), ""},
+      {"1" + sup("2") + " + 2" + sup("2") + " + … + n" + sup("2"), frac("n(n + 1)(2n + 1)", "6"),
+       frac(a + "×" + b + "×" + odd, "6"), Rational(n * (n + 1) * (2 * n + 1) / 6), ""},
+      {"1" + sup("3") + " + 2" + sup("3") + " + … + n" + sup("3"),
+       "[" + frac("n(n + 1)", "2") + "]" + sup("2"),
+       "(" + frac(a + "×" + b, "2") + ")" + sup("2") + " = " + number(half) + sup("2"),
+       Rational(half * half), "立方和等于 1 + 2 + … + n 的平方。"},
+      {"1×2 + 2×3 + … + n(n + 1)", frac("n(n + 1)(n + 2)", "3"), frac(a + "×" + b + "×" + c, "3"),
+       Rational(n * (n + 1) * (n + 2) / 3), ""},
+      {frac("1", "1×2") + " + " + frac("1", "2×3") + " + … + " + frac("1", "n(n + 1)"),
+       frac("n", "n + 1"), frac(a, b), Rational(n, n + 1),
+       "裂项相消：" + frac("1", "k(k + 1)") + " = " + frac("1", "k") + " - " + frac("1", "k + 1") +
+           "。"},
+  };
+}
+
+void figure(Working& w, const Integer& n) {
+  std::vector<Float> terms, sums;
+  for (long k = 1; k <= figureTerms(n); ++k) {
+    terms.push_back(toFloat(k));
+    sums.push_back(toFloat(Rational(k * (k + 1) / 2)));
+  }
+  w.figure = sequenceFigure(terms, sums, "1 + 2 + … + n：第 n 项 n 与前 n 项和");
+}
+
+}  // namespace
+
+Working specialSeriesWorking(const Calculation& c) {
+  Working w = begin(kSequenceCaption, "特殊数列求和");
+  const std::optional<Integer> n =
+      termCount(w, c, "Text1", -46341, 46340,
+                "窗口先用整数算 n(n + 1)，n 不在 -46341 到 46340 之间时超过 2147483647，"
+                "报告溢出；这里照样算出准确值。");
+  if (!n) return w;
+  std::vector<std::string> items;
+  const std::vector<Series> all = seriesFor(*n);
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    const Series& s = all[i];
+    const std::string name = "S" + notation::sub(std::to_string(i + 1));
+    const exact::Shown shown = exact::show(s.value, c.format);
+    line(w, LineKind::Method, name + " = " + s.sum);
+    line(w, LineKind::Step, chain({name, s.formula, s.filled, shown.exact}) + decimalPart(shown));
+    if (!s.note.empty()) line(w, LineKind::Note, s.note);
+    items.push_back(answerItem(name, shown));
+  }
+  figure(w, *n);
+  answer(w, items);
+  return w;
+}
+
+}  // namespace vorlinde::steps
