@@ -1,9 +1,84 @@
+#include "exact/notation.h"
+#include "steps/algebra_common.h"
 #include "steps/builders.h"
+#include "steps/common.h"
+#include "steps/geometry_panels.h"
+
+// The geometry window's rows, and the reading and checking they share.
 
 namespace vorlinde::steps {
+namespace {
 
-Working geometryWorking(const Calculation&) {
-  return {"几何求积", "", {}, {}};
+Working unknownRow(const Calculation& c) {
+  Working w = begin(kGeometryCaption, c.button);
+  line(w, LineKind::Note, "这个按钮没有计算过程。");
+  answer(w, {"没有计算"});
+  return w;
+}
+
+Builder builderFor(const std::string& button) {
+  static const std::pair<const char*, Builder> kRows[] = {
+      {"Command1", triangleWorking},  {"Command2", heronWorking},  {"Command3", rectangleWorking},
+      {"Command4", trapezoidWorking}, {"Command5", circleWorking}, {"Command6", sectorWorking},
+      {"Command7", cylinderWorking},  {"Command8", coneWorking},   {"Command9", sphereWorking},
+  };
+  for (const auto& [name, build] : kRows)
+    if (button == name) return build;
+  return unknownRow;
+}
+
+}  // namespace
+
+Working geometryWorking(const Calculation& calculation) {
+  return safely(calculation, kGeometryCaption, builderFor(calculation.button));
+}
+
+std::optional<std::vector<exact::Rational>> measures(Working& w, const Calculation& c,
+                                                     const std::vector<Measure>& row) {
+  std::vector<exact::Rational> values;
+  std::vector<std::string> refused;
+  for (const Measure& m : row) {
+    line(w, LineKind::Given, m.what + " " + given(c, m.name, m.box));
+    const std::optional<exact::Rational> value = typed(c, m.box);
+    if (value && sgn(*value) < 0) refused.push_back(m.what + " " + m.name);
+    if (value) values.push_back(*value);
+  }
+  if (values.size() != row.size()) {
+    answer(w, {"输入的不是数"});
+    return std::nullopt;
+  }
+  if (refused.empty()) return values;
+  std::string names;
+  for (const std::string& r : refused)
+    names += (names.empty() ? "" : "、") + r;
+  line(w, LineKind::Step, "长度和角度都不能是负数：" + names + " 小于 0，窗口显示“输入有误！”。");
+  answer(w, {"输入有误，" + names + " 不能是负数"});
+  return std::nullopt;
+}
+
+void windowResult(Working& w, const Calculation& c, const std::string& label,
+                  const exact::Shown& exact, bool pi) {
+  if (c.error) {
+    windowNote(w, c, "结果超出了双精度数能表示的范围（约 1.79769313486232E+308），窗口报告溢出。");
+    return;
+  }
+  const std::string* shown = shownText(c, label);
+  if (!shown || shown->rfind("S=", 0) != 0) return;
+  const std::string window = shown->substr(2);
+  const std::string mine = exact.decimal.empty() ? notation::plain(exact.exact) : exact.decimal;
+  if (window == mine) return;
+  line(w, LineKind::Note,
+       "窗口显示 " + *shown + "：它用双精度数计算" + (pi ? "，π 取 3.14159265358979" : "") +
+           "，末位与准确值略有不同。");
+}
+
+std::string measureLabel(const std::string& name, const exact::Rational& value,
+                         const NumberFormat& format) {
+  const std::string text = number(value, format);
+  // A long fraction would crowd the figure: its decimal stands in.
+  if (notation::plain(text).size() <= 16) return name + " = " + text;
+  const exact::Decimal d = exact::decimal(value, format);
+  return name + (d.exact ? " = " : " ≈ ") + d.text;
 }
 
 }  // namespace vorlinde::steps

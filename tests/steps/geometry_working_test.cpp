@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+#include "exact/notation.h"
+#include "steps/steps.h"
+
+namespace vorlinde::steps {
+namespace {
+
+const std::map<std::string, std::vector<std::string>> kBoxes = {
+    {"Command1", {"Text1", "Text2"}},           // base, height
+    {"Command2", {"Text3", "Text4", "Text5"}},  // three sides
+    {"Command3", {"Text6", "Text7"}},           // length, width
+    {"Command4", {"Text6", "Text7", "Text8"}},  // lower base, height, upper base
+    {"Command5", {"Text9"}},                    // radius
+    {"Command6", {"Text9", "Text10"}},          // radius, angle in degrees
+    {"Command7", {"Text11", "Text12"}},         // cylinder
+    {"Command8", {"Text11", "Text12"}},         // cone
+    {"Command9", {"Text11"}},                   // sphere
+};
+
+Working run(const std::string& button, const std::vector<std::string>& texts, int error = 0,
+            std::vector<std::pair<std::string, std::string>> shown = {}) {
+  Calculation c{"Form5", button, kBoxes.at(button), texts};
+  c.error = error;
+  c.shown = std::move(shown);
+  return workingFor(c);
+}
+
+bool mentions(const Working& w, const std::string& text) {
+  return w.plainText().find(text) != std::string::npos;
+}
+
+// Every point finite, inside the view, and the view of a sensible size.
+bool sensible(const Figure& f) {
+  const auto inside = [&](Point p) {
+    return std::isfinite(p.x) && std::isfinite(p.y) && p.x >= f.left && p.x <= f.right &&
+           p.y >= f.bottom && p.y <= f.top;
+  };
+  bool ok = !f.empty() && f.right - f.left > 0.5 && f.top - f.bottom > 0.2 &&
+            f.right - f.left < 10 && f.top - f.bottom < 10;
+  for (const Figure::Path& p : f.paths)
+    for (const Point& q : p.points)
+      ok = ok && inside(q);
+  for (const Figure::Label& l : f.labels)
+    ok = ok && inside(l.at);
+  return ok;
+}
+
+struct Case {
+  const char* button;
+  std::vector<std::string> texts;
+  const char* answer;
+};
+
+const Case kCases[] = {
+    {"Command1", {"6", "4"}, "答：S = 12"},
+    {"Command1", {"5", "3"}, "答：S = 15/2 = 7.5"},
+    {"Command2", {"3", "4", "5"}, "答：S = 6"},
+    {"Command2", {"13", "14", "15"}, "答：S = 84"},
+    {"Command2", {"5", "5", "6"}, "答：S = 12"},
+    {"Command2", {"0.3", "0.4", "0.5"}, "答：S = 3/50 = 0.06"},
+    {"Command2", {"1", "1", "1"}, "答：S = √3/4 ≈ 0.433012701892219"},
+    {"Command2", {"2", "3", "4"}, "答：S = 3√15/4 ≈ 2.90473750965556"},
+    {"Command2", {"1", "2", "3"}, "答：这三条线段不能构成三角形"},
+    {"Command2", {"1", "2", "4"}, "答：这三条线段不能构成三角形"},
+    {"Command3", {"5", "3"}, "答：S = 15"},
+    {"Command3", {"2.5", "4"}, "答：S = 10"},
+    {"Command4", {"5", "4", "3"}, "答：S = 16"},
+    {"Command4", {"7", "3", "2"}, "答：S = 27/2 = 13.5"},
+    {"Command5", {"3"}, "答：S = 9π ≈ 28.2743338823081"},
+    {"Command5", {"0.5"}, "答：S = π/4 ≈ 0.785398163397448"},
+    {"Command6", {"6", "60"}, "答：S = 6π ≈ 18.8495559215388"},
+    {"Command6", {"2", "90"}, "答：S = π ≈ 3.14159265358979"},
+    {"Command7", {"2", "5"}, "答：V = 20π ≈ 62.8318530717959"},
+    {"Command8", {"3", "4"}, "答：V = 12π ≈ 37.6991118430775"},
+    {"Command8", {"1", "1"}, "答：V = π/3 ≈ 1.0471975511966"},
+    {"Command9", {"3"}, "答：V = 36π ≈ 113.097335529233"},
+    {"Command9", {"1.5"}, "答：V = 9π/2 ≈ 14.1371669411541"},
+    {"Command5", {"-3"}, "答：输入有误，半径 r 不能是负数"},
+    {"Command4", {"5", "-1", "3"}, "答：输入有误，高 h 不能是负数"},
+};
+
+TEST(GeometryWorking, AnswersOfTextbookExercises) {
+  for (const Case& c : kCases) {
+    const Working w = run(c.button, c.texts);
+    EXPECT_EQ(w.answer(), c.answer) << c.button << " " << c.texts[0];
+    if (w.answer().find("输入有误") == std::string::npos)
+      EXPECT_TRUE(sensible(w.figure)) << c.button << " " << c.texts[0];
+  }
+}
+
+TEST(GeometryWorking, KeySteps) {
+  const Working heron = run("Command2", {"13", "14", "15"});
+  EXPECT_TRUE(mentions(heron, "a + b\t= 13 + 14\t= 27\t> 15\t= c"));
+  EXPECT_TRUE(mentions(heron, "p = (13 + 14 + 15)/2 = 21"));
+  EXPECT_TRUE(mentions(heron, "= √(21×8×7×6) = √7056 = 84"));
+  EXPECT_TRUE(mentions(run("Command2", {"1", "2", "3"}), "a + b\t= 1 + 2\t= 3\t= 3\t= c"));
+  EXPECT_TRUE(mentions(run("Command6", {"6", "60"}), "弧长 l = nπr/180 = (60×π×6)/180 = 2π"));
+  EXPECT_TRUE(mentions(run("Command8", {"3", "4"}), "母线 l = √(r² + h²) = √(3² + 4²) = √25 = 5"));
+  EXPECT_TRUE(mentions(run("Command5", {"3"}), "S = πr² = π×3² = 9π ≈ 28.2743338823081"));
+  // Where the window's last digit differs, it says why.
+  // 16π: the window's π, a little short, makes 50.2654824574366 of 50.26548245743669….
+  EXPECT_TRUE(mentions(run("Command5", {"4"}, 0, {{"Label21", "S=50.2654824574366"}}),
+                       "窗口显示 S=50.2654824574366"));
+  EXPECT_FALSE(
+      mentions(run("Command5", {"3"}, 0, {{"Label21", "S=28.2743338823081"}}), "窗口显示"));
+  const Working overflow = run("Command5", {"1E200"}, 6);
+  EXPECT_TRUE(mentions(overflow, "窗口报告：运行时错误 6，溢出。"));
+  EXPECT_EQ(overflow.answer(), "答：S = 1" + std::string(400, '0') + "π ≈ 3.14159265358979E+400");
+}
+
+TEST(GeometryWorking, FiguresToScaleWithTheirMeasures) {
+  const Figure triangle = run("Command2", {"3", "4", "5"}).figure;
+  ASSERT_EQ(triangle.paths.size(), 1u);
+  const std::vector<Point>& v = triangle.paths[0].points;  // A, B on the base c, then C
+  EXPECT_NEAR(std::hypot(v[1].x - v[0].x, v[1].y - v[0].y), 1.0, 1e-12);
+  EXPECT_NEAR(std::hypot(v[2].x - v[1].x, v[2].y - v[1].y), 0.6, 1e-12);
+  EXPECT_NEAR(std::hypot(v[2].x - v[0].x, v[2].y - v[0].y), 0.8, 1e-12);
+  // Sides of 1E+200 are drawn at unit size and labelled with their real length.
+  const Figure huge = run("Command2", {"1E200", "1E200", "1E200"}).figure;
+  EXPECT_TRUE(sensible(huge));
+  EXPECT_EQ(notation::plain(huge.labels[0].text), "a = 1E+200");
+  // A measure far smaller than the others keeps a visible size, and the caption says so.
+  const Figure thin = run("Command3", {"1000", "0.001"}).figure;
+  EXPECT_TRUE(sensible(thin));
+  EXPECT_NE(thin.caption.find("未按比例"), std::string::npos);
+  const Figure cone = run("Command8", {"3", "4"}).figure;
+  EXPECT_EQ(cone.ellipses.size(), 2u);  // the base's front half solid, its back half dashed
+  EXPECT_EQ(cone.ellipses[1].stroke, Stroke::Dashed);
+}
+
+TEST(GeometryWorking, HostileInputs) {
+  const std::vector<std::string> texts = {"0",      "1E308", "1E-320", "4.9E-324",
+                                          "1E-300", "1E300", "abc",    "",
+                                          "-0",     "360.5", "100000", std::string(1500, '9')};
+  for (const auto& [button, boxes] : kBoxes)
+    for (const std::string& a : texts)
+      for (const std::string& b : {std::string("1"), a}) {
+        std::vector<std::string> in = {a, b, "1"};
+        in.resize(boxes.size());
+        const Working w = run(button, in, 6);
+        EXPECT_FALSE(w.answer().empty() || w.answer() == "答：无法列出计算过程")
+            << button << " " << a << " " << b;
+        if (!w.figure.empty())
+          EXPECT_TRUE(
+              std::isfinite(w.figure.left + w.figure.right + w.figure.top + w.figure.bottom));
+      }
+}
+
+}  // namespace
+}  // namespace vorlinde::steps
