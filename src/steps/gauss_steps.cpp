@@ -1,5 +1,6 @@
 #include "steps/gauss_steps.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "exact/notation.h"
@@ -62,15 +63,17 @@ std::string rowEquation(const std::vector<Rational>& row, std::size_t from, cons
   return eq::sum(terms, f) + " = " + eq::number(row.back(), f);
 }
 
-// "代入 x₂ = 1、x₃ = 2" for the unknowns of row r already found.
+// Row r's equation and the values found put into it: "2x₂ + x₃ = 7，代入 x₃ = 3".
+// Past a few values the equation is not written again: the matrix above shows it.
 std::string substitution(const std::vector<Rational>& row, std::size_t r,
                          const std::vector<Rational>& x, const NumberFormat& f) {
   std::vector<std::string> named;
   for (std::size_t j = r + 1; j < x.size(); ++j)
     if (row[j] != 0) named.push_back(unknown(j + 1) + " = " + eq::number(x[j], f));
-  if (named.empty()) return "";
-  if (named.size() > kMostNamed) return "，代入上面求出的值";
-  return "，代入 " + joined(named, "、");
+  if (named.size() > kMostNamed)
+    return "代入上面求出的 " + unknown(r + 2) + "～" + unknown(x.size());
+  const std::string equation = rowEquation(row, r, f);
+  return named.empty() ? equation : equation + "，代入 " + joined(named, "、");
 }
 
 // The reduced row-echelon form: each pivot 1, with zeros above it too.
@@ -156,9 +159,9 @@ std::vector<Rational> backSubstitute(Working& w, const Echelon& e, const NumberF
     for (std::size_t j = r + 1; j < n; ++j)
       rest -= m[r][j] * x[j];
     x[r] = rest / m[r][r];
-    const std::string put = substitution(m[r], r, x, f);
-    std::string text = rowName(r + 1) + "：" + rowEquation(m[r], r, f) + put;
-    const bool others = !put.empty();
+    const bool others =
+        std::any_of(m[r].begin() + r + 1, m[r].end() - 1, [](const Rational& v) { return v != 0; });
+    std::string text = rowName(r + 1) + "：" + substitution(m[r], r, x, f);
     if (others)
       text += "，得 " + eq::sum({{m[r][r], unknown(r + 1)}}, f) + " = " + eq::number(rest, f);
     if (m[r][r] != 1) text += "，" + unknown(r + 1) + " = " + eq::number(x[r], f);

@@ -21,6 +21,8 @@ using gauss::Matrix;
 // At most this many boxes are named one by one in a given line.
 constexpr std::size_t kMostListed = 12;
 constexpr std::size_t kMostQuirks = 8;
+// Systems of up to this many unknowns are also written out as equations.
+constexpr int kMostWrittenOut = 5;
 
 // The grid as the click read it, row by row: n coefficients, then the right-hand side.
 struct Grid {
@@ -157,8 +159,12 @@ Working linearSystemWorking(const Calculation& c) {
     answer(w, {"有的数超出了范围，无法求解"});
     return w;
   }
-  line(w, LineKind::Step, "方程组：");
-  equationLines(w, g.values, c.format);
+  // A large system is read from its matrix; written out as well it would only
+  // lengthen the working.
+  if (n <= kMostWrittenOut) {
+    line(w, LineKind::Step, "方程组：");
+    equationLines(w, g.values, c.format);
+  }
   answer(w, solve(w, c, g));
   return w;
 }
