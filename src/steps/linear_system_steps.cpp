@@ -1,4 +1,5 @@
 #include <array>
+#include <exception>
 #include <optional>
 #include <string>
 #include <vector>
@@ -137,9 +138,7 @@ std::vector<std::string> solve(Working& w, const Calculation& c, const Grid& g) 
   return items;
 }
 
-}  // namespace
-
-Working linearSystemWorking(const Calculation& c) {
+Working gridWorking(const Calculation& c) {
   const int n = c.unknowns;
   Working w = begin("解线性方程组", std::to_string(n) + " 元线性方程组");
   if (n < 1 || n > 10) {
@@ -167,6 +166,20 @@ Working linearSystemWorking(const Calculation& c) {
   }
   answer(w, solve(w, c, g));
   return w;
+}
+
+}  // namespace
+
+Working linearSystemWorking(const Calculation& c) {
+  // The exact arithmetic refuses what the working never forms; should it ever,
+  // the pupil still gets a working rather than a failed window.
+  try {
+    return gridWorking(c);
+  } catch (const std::exception&) {
+    Working w = begin("解线性方程组", "");
+    answer(w, {"无法写出这道题的解题过程"});
+    return w;
+  }
 }
 
 }  // namespace vorlinde::steps
