@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVariant>
 #include <algorithm>
 #include <cmath>
@@ -116,7 +117,10 @@ void Form::build() {
   window_ = window;
   window->setObjectName(fromUtf8(description_.name));
   window->setWindowTitle(fromUtf8(description_.caption));
-  window->setWindowIcon(registry_.windowIcon(description_.icon ? description_.icon : "vorlinde"));
+  // The icon follows the first showing: decoding its four pictures would only delay it.
+  QTimer::singleShot(0, window, [this, window] {
+    window->setWindowIcon(registry_.windowIcon(description_.icon ? description_.icon : "vorlinde"));
+  });
   window->setFont(windowFont());
   for (const ControlDescription& c : description_.controls) {
     QWidget* parent = c.parent.empty() ? window : control(c.parent);
