@@ -19,7 +19,8 @@ using notation::sup;
 // The area found: its step, the note on the window's own result, the answer.
 void area(Working& w, const Calculation& c, const std::string& label, const std::string& steps,
           const exact::Shown& value, bool pi = false) {
-  line(w, LineKind::Step, steps + " = " + value.text());
+  // A value known only by its decimal follows with its "≈" alone.
+  line(w, LineKind::Step, steps + (value.exact.empty() ? " " : " = ") + value.text());
   windowResult(w, c, label, value, pi);
   answer(w, {answerItem("S", value)});
 }
@@ -99,7 +100,7 @@ Working heronWorking(const Calculation& c) {
            root(P + "×" + number(Rational(p - a), f) + "×" + number(Rational(p - b), f) + "×" +
                 number(Rational(p - s), f)) +
            allButLast(r.chain),
-       exact::show(r.value, f));
+       r.shown);
   return w;
 }
 

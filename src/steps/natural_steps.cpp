@@ -36,14 +36,15 @@ void notFactorized(Working& w, const Integer& n) {
   answer(w, {number(n) + " 不能分解质因数"});
 }
 
-void prime(Working& w, const Integer& n, unsigned long long p) {
+void prime(Working& w, const Integer& n, unsigned long long p, const NumberFormat& format) {
   const std::string tried = primesUpToRoot(p);
   const std::string s = std::to_string(p);
   if (!tried.empty()) {
     const double root = std::sqrt(static_cast<double>(p));
     line(w, LineKind::Step,
-         "只需用不大于 " + notation::root(s) + " ≈ " + numberText(std::floor(root * 100) / 100) +
-             " 的质数去试除：" + tried + " 都不能整除 " + s + "。");
+         "只需用不大于 " + notation::root(s) + " ≈ " +
+             numberText(std::floor(root * 100) / 100, format) + " 的质数去试除：" + tried +
+             " 都不能整除 " + s + "。");
   }
   line(w, LineKind::Step,
        (tried.empty() ? "" : "所以 ") + s + " 是素数（质数），只有 1 和它本身两个因数。");
@@ -110,7 +111,7 @@ Working factorizationWorking(const Calculation& c) {
     return w;
   }
   if (factors->size() == 1 && factors->front().exponent == 1)
-    prime(w, n, factors->front().prime);
+    prime(w, n, factors->front().prime, c.format);
   else
     composite(w, n, *factors);
   return w;
@@ -121,7 +122,7 @@ namespace {
 // The window multiplies in doubles: 170! is the last factorial they hold.
 constexpr long kLargestWindowFactorial = 170;
 // Past this the exact factorial is not worked out, only its size.
-constexpr long kLargestExactFactorial = 100000;
+constexpr long kLargestExactFactorial = 50000;
 
 std::string factorialProduct(long n) {
   if (n <= 10) {

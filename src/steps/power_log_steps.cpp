@@ -112,7 +112,7 @@ Working rootWorking(const Calculation& c) {
   }
   line(w, LineKind::Method, "开平方：把被开方数的平方因数移到根号外，化成最简二次根式");
   const SimplestRoot root = simplestRoot(*m, c.format);
-  const exact::Shown shown = exact::show(root.value, c.format);
+  const exact::Shown& shown = root.shown;
   line(w, LineKind::Step, root.chain + decimalPart(shown));
   std::vector<std::string> items{answerItem("√m", shown)};
   if (*m == 0) {

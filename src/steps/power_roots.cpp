@@ -4,6 +4,7 @@
 
 #include "exact/notation.h"
 #include "steps/algebra_common.h"
+#include "steps/power_estimate.h"
 
 namespace vorlinde::steps {
 namespace {
@@ -26,30 +27,40 @@ std::string factored(const exact::SquareFactors& f) {
 }  // namespace
 
 SimplestRoot simplestRoot(const Rational& x, const NumberFormat& format) {
+  const std::string radicand = notation::root(number(x, format));
+  if (exact::digitCount(x.get_num()) + exact::digitCount(x.get_den()) > kMostRootDigits) {
+    Float root(0, 256);
+    mpf_sqrt(root.get_mpf_t(), toFloat(x).get_mpf_t());
+    return {std::nullopt, radicand, {"", floatText(root, format), true}};
+  }
   const exact::Surd value = exact::Surd::sqrt(x);
-  const std::string simplest = exact::show(value, format).exact;
+  const exact::Shown shown = exact::show(value, format);
+  const std::string& simplest = shown.exact;
   const Integer& p = x.get_num();
   const Integer& q = x.get_den();
   if (q == 1) {
     const exact::SquareFactors f = exact::squareFactors(p);
-    return {value, chain({notation::root(number(p)), factored(f), simplest})};
+    return {value, chain({radicand, factored(f), simplest}), shown};
   }
-  const std::string radicand = notation::root(number(x, format));
   if (mpz_perfect_square_p(q.get_mpz_t())) {
     // √(p/q) = √p/√q with √q whole.
     const std::string bottom = number(Integer(sqrt(q)));
     const exact::SquareFactors f = exact::squareFactors(p);
-    const std::string shown = factored(f);
-    return {value, chain({radicand, notation::frac(notation::root(number(p)), bottom),
-                          shown.empty() ? "" : notation::frac(shown, bottom),
-                          notation::frac(rootTerm(f.outside, f.inside), bottom), simplest})};
+    const std::string inner = factored(f);
+    return {value,
+            chain({radicand, notation::frac(notation::root(number(p)), bottom),
+                   inner.empty() ? "" : notation::frac(inner, bottom),
+                   notation::frac(rootTerm(f.outside, f.inside), bottom), simplest}),
+            shown};
   }
   // √(p/q) = √(pq)/q: the denominator made a perfect square first.
   const exact::SquareFactors f = exact::squareFactors(p * q);
   const std::string bottom = number(q);
-  return {value, chain({radicand, notation::frac(notation::root(number(p) + "×" + bottom), bottom),
-                        f.outside == 1 ? "" : notation::frac(rootTerm(f.outside, f.inside), bottom),
-                        simplest})};
+  return {value,
+          chain({radicand, notation::frac(notation::root(number(p) + "×" + bottom), bottom),
+                 f.outside == 1 ? "" : notation::frac(rootTerm(f.outside, f.inside), bottom),
+                 simplest}),
+          shown};
 }
 
 }  // namespace vorlinde::steps

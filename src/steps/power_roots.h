@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/numbers.h"
@@ -11,9 +12,15 @@
 namespace vorlinde::steps {
 
 struct SimplestRoot {
-  exact::Surd value;
-  std::string chain;  // from the root of the radicand to its simplest form, markup
+  // Nothing for a radicand too long to search for square factors in good time.
+  std::optional<exact::Surd> value;
+  std::string chain;   // from the root of the radicand to its simplest form, markup
+  exact::Shown shown;  // the value as written; its decimal alone where value is nothing
 };
+
+// Radicands with more digits than this, numerator and denominator together, are
+// only estimated.
+inline constexpr std::size_t kMostRootDigits = 1000;
 
 // x ≥ 0.
 SimplestRoot simplestRoot(const exact::Rational& x, const NumberFormat& format);

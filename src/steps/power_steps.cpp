@@ -47,7 +47,7 @@ std::optional<std::string> estimate(const Rational& m, const Rational& n,
 }
 
 // The size of m^n from its logarithm, where even its estimate is out of reach.
-std::string sizeOnly(const Rational& m, const Rational& n) {
+std::string sizeOnly(const Rational& m, const Rational& n, const NumberFormat& format) {
   const auto ln = [](const Integer& x) {
     long bits = 0;
     const double mantissa = mpz_get_d_2exp(&bits, x.get_mpz_t());
@@ -55,8 +55,9 @@ std::string sizeOnly(const Rational& m, const Rational& n) {
   };
   const double digits = n.get_d() * (ln(m.get_num()) - ln(m.get_den())) / std::log(10.0);
   if (!std::isfinite(digits)) return kPower + " 无法估计";
-  if (digits > 0) return kPower + " 约是一个 " + numberText(std::floor(digits) + 1) + " 位数";
-  return kPower + " 非常接近 0，小数点后约有 " + numberText(std::floor(-digits)) + " 个 0";
+  if (digits > 0)
+    return kPower + " 约是一个 " + numberText(std::floor(digits) + 1, format) + " 位数";
+  return kPower + " 非常接近 0，小数点后约有 " + numberText(std::floor(-digits), format) + " 个 0";
 }
 
 // The power too long to write out: its estimate after the steps so far (lead).
@@ -65,7 +66,7 @@ void answerEstimate(Working& w, const Rational& m, const Rational& n, const Numb
   const std::optional<std::string> near = estimate(m, n, format);
   if (!near) {
     line(w, LineKind::Note, "指数太大，只能估计这个幂的大小。");
-    answer(w, {sizeOnly(m, n)});
+    answer(w, {sizeOnly(m, n, format)});
     return;
   }
   line(w, LineKind::Step, lead + " ≈ " + *near);
@@ -161,7 +162,7 @@ void positiveFractional(Working& w, const Calculation& c, const Rational& m, con
       q == 2 && fitsLong(p) ? exact::power(m, p.get_si(), kMostExactDigits) : std::nullopt;
   if (inside) {
     const SimplestRoot root = simplestRoot(*inside, c.format);
-    const exact::Shown shown = exact::show(root.value, c.format);
+    const exact::Shown& shown = root.shown;
     const std::string radicand = p == 1 ? "" : notation::root(raised(m, p, c.format)) + " = ";
     line(w, LineKind::Step, power + " = " + radicand + root.chain + " ≈ " + shown.decimal);
     answer(w, {answerItem(kPower, shown)});

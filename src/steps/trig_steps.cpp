@@ -179,7 +179,9 @@ Figure unitCircle(const Rational& reduced, const Rational& degrees, const std::s
   f.paths.push_back({{{x, y}, {x, 0}}, Stroke::Dashed});
   f.paths.push_back({{{x, y}, {0, y}}, Stroke::Dashed});
   f.dots.push_back({{x, y}, Stroke::Emphasis});
-  const double middle = (span == 0 ? 0 : span / 2) * std::numbers::pi / 180;
+  // The name of a narrow angle stands off its arm rather than on it.
+  const double half = std::abs(span) < 30 ? (span < 0 ? -15 : 15) : span / 2;
+  const double middle = half * std::numbers::pi / 180;
   f.labels.push_back({{0.32 * std::cos(middle), 0.32 * std::sin(middle)}, "α", Anchor::Centre});
   const Anchor side = x >= 0 ? (y >= 0 ? Anchor::AboveRight : Anchor::BelowRight)
                              : (y >= 0 ? Anchor::AboveLeft : Anchor::BelowLeft);

@@ -47,13 +47,14 @@ Working coneWorking(const Calculation& c) {
   const Rational &r = (*v)[0], &h = (*v)[1];
   line(w, LineKind::Method, "圆锥的体积 = " + frac("1", "3") + "×底面积×高");
   const SimplestRoot slant = simplestRoot(Rational(r * r + h * h), f);
-  const exact::Shown l = exact::show(slant.value, f);
+  const exact::Shown& l = slant.shown;
   line(w, LineKind::Note,
        "母线 l = " + notation::root("r" + sup("2") + " + h" + sup("2")) + " = " +
            notation::root(base(r, f) + sup("2") + " + " + base(h, f) + sup("2")) + " = " +
            slant.chain + (l.decimal.empty() ? "" : " ≈ " + l.decimal));
-  const std::string slantLabel =
-      slant.value.isRational() ? measureLabel("l", slant.value.a(), f) : "l ≈ " + l.decimal;
+  const std::string slantLabel = slant.value && slant.value->isRational()
+                                     ? measureLabel("l", slant.value->a(), f)
+                                     : "l ≈ " + l.decimal;
   w.figure = coneFigure(r, h, {measureLabel("r", r, f), measureLabel("h", h, f), slantLabel});
   volume(w, c, "Label30",
          "V = " + frac("πr" + sup("2") + "h", "3") + " = " +
