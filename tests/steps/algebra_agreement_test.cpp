@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <sstream>
+
+#include "core/factorization.h"
+#include "core/natural.h"
+#include "exact/notation.h"
+#include "steps/steps.h"
+#include "steps/trig_values.h"
+
+// The working against the window's own arithmetic and the C library, over whole
+// ranges of input: two computations written apart that must agree.
+
+namespace vorlinde::steps {
+namespace {
+
+Working run(const std::string& button, std::vector<std::string> boxes,
+            std::vector<std::string> texts) {
+  return workingFor(Calculation{"Form1", button, std::move(boxes), std::move(texts)});
+}
+
+// The primes of a list entry " 12 =  2 ×  2 ×  3", or of "12 = 2×2×3".
+std::vector<int> primesOf(std::string product) {
+  product = product.substr(product.find('=') + 1);
+  for (char& ch : product)
+    if (ch == 'x' || ch == '=') ch = ' ';
+  std::vector<int> primes;
+  std::string token;
+  std::istringstream words(product);
+  while (words >> token)
+    if (std::isdigit(static_cast<unsigned char>(token[0]))) primes.push_back(std::stoi(token));
+  return primes;
+}
+
+std::string withoutTimes(std::string text) {
+  for (std::size_t at; (at = text.find("×")) != std::string::npos;)
+    text.replace(at, std::string("×").size(), " ");
+  return text;
+}
+
+TEST(AlgebraAgreement, FactorsMultiplyBackAsTheWindowsList) {
+  Factorization state;
+  for (int n = 4; n <= 3000; ++n) {
+    const Working w = run("Command1", {"Text1"}, {std::to_string(n)});
+    const std::string entry = factorize(state, std::to_string(n));
+    if (entry.find("素数") != std::string::npos) {
+      EXPECT_EQ(w.answer(), "答：" + std::to_string(n) + " 是素数");
+      continue;
+    }
+    // The step "n = 2×2×3 = 2²×3" lists the primes one by one.
+    std::string product;
+    for (const Line& l : w.lines)
+      if (notation::plain(l.text).rfind(std::to_string(n) + " = ", 0) == 0)
+        product = notation::plain(l.text);
+    product = withoutTimes(product.substr(0, product.rfind(" = ")));
+    EXPECT_EQ(primesOf(product), primesOf(withoutTimes(entry))) << n;
+  }
+}
+
+TEST(AlgebraAgreement, DivisorAndMultipleAsTheWindowFindsThem) {
+  for (int a = -60; a <= 300; a += 7)
+    for (int b = -30; b <= 330; b += 11) {
+      const DivisorAndMultiple r =
+          divisorAndMultiple(static_cast<std::int16_t>(a), static_cast<std::int16_t>(b));
+      if (r.divisor == 0) continue;
+      const Working w = run("Command4", {"Text3", "Text4"}, {std::to_string(a), std::to_string(b)});
+      EXPECT_EQ(w.answer(), "答：最大公约数 = " + std::to_string(r.divisor) +
+                                "，最小公倍数 = " + std::to_string(r.multiple))
+          << a << " " << b;
+    }
+}
+
+// The exact values of every multiple of 30° and 45° against the C library's.
+TEST(AlgebraAgreement, SpecialAnglesAgreeWithTheLibrary) {
+  int special = 0;
+  for (int d = 0; d < 360; d += 15) {
+    const std::optional<ExactTrig> exact = exactTrig(exact::Rational(d));
+    ASSERT_EQ(exact.has_value(), d % 30 == 0 || d % 45 == 0) << d;
+    if (!exact) continue;
+    ++special;
+    const double x = d * std::numbers::pi / 180, s = std::sin(x), c = std::cos(x);
+    const double library[] = {s, c, s / c, c / s, 1 / c, 1 / s};
+    for (int i = 0; i < kTrigFunctions; ++i) {
+      const std::optional<exact::Surd>& v = (*exact)[i];
+      if (!v) {
+        EXPECT_GT(std::abs(library[i]), 1e15) << kTrigNames[i] << " " << d;
+        continue;
+      }
+      EXPECT_NEAR(v->approx(), library[i], 1e-12) << kTrigNames[i] << " " << d;
+    }
+  }
+  EXPECT_EQ(special, 16);
+}
+
+// The factorial in full against the window's doubles, where those are exact.
+TEST(AlgebraAgreement, FactorialsAsTheWindowMultipliesThem) {
+  for (int n = 0; n <= 22; ++n) {
+    std::ostringstream digits;
+    digits.precision(0);
+    digits << std::fixed << factorial(static_cast<std::int16_t>(n)).value();
+    EXPECT_EQ(run("Command3", {"Text2"}, {std::to_string(n)}).answer(),
+              "答：" + std::to_string(n) + "! = " + digits.str());
+  }
+}
+
+}  // namespace
+}  // namespace vorlinde::steps
