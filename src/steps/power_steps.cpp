@@ -198,6 +198,7 @@ void fractionalPower(Working& w, const Calculation& c, const Rational& m, const 
     }
     return;
   }
+  overflowNote(w, c);
   positiveFractional(w, c, m, n);
 }
 
