@@ -10,6 +10,8 @@
 namespace vorlinde::steps::gauss {
 namespace {
 
+constexpr std::size_t kMatrixAfterEveryColumn = 4;
+
 using eq::rowName;
 using eq::unknown;
 
@@ -127,6 +129,9 @@ void matrixRows(Working& w, const Matrix& m, const NumberFormat& f) {
 Echelon eliminate(Working& w, Matrix m, const NumberFormat& f) {
   Echelon e;
   const std::size_t n = m.size();
+  // A small system shows its matrix after every column; a larger one only once it
+  // is in row-echelon form, lest the working run to pages of fractions.
+  const bool everyColumn = n <= kMatrixAfterEveryColumn;
   std::size_t r = 0;
   for (std::size_t k = 0; k < n && r < n; ++k) {
     const std::vector<std::string> ops = clearColumn(m, r, k, f);
@@ -141,9 +146,13 @@ Echelon eliminate(Working& w, Matrix m, const NumberFormat& f) {
       line(w, LineKind::Step,
            "消去 " + unknown(k + 1) + "（主元 " + eq::number(m[r][k], f) + "）：" +
                joined(ops, "，"));
-      matrixRows(w, m, f);
+      if (everyColumn) matrixRows(w, m, f);
     }
     ++r;
+  }
+  if (!everyColumn) {
+    line(w, LineKind::Step, "化成阶梯形矩阵：");
+    matrixRows(w, m, f);
   }
   e.m = std::move(m);
   return e;

@@ -42,7 +42,13 @@ std::optional<std::string> estimate(const Rational& m, const Rational& n,
   if (!fitsLong(whole) || (m == 0 && whole < 0)) return std::nullopt;
   Float value = floatPower(m, whole.get_si());
   const Rational part = n - whole;
-  if (part != 0) value *= std::pow(m.get_d(), part.get_d());
+  if (part != 0) {
+    // The fraction's factor in doubles: beyond them it is no estimate, and GMP
+    // aborts on an infinity.
+    const double factor = std::pow(m.get_d(), part.get_d());
+    if (!std::isfinite(factor) || factor == 0) return std::nullopt;
+    value *= factor;
+  }
   return floatText(value, format);
 }
 

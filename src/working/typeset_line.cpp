@@ -1,6 +1,7 @@
 #include "working/typeset_line.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <algorithm>
 #include <cmath>
 
@@ -49,6 +50,43 @@ struct LineSetter::Metrics {
   }
   const QFontMetricsF& metricsOf(bool inSmall) const { return inSmall ? smallFm : fm; }
 
+  // A text's advance and how far its ink reaches above the baseline, from the
+  // characters' own, each measured once: a working of a large system sets tens of
+  // thousands of digits, and measuring every piece whole would shape each twice.
+  qreal advance(const QString& text, bool inSmall) const {
+    qreal sum = 0;
+    forEachCharacter(text, [&](const QString& c) { sum += measured(c, inSmall).advance; });
+    return sum;
+  }
+  qreal inkTop(const QString& text, bool inSmall) const {
+    qreal top = 0;
+    forEachCharacter(text,
+                     [&](const QString& c) { top = std::max(top, measured(c, inSmall).top); });
+    return top;
+  }
+
+  struct Measure {
+    qreal advance, top;
+  };
+  template <class F>
+  static void forEachCharacter(const QString& text, F f) {
+    for (qsizetype i = 0; i < text.size();) {
+      const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+      f(text.mid(i, n));
+      i += n;
+    }
+  }
+  const Measure& measured(const QString& c, bool inSmall) const {
+    auto& cache = measures[inSmall];
+    auto it = cache.find(c);
+    if (it == cache.end()) {
+      const QFontMetricsF& m = metricsOf(inSmall);
+      it = cache.insert(c, {m.horizontalAdvance(c), -m.tightBoundingRect(c).top()});
+    }
+    return *it;
+  }
+
+  mutable QHash<QString, Measure> measures[2];
   QFont font, small;
   QFontMetricsF fm, smallFm;
   QColor colour;
@@ -115,13 +153,12 @@ std::vector<Item> itemsOf(const std::vector<Run>& runs, const Metrics& m) {
   for (const Run& run : runs) {
     const Item item = itemOf(run, barsOverFraction, m);
     const QString text = QString::fromStdString(run.text);
-    const QFontMetricsF& fm = m.metricsOf(item.small);
     // Each hidden character cancels its own advance, so each is a piece of its own.
     const qsizetype step = item.hidden ? 1 : text.size();
     for (qsizetype at = 0; at < text.size(); at += step) {
       items.push_back(item);
       items.back().text = text.mid(at, step);
-      items.back().natural = fm.horizontalAdvance(items.back().text);
+      items.back().natural = m.advance(items.back().text, item.small);
       items.back().width = item.hidden ? 0 : items.back().natural;
     }
   }
@@ -172,7 +209,7 @@ qreal placeAcross(std::vector<Item>& items, const Metrics& m) {
 qreal inkTop(const Item& item, const Metrics& m) {
   const QFontMetricsF& fm = m.metricsOf(item.small);
   if (item.overline) return fm.ascent() + fm.lineWidth();
-  return -fm.tightBoundingRect(item.text).top();
+  return m.inkTop(item.text, item.small);
 }
 
 // Raises numerators to stand on the fraction bar and lowers denominators to hang
