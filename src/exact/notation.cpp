@@ -46,13 +46,18 @@ void append(std::string& out, char32_t c) {
 
 constexpr std::u32string_view kOperators = U"+-−×÷/·=<>≤≥±≈ ";
 
-// True when the text is more than one term: an operator after its first character
-// (or anywhere, where a leading sign counts too).
+// True when the text is more than one term: an operator outside parentheses after
+// its first character (or anywhere, where a leading sign counts too). A root's
+// parenthesised radicand is one term: "√(1×2)" needs no more parentheses.
 bool compound(std::string_view text, bool signCounts) {
   std::size_t i = 0;
+  int depth = 0;
   for (bool first = true; i < text.size(); first = false) {
     const char32_t c = next(text, i);
-    if (kOperators.find(c) != std::u32string_view::npos && (signCounts || !first)) return true;
+    if (c == U'(') ++depth;
+    if (c == U')') --depth;
+    if (depth == 0 && kOperators.find(c) != std::u32string_view::npos && (signCounts || !first))
+      return true;
   }
   return false;
 }
@@ -183,9 +188,10 @@ class Renderer {
     }
   }
 
+  // A numerator may lead with its sign ("-3/7"); a denominator's sign is bracketed ("1/(-2)").
   void fraction(const Node& node, const Context& at) {
     const bool numeratorParens = compound(plainOf(node.first), false);
-    const bool denominatorParens = compound(plainOf(node.second), false);
+    const bool denominatorParens = compound(plainOf(node.second), true);
     // Stacked only on the line itself: inside a fraction or an exponent it is written out.
     if (at.fraction >= 0 || at.shift != 0) {
       wrapped(node.first, at, numeratorParens, false);

@@ -23,6 +23,9 @@ TEST(Notation, PlainTextReadsAsTheTextbookWritesIt) {
       {frac(frac("1", "2"), "3"), "(1/2)/3"},
       {frac("9π", "2"), "9π/2"},
       {root(frac("1", "2")), "√(1/2)"},
+      {frac(root("1×2"), "2"), "√(1×2)/2"},
+      {frac("1", "-2"), "1/(-2)"},
+      {frac("(1+2)×3", "4"), "((1+2)×3)/4"},
       {literal("12\uE000cm"), "12cm"},
   };
   for (const Case& c : cases)

@@ -183,7 +183,7 @@ TEST(AlgebraWorking, KeySteps) {
   EXPECT_TRUE(hasLine(run("Command5", {"2", "1.5"}),
                       "2^(3/2) = √2³ = √8 = √(4×2) = 2√2 ≈ 2.82842712474619"));
   EXPECT_TRUE(hasLine(run("Command6", {"72"}), "√72 = √(36×2) = 6√2 ≈ 8.48528137423857"));
-  EXPECT_TRUE(hasLine(run("Command6", {"0.5"}), "√(1/2) = (√(1×2))/2 = √2/2 ≈ 0.707106781186548"));
+  EXPECT_TRUE(hasLine(run("Command6", {"0.5"}), "√(1/2) = √(1×2)/2 = √2/2 ≈ 0.707106781186548"));
 
   const Working trig = run("Command7", {"150"});
   EXPECT_TRUE(hasLine(trig, "α = 150×π/180 = 5π/6 ≈ 2.61799387799149"));

@@ -55,7 +55,7 @@ TEST(SystemWorking, EliminatesStepByStepAndChecksByDeterminants) {
   EXPECT_TRUE(hasLine(w, "① - ③，得 5y = 10"));
   EXPECT_TRUE(hasLine(w, "把 y = 2 代入 ①，得 2x + 3×2 = 12，2x = 6，x = 6/2 = 3"));
   EXPECT_TRUE(hasLine(w, "D = a₁b₂ - a₂b₁ = 2×(-1) - 1×3 = -5"));
-  EXPECT_TRUE(hasLine(w, "x = D₁/D = -15/-5 = 3"));
+  EXPECT_TRUE(hasLine(w, "x = D₁/D = -15/(-5) = 3"));
   // Fractions are cleared first; opposite coefficients are added.
   const Working cleared = equationWorking(system({"0.5", "1", "2", "1", "-1", "1"}));
   EXPECT_TRUE(hasLine(cleared, "去分母：①×2，得 x + 2y = 4　③"));

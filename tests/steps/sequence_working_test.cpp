@@ -87,11 +87,11 @@ TEST(SequenceWorking, KeySteps) {
   EXPECT_TRUE(hasLine(arithmetic, "S₈ = (8×(1/2 - 5/4))/2 = -3"));
   const Working geometric = run("Command3", {"3", "2", "5"});
   EXPECT_TRUE(hasLine(geometric, "a₅ = 3×2⁴ = 3×16 = 48"));
-  EXPECT_TRUE(hasLine(geometric, "S₅ = (3×(1 - 2⁵))/(1 - 2) = (3×(1 - 32))/-1 = 93"));
+  EXPECT_TRUE(hasLine(geometric, "S₅ = (3×(1 - 2⁵))/(1 - 2) = (3×(1 - 32))/(-1) = 93"));
   EXPECT_TRUE(hasLine(run("Command3", {"3", "1", "5"}), "S₅ = na₁ = 5×3 = 15"));
   const Working series = run("Command1", {"10"});
-  EXPECT_TRUE(hasLine(series, "S₄ = (n(n + 1)(2n + 1))/6 = (10×11×21)/6 = 385"));
-  EXPECT_TRUE(hasLine(series, "S₅ = [(n(n + 1))/2]² = ((10×11)/2)² = 55² = 3025"));
+  EXPECT_TRUE(hasLine(series, "S₄ = n(n + 1)(2n + 1)/6 = (10×11×21)/6 = 385"));
+  EXPECT_TRUE(hasLine(series, "S₅ = [n(n + 1)/2]² = ((10×11)/2)² = 55² = 3025"));
   EXPECT_TRUE(hasLine(run("Command4", {"1", "1", "2.5"}), "n = 2.5 取整为 2"));
   EXPECT_TRUE(hasLine(run("Command1", {"46341"}, 6), "窗口报告：运行时错误 6，溢出。"));
 }
