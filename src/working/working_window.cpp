@@ -65,7 +65,7 @@ WorkingWindow::WorkingWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle("解题过程");
   setAccessibleName("解题过程");
   buildLayout();
-  resize(760, 560);
+  resize(900, 660);
   showEmpty();
 }
 
@@ -74,26 +74,14 @@ void WorkingWindow::buildLayout() {
   split->addWidget(buildWorkingSide());
   split->addWidget(buildHistorySide());
   split->setStretchFactor(0, 1);
-  split->setSizes({520, 220});
+  split->setSizes({640, 260});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(split, 1);
   layout->addWidget(buildButtons());
 }
 
-// The heading, the working's text and its figure, one above the other.
+// The working's text, its heading first, and its figure below it.
 QWidget* WorkingWindow::buildWorkingSide() {
-  heading_ = new QLabel;
-  heading_->setObjectName("WorkingHeading");
-  heading_->setAccessibleName("计算");
-  heading_->setFont(working::workingFont(18));
-  time_ = new QLabel;
-  time_->setObjectName("WorkingTime");
-  time_->setAccessibleName("计算时间");
-  time_->setStyleSheet("color: #5f6368");
-  auto* headingRow = new QHBoxLayout;
-  headingRow->addWidget(heading_, 1);
-  headingRow->addWidget(time_);
-
   text_ = new QTextBrowser;
   text_->setObjectName("WorkingText");
   text_->setAccessibleName("解题过程");
@@ -105,14 +93,8 @@ QWidget* WorkingWindow::buildWorkingSide() {
   auto* split = new QSplitter(Qt::Vertical);
   split->addWidget(text_);
   split->addWidget(figure_);
-  split->setSizes({250, 250});
-
-  auto* side = new QWidget;
-  auto* layout = new QVBoxLayout(side);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addLayout(headingRow);
-  layout->addWidget(split, 1);
-  return side;
+  split->setSizes({400, 220});
+  return split;
 }
 
 QWidget* WorkingWindow::buildHistorySide() {
@@ -144,10 +126,16 @@ QWidget* WorkingWindow::buildButtons() {
   connect(copy, &QPushButton::clicked, this, &WorkingWindow::copy);
   connect(pdf, &QPushButton::clicked, this, &WorkingWindow::askPdf);
   connect(print, &QPushButton::clicked, this, &WorkingWindow::print);
+  time_ = new QLabel;
+  time_->setObjectName("WorkingTime");
+  time_->setAccessibleName("计算时间");
+  time_->setStyleSheet("color: #5f6368");
   auto* row = new QWidget;
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(clear);
+  layout->addStretch(1);
+  layout->addWidget(time_);
   layout->addStretch(1);
   for (QPushButton* b : {copy, pdf, print})
     layout->addWidget(b);
@@ -156,8 +144,8 @@ QWidget* WorkingWindow::buildButtons() {
 
 void WorkingWindow::showWorking(const steps::Working& working, qint64 when) {
   working_ = working;
-  heading_->setText(titleOf(working));
-  time_->setText(timeText(when));
+  title_ = titleOf(working);
+  time_->setText("计算于 " + timeText(when));
   setDocument(working);
   figure_->setFigure(working.figure);
   figure_->setVisible(!working.figure.empty());
@@ -178,7 +166,7 @@ void WorkingWindow::setDocument(const steps::Working& working) {
 
 void WorkingWindow::showEmpty() {
   working_ = {};
-  heading_->setText("解题过程");
+  title_ = "解题过程";
   time_->clear();
   setDocument({});
   figure_->setFigure({});
@@ -222,7 +210,7 @@ bool WorkingWindow::savePdf(const QString& path) const {
   writer.setPageSize(QPageSize(QPageSize::A4));
   writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
   writer.setResolution(300);
-  writer.setTitle(heading_->text());
+  writer.setTitle(title_);
   writer.setCreator("Vorlinde");
   return working::printWorking(writer, *text_->document(), working_.figure);
 }
@@ -239,7 +227,7 @@ void WorkingWindow::askPdf() {
 // The printer and its dialog are made only here, when printing is asked for.
 void WorkingWindow::print() {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(heading_->text());
+  printer.setDocName(title_);
   QPrintDialog dialog(&printer, this);
   dialog.setWindowTitle("打印解题过程");
   if (dialog.exec() != QDialog::Accepted) return;

@@ -55,7 +55,7 @@ class WorkingWindow : public QWidget {
   void print();
 
   steps::Working working_;
-  QLabel* heading_ = nullptr;
+  QString title_;  // the window and the panel, for the PDF and the printer
   QLabel* time_ = nullptr;
   QTextBrowser* text_ = nullptr;
   FigureView* figure_ = nullptr;
