@@ -1,5 +1,7 @@
 #include "steps/common.h"
 
+#include <algorithm>
+
 #include "core/runtime_error.h"
 #include "exact/notation.h"
 #include "steps/answer.h"
@@ -40,6 +42,28 @@ std::string written(const exact::Rational& value, const NumberFormat& format) {
   return exact::show(value, format).text();
 }
 
+namespace {
+
+// Typed text as the working quotes it: in full, or where a pupil typed pages of
+// digits, its start and end with the count of its characters.
+std::string quoted(const std::string& typed) {
+  constexpr std::size_t kLongest = 40;
+  const std::string text = notation::literal(typed);
+  if (text.size() <= kLongest) return text;
+  std::size_t head = 24, tail = text.size() - 8;
+  while (head > 0 && (static_cast<unsigned char>(text[head]) & 0xC0) == 0x80)
+    --head;
+  while (tail < text.size() && (static_cast<unsigned char>(text[tail]) & 0xC0) == 0x80)
+    ++tail;
+  const auto characters = std::count_if(text.begin(), text.end(), [](char ch) {
+    return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+  });
+  return text.substr(0, head) + "…" + text.substr(tail) + "，共 " + std::to_string(characters) +
+         " 个字符";
+}
+
+}  // namespace
+
 std::string given(const Calculation& c, std::string_view name, std::string_view box) {
   const std::optional<exact::Rational> value = typed(c, box);
   const std::string* text = c.text(box);
@@ -49,8 +73,7 @@ std::string given(const Calculation& c, std::string_view name, std::string_view 
   std::string typedText = *text;
   typedText.erase(0, typedText.find_first_not_of(' '));
   typedText.erase(typedText.find_last_not_of(' ') + 1);
-  if (notation::plain(exactText) != typedText)
-    out += "（输入的是“" + notation::literal(typedText) + "”）";
+  if (notation::plain(exactText) != typedText) out += "（输入的是“" + quoted(typedText) + "”）";
   return out;
 }
 

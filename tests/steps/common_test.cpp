@@ -14,6 +14,10 @@ TEST(Working, GivenValuesAndTheAnswerLine) {
   EXPECT_EQ(notation::plain(given(c, "b", "Text2")), "b = 3");
   EXPECT_EQ(notation::plain(given(c, "c", "Text3")), "c = 12（输入的是“１２”）");
   EXPECT_EQ(given(c, "d", "Text4"), "d 不是数");
+  c.texts[1] = "+1" + std::string(100, '0');
+  EXPECT_EQ(notation::plain(given(c, "b", "Text2")),
+            "b = 1" + std::string(100, '0') +
+                "（输入的是“+10000000000000000000000…00000000，共 102 个字符”）");
 
   Working w = begin("解方程", "一元二次方程");
   line(w, LineKind::Step, "x = " + notation::frac("3", "2"));
