@@ -3,9 +3,12 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QTest>
+#include <QTextEdit>
 #include <functional>
 
 #include "support/program.h"
+#include "working/working_window.h"
+#include "working/workings.h"
 
 namespace vorlinde::test {
 namespace {
@@ -121,6 +124,60 @@ TEST(Program, GridBoxesAreNamedByRowAndColumn) {
   for (const auto& [control, name] : names)
     EXPECT_EQ(find<QWidget>(window, control)->accessibleName().section(' ', 0, 0), QString(name))
         << control;
+}
+
+// Exercises typed into the real windows; the working window, opened from the
+// window's own button, shows each one's answer line, and a refused click leaves
+// it as it was.
+TEST(Program, TheWorkingFollowsTheWindows) {
+  Program program;
+  struct Case {
+    int entry;
+    const char* count;  // the grid's unknowns, or nothing
+    std::vector<std::pair<const char*, const char*>> typed;
+    const char* button;
+    const char* answer;
+  } cases[] = {
+      {2,
+       nullptr,
+       {{"Text1", "1"}, {"Text2", "-3"}, {"Text3", "1"}},
+       "Command1",
+       "答：x₁ = (3+√5)/2 ≈ 2.61803398874989，x₂ = (3-√5)/2 ≈ 0.381966011250105"},
+      {3,
+       "3",
+       {{"Text1(0)", "1"},
+        {"Text1(1)", "1"},
+        {"Text1(2)", "1"},
+        {"Text2(0)", "0"},
+        {"Text1(3)", "2"},
+        {"Text1(4)", "-1"},
+        {"Text1(5)", "3"},
+        {"Text2(1)", "-3"},
+        {"Text1(6)", "1"},
+        {"Text1(7)", "2"},
+        {"Text1(8)", "-1"},
+        {"Text2(2)", "1"}},
+       "Command1",
+       "答：x₁ = -1，x₂ = 1，x₃ = 0"},
+      {5, nullptr, {{"Text9", "3"}}, "Command5", "答：S = 9π ≈ 28.2743338823081"},
+      {5, nullptr, {{"Text9", "5cm"}}, "Command5", "答：S = 9π ≈ 28.2743338823081"},  // refused
+  };
+  for (const Case& c : cases) {
+    QWidget* window = program.enter(c.entry);
+    if (c.count) {
+      type(window, "TxtNum", c.count);
+      click(window, "Command2");
+    }
+    for (const auto& [box, text] : c.typed)
+      type(window, box, text);
+    click(window, c.button);
+    click(window, "WorkingButton");
+    QCoreApplication::processEvents();
+    WorkingWindow* working = program.working().workings().window();
+    ASSERT_TRUE(working && working->isVisible());
+    const QString text = find<QTextEdit>(working, "WorkingText")->toPlainText();
+    EXPECT_EQ(text.section('\n', -1), QString::fromUtf8(c.answer)) << c.answer;
+  }
 }
 
 }  // namespace
