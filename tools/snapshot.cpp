@@ -6,9 +6,13 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <cstdio>
 
+#include "working/workings.h"
+
 #include "app/main_window.h"
+#include "app/working_link.h"
 #include "forms/registry.h"
 
 namespace {
@@ -38,6 +42,10 @@ int main(int argc, char* argv[]) {
   QDir().mkpath(folder);
   auto path = [&](const QString& name) { return folder + "/" + name + suffix + ".png"; };
 
+  // The working's history goes to a folder of its own, never the user's.
+  QStandardPaths::setTestModeEnabled(true);
+  vorlinde::WorkingConnection working;
+  working.workings().history().clear();
   vorlinde::FormRegistry forms;
   auto& main = forms.instance<vorlinde::MainWindow>();
   main.show();
@@ -51,6 +59,16 @@ int main(int argc, char* argv[]) {
     if (auto* count = form3->findChild<QLineEdit*>("TxtNum")) count->setText("3");
     if (auto* ok3 = form3->findChild<QPushButton*>("Command2")) ok3->click();
     ok &= save(form3, path("form3-grid"));
+  }
+  // The working of x² − 3x + 1 = 0, opened from the equation window.
+  if (QWidget* form2 = topLevel("Form2")) {
+    const char* const abc[][2] = {{"Text1", "1"}, {"Text2", "-3"}, {"Text3", "1"}};
+    for (const auto& [box, text] : abc)
+      if (auto* edit = form2->findChild<QLineEdit*>(box)) edit->setText(text);
+    for (const char* button : {"Command1", "WorkingButton"})
+      if (auto* b = form2->findChild<QPushButton*>(button)) b->click();
+    QApplication::processEvents();
+    ok &= save(topLevel("Working"), path("working"));
   }
   return ok ? 0 : 1;
 }

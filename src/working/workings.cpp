@@ -67,6 +67,10 @@ steps::Working Workings::build(const Calculation& calculation) const {
   }
 }
 
+WorkingWindow* Workings::window() const {
+  return window_;
+}
+
 void Workings::show() {
   if (!window_) {
     window_ = new WorkingWindow;

@@ -32,7 +32,7 @@ class Workings : public QObject {
   // Shows and raises the window with the latest calculation's working, making the
   // window on first use.
   void show();
-  WorkingWindow* window() const { return window_; }
+  WorkingWindow* window() const;
   History& history() { return history_; }
   // Writes the history now; the program calls it at exit.
   void flush() { history_.flush(); }
