@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <cmath>
 
 #include "forms/widgets.h"
@@ -14,12 +15,14 @@
 namespace vorlinde {
 namespace {
 
-// The forms were laid out for a 9-point CJK font, about 12 pixels high, whose
-// Latin letters are half as wide as its characters. Where 宋体 itself is missing,
-// the Ming face of AR PL, or else a monospaced WenQuanYi face, has the same
-// widths, so captions fit their boxes.
-const QStringList kCjkFallbacks = {"SimSun", "AR PL UMing CN", "WenQuanYi Zen Hei Mono",
-                                   "WenQuanYi Micro Hei Mono", "Noto Sans Mono CJK SC"};
+// The forms were laid out for 宋体 at 9 points, about 12 pixels high, whose Latin
+// letters are half as wide as its characters. The Ming face of AR PL has the same
+// widths and comes first: it is the one Debian installs, and a family looked for
+// in vain first costs the start-up several milliseconds. Then 宋体 itself, or a
+// monospaced WenQuanYi face.
+const QStringList kSongFaces = {
+    "AR PL UMing CN",       "宋体", "SimSun", "WenQuanYi Zen Hei Mono", "WenQuanYi Micro Hei Mono",
+    "Noto Sans Mono CJK SC"};
 
 QLabel* makeLabel(const ControlDescription& c, QWidget* parent) {
   auto* label = new FormLabel(fromUtf8(c.caption), parent);
@@ -34,16 +37,18 @@ QLabel* makeLabel(const ControlDescription& c, QWidget* parent) {
 QLabel* makePicture(const ControlDescription& c, QWidget* parent) {
   auto* picture = new QLabel(parent);
   picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  if (c.style.picture) {
+  if (!c.style.picture) return picture;
+  // Decoded just after the window is first shown, before it is painted: the
+  // decoding would only delay the window's mapping.
+  QTimer::singleShot(0, picture, [picture, file = QString::fromUtf8(c.style.picture)]() mutable {
     // The @2x drawing on a high-density screen. The format is named, so Qt decodes
     // the one file without probing every image plugin.
-    QString file = QString::fromUtf8(c.style.picture);
-    const qreal ratio = parent->devicePixelRatioF();
+    const qreal ratio = picture->devicePixelRatioF();
     if (ratio > 1) file.insert(file.lastIndexOf('.'), "@2x");
     QPixmap pixmap(file, "PNG");
     pixmap.setDevicePixelRatio(ratio > 1 ? 2 : 1);
     picture->setPixmap(pixmap);
-  }
+  });
   return picture;
 }
 
@@ -51,7 +56,7 @@ QLabel* makePicture(const ControlDescription& c, QWidget* parent) {
 
 QFont windowFont() {
   QFont font;
-  font.setFamilies(QStringList{"宋体"} + kCjkFallbacks);
+  font.setFamilies(kSongFaces);
   font.setPixelSize(12);
   // Hinting the Song faces' outlines costs a third of the start-up's processor
   // time and changes nothing a pupil sees at this size.
@@ -61,8 +66,9 @@ QFont windowFont() {
 
 QFont controlFont(const FontChoice& choice) {
   QFont font = windowFont();
-  if (choice.family)
-    font.setFamilies(QStringList{QString::fromUtf8(choice.family)} + kCjkFallbacks);
+  const QString family = QString::fromUtf8(choice.family ? choice.family : "");
+  if (!family.isEmpty() && !kSongFaces.contains(family))
+    font.setFamilies(QStringList{family} + kSongFaces);
   // 96 dots per inch: a point is 4/3 of a logical pixel.
   if (choice.points > 0) font.setPixelSize(int(std::lround(choice.points * 4 / 3)));
   return font;

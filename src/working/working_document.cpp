@@ -184,7 +184,7 @@ void writeRows(Writer& out, std::span<const Line> rows, Kinds& kinds) {
 
 QFont workingFont(int pixelSize) {
   QFont font;
-  font.setFamilies({"宋体", "SimSun", "AR PL UMing CN", "WenQuanYi Zen Hei Mono",
+  font.setFamilies({"AR PL UMing CN", "宋体", "SimSun", "WenQuanYi Zen Hei Mono",
                     "WenQuanYi Micro Hei Mono", "Noto Sans Mono CJK SC"});
   font.setPixelSize(pixelSize);
   return font;
