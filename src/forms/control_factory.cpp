@@ -99,8 +99,11 @@ QWidget* makeControl(const ControlDescription& c, QWidget* parent) {
       return box;
     }
     case ControlKind::MultiLineText: {
-      auto* box = new QPlainTextEdit(fromUtf8(c.caption), parent);
+      // Its lines are laid out just after the window is first shown, before it is
+      // painted: laying them out first would only delay the window's mapping.
+      auto* box = new QPlainTextEdit(parent);
       box->setReadOnly(c.style.locked);
+      QTimer::singleShot(0, box, [box, text = fromUtf8(c.caption)] { box->setPlainText(text); });
       return box;
     }
     case ControlKind::Button: {
