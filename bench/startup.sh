@@ -73,6 +73,7 @@ measure() {  # name, then map_wait's arguments
 for ((i = 1; i <= runs; i++)); do
   measure program --expect 6 "${clicks[@]}" -- "$program"
   measure bare "${clicks[@]}" -- "$bare"
+  measure song "${clicks[@]}" -- "$bare" --song
 done
 
 median() {  # name, field
@@ -80,10 +81,10 @@ median() {  # name, field
     awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
-report() {  # caption, field, scale, format
+report() {  # caption, field, scale, format[, the bare window's run]
   local p b
   p=$(median program "$2")
-  b=$(median bare "$2")
+  b=$(median "${5:-bare}" "$2")
   awk -v c="$1" -v p="$p" -v b="$b" -v s="$3" -v f="$4" 'BEGIN {
     printf "| %-31s | " f " | " f " | %5.2f | %+14.1f |\n", c, p / s, b / s, p / b, (p - b) / s
   }'
@@ -99,3 +100,11 @@ report "start-up to window mapped, ms" map_ms 1 "%7.1f"
 report "processor time to it, ms" cpu_ms 1 "%7.1f"
 report "resident 1 s later, MB" rss_kb 1024 "%7.1f"
 report "resident, every window open, MB" rss_open_kb 1024 "%7.1f"
+echo
+echo "Against the bare window in the program's Song face (bare_window --song):"
+echo
+echo "| measure                         | program |    bare | ratio | program - bare |"
+echo "| ------------------------------- | ------: | ------: | ----: | -------------: |"
+report "start-up to window mapped, ms" map_ms 1 "%7.1f" song
+report "resident 1 s later, MB" rss_kb 1024 "%7.1f" song
+report "resident, every window open, MB" rss_open_kb 1024 "%7.1f" song
