@@ -6,13 +6,6 @@
 namespace vorlinde::steps {
 namespace {
 
-Working unknownPanel(const Calculation& c) {
-  Working w = begin(kAlgebraCaption, c.button);
-  line(w, LineKind::Note, "这个按钮没有计算过程。");
-  answer(w, {"没有计算"});
-  return w;
-}
-
 Builder builderFor(const std::string& button) {
   if (button == "Command1") return factorizationWorking;
   if (button == "Command3") return factorialWorking;
@@ -20,7 +13,7 @@ Builder builderFor(const std::string& button) {
   if (button == "Command5") return powerWorking;
   if (button == "Command6") return rootWorking;
   if (button == "Command7") return trigWorking;
-  return unknownPanel;
+  return [](const Calculation& c) { return noWorking(kAlgebraCaption, c); };
 }
 
 }  // namespace

@@ -77,6 +77,13 @@ std::string given(const Calculation& c, std::string_view name, std::string_view 
   return out;
 }
 
+Working noWorking(std::string window, const Calculation& c) {
+  Working w = begin(std::move(window), c.button);
+  line(w, LineKind::Note, "这个按钮没有计算过程。");
+  answer(w, {"没有计算"});
+  return w;
+}
+
 void errorLine(Working& w, const Calculation& c, std::string_view what) {
   line(w, LineKind::Note, std::string(what));
   line(w, LineKind::Note,

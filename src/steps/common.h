@@ -35,6 +35,9 @@ std::string given(const Calculation& c, std::string_view name, std::string_view 
 // The value written in the working's notation, with its decimal where it is not whole.
 std::string written(const exact::Rational& value, const NumberFormat& format);
 
+// The working of a button that computes nothing.
+Working noWorking(std::string window, const Calculation& c);
+
 // The line telling that the click ended in a run-time error: what went wrong, in
 // words, and the window's own report.
 void errorLine(Working& w, const Calculation& c, std::string_view what);

@@ -9,13 +9,6 @@
 namespace vorlinde::steps {
 namespace {
 
-Working unknownRow(const Calculation& c) {
-  Working w = begin(kGeometryCaption, c.button);
-  line(w, LineKind::Note, "这个按钮没有计算过程。");
-  answer(w, {"没有计算"});
-  return w;
-}
-
 Builder builderFor(const std::string& button) {
   static const std::pair<const char*, Builder> kRows[] = {
       {"Command1", triangleWorking},  {"Command2", heronWorking},  {"Command3", rectangleWorking},
@@ -24,7 +17,7 @@ Builder builderFor(const std::string& button) {
   };
   for (const auto& [name, build] : kRows)
     if (button == name) return build;
-  return unknownRow;
+  return [](const Calculation& c) { return noWorking(kGeometryCaption, c); };
 }
 
 }  // namespace

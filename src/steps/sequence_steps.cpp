@@ -16,18 +16,11 @@ using exact::Rational;
 const std::string kTerm = "a" + notation::sub("n");
 const std::string kSum = "S" + notation::sub("n");
 
-Working unknownPanel(const Calculation& c) {
-  Working w = begin(kSequenceCaption, c.button);
-  line(w, LineKind::Note, "这个按钮没有计算过程。");
-  answer(w, {"没有计算"});
-  return w;
-}
-
 Builder builderFor(const std::string& button) {
   if (button == "Command4") return arithmeticWorking;
   if (button == "Command3") return geometricWorking;
   if (button == "Command1") return specialSeriesWorking;
-  return unknownPanel;
+  return [](const Calculation& c) { return noWorking(kSequenceCaption, c); };
 }
 
 }  // namespace
