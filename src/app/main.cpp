@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/working_link.h"
+#include "forms/control_factory.h"
 #include "forms/message_box.h"
 #include "forms/registry.h"
 
@@ -12,6 +13,9 @@ int main(int argc, char* argv[]) {
   // last loaded window unloaded.
   app.setQuitOnLastWindowClosed(false);
   vorlinde::useQtChineseTexts(app);
+  // Every window in the forms' Song face, message boxes and the working too: no
+  // second CJK face is loaded, and digits look alike everywhere.
+  QApplication::setFont(vorlinde::windowFont());
   vorlinde::WorkingConnection working;
   vorlinde::FormRegistry forms;
   forms.instance<vorlinde::MainWindow>().show();

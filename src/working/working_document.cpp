@@ -182,11 +182,15 @@ void writeRows(Writer& out, std::span<const Line> rows, Kinds& kinds) {
 
 }  // namespace
 
+// The Song face of the tool windows. The Ming face has no subscripts (x₁, aₙ) nor
+// "↔"; DejaVu Sans, which Qt has loaded anyway, stands in for them before the
+// large WenQuanYi face would.
 QFont workingFont(int pixelSize) {
   QFont font;
-  font.setFamilies({"AR PL UMing CN", "宋体", "SimSun", "WenQuanYi Zen Hei Mono",
+  font.setFamilies({"AR PL UMing CN", "DejaVu Sans", "宋体", "SimSun", "WenQuanYi Zen Hei Mono",
                     "WenQuanYi Micro Hei Mono", "Noto Sans Mono CJK SC"});
   font.setPixelSize(pixelSize);
+  font.setHintingPreference(QFont::PreferNoHinting);
   return font;
 }
 

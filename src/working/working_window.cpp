@@ -63,6 +63,9 @@ QPushButton* button(const QString& text, const QString& name, const QString& des
 WorkingWindow::WorkingWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("Working");
   setWindowTitle("解题过程");
+  // The tool windows' face: its words look alike everywhere, and no second CJK
+  // face is loaded for the buttons and the history.
+  setFont(working::workingFont(12));
   setAccessibleName("解题过程");
   buildLayout();
   resize(900, 660);
