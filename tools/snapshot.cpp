@@ -13,6 +13,8 @@
 
 #include "app/main_window.h"
 #include "app/working_link.h"
+#include "forms/control_factory.h"
+#include "forms/message_box.h"
 #include "forms/registry.h"
 
 namespace {
@@ -37,6 +39,9 @@ bool save(QWidget* window, const QString& file) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // Set up as the program sets itself up.
+  vorlinde::useQtChineseTexts(app);
+  QApplication::setFont(vorlinde::windowFont());
   const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("docs");
   const QString suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
   QDir().mkpath(folder);
