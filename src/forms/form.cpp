@@ -185,8 +185,9 @@ void Form::applyTabOrder() {
   }
 }
 
+// Within a click the window is laid out once, when the click is over.
 void Form::resizeClient() {
-  relayout();
+  if (!inClick_) relayout();
 }
 
 void Form::relayout() {
