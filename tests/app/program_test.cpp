@@ -45,11 +45,13 @@ void expectEveryControlNamed(QWidget* window) {
     if (!widget || node->state().invisible) return;
     const QString name = node->text(QAccessible::Name);
     const std::string where = (window->objectName() + "." + widget->objectName()).toStdString();
-    if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QPushButton*>(widget))
+    if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QPushButton*>(widget)) {
       EXPECT_FALSE(widget->accessibleName().isEmpty() && name.isEmpty()) << where;
+    }
     auto* label = qobject_cast<QLabel*>(widget);
-    if (label && label->property("namedBy").isValid() && !label->text().isEmpty())
+    if (label && label->property("namedBy").isValid() && !label->text().isEmpty()) {
       EXPECT_TRUE(name.endsWith(" " + label->text())) << where << ": " << name.toStdString();
+    }
   });
 }
 

@@ -225,7 +225,9 @@ TEST(AlgebraWorking, FiguresAreDrawable) {
     const Working w = run(c.button, c.texts);
     const bool drawn = c.button == std::string("Command1") || c.button == std::string("Command4") ||
                        c.button == std::string("Command7");
-    if (drawn) EXPECT_TRUE(sensible(w.figure)) << c.button << " " << c.texts[0];
+    if (drawn) {
+      EXPECT_TRUE(sensible(w.figure)) << c.button << " " << c.texts[0];
+    }
   }
   EXPECT_TRUE(sensible(run("Command6", {"72"}).figure));
 }

@@ -103,7 +103,9 @@ TEST(QuadraticWorking, DrawsTheParabolaWithRootsAndVertex) {
   EXPECT_TRUE(f.left < 0 && f.right > 0);  // the y axis is in view
   // For a < 0 the window's x₁ is the smaller root, and the figure names it so.
   for (const Figure::Label& l : equationWorking(quadratic("-1", "2", "3")).figure.labels)
-    if (notation::plain(l.text) == "x₁") EXPECT_DOUBLE_EQ(l.at.x, -1);
+    if (notation::plain(l.text) == "x₁") {
+      EXPECT_DOUBLE_EQ(l.at.x, -1);
+    }
   // A linear equation is a line through its root.
   const Figure line = equationWorking(quadratic("0", "2", "-3")).figure;
   ASSERT_EQ(line.dots.size(), 1u);

@@ -36,8 +36,9 @@ TEST(GeometryAgreement, MeasuresAsTheWindowComputesThem) {
                 trapezoidArea(a, b, c).value());
       // Heron's formula and π: the window rounds on the way, and its π is short.
       const std::string heron = run("Command2", {"Text3", "Text4", "Text5"}, a, b, c).answer();
-      if (const std::optional<Real> s = triangleAreaFromSides(a, b, c); s && c < a + b)
+      if (const std::optional<Real> s = triangleAreaFromSides(a, b, c); s && c < a + b) {
         EXPECT_NEAR(decimalOf(heron), s->value(), 1e-12 * s->value()) << a << " " << b;
+      }
       const auto near = [](const std::string& answer, Real window) {
         return std::abs(decimalOf(answer) - window.value()) <= 1e-13 * window.value();
       };

@@ -87,8 +87,9 @@ TEST(GeometryWorking, AnswersOfTextbookExercises) {
   for (const Case& c : kCases) {
     const Working w = run(c.button, c.texts);
     EXPECT_EQ(w.answer(), c.answer) << c.button << " " << c.texts[0];
-    if (w.answer().find("输入有误") == std::string::npos)
+    if (w.answer().find("输入有误") == std::string::npos) {
       EXPECT_TRUE(sensible(w.figure)) << c.button << " " << c.texts[0];
+    }
   }
 }
 
@@ -144,9 +145,10 @@ TEST(GeometryWorking, HostileInputs) {
         const Working w = run(button, in, 6);
         EXPECT_FALSE(w.answer().empty() || w.answer() == "答：无法列出计算过程")
             << button << " " << a << " " << b;
-        if (!w.figure.empty())
+        if (!w.figure.empty()) {
           EXPECT_TRUE(
               std::isfinite(w.figure.left + w.figure.right + w.figure.top + w.figure.bottom));
+        }
       }
 }
 

@@ -75,18 +75,20 @@ void expectLongestResultsFit(const std::string& prefix) {
     }
   }
   for (QWidget* c : controls)
-    if (!c->isHidden() && c->property("twips").isValid())
+    if (!c->isHidden() && c->property("twips").isValid()) {
       EXPECT_TRUE(c->parentWidget()->rect().contains(c->geometry()))
           << c->objectName().toStdString() << " outside its container";
+    }
 
   for (QLabel* label : results)
     form.setCaption(label->objectName().toStdString(), "");
   EXPECT_EQ(window->size(), tableSize) << window->objectName().toStdString();
   for (QWidget* c : controls) {
     const QRect t = c->property("twips").toRect();
-    if (t.isValid() && !qobject_cast<QLabel*>(c))
+    if (t.isValid() && !qobject_cast<QLabel*>(c)) {
       EXPECT_EQ(c->geometry().topLeft(), QPoint(toPixels(t.x()), toPixels(t.y())))
           << c->objectName().toStdString();
+    }
   }
 }
 

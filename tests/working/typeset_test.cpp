@@ -69,8 +69,9 @@ TEST(Typeset, NumeratorAndDenominatorAreCentredOnEachOther) {
                                                 : placed.centre(c.numerator);
     EXPECT_NEAR(numerator, placed.centre(c.denominator), 1.0);
     EXPECT_GE(placed.x(c.denominator), 0);
-    if (!c.after.isEmpty())
+    if (!c.after.isEmpty()) {
       EXPECT_GE(placed.x(c.after), placed.x(c.denominator) + placed.width(c.denominator));
+    }
   }
 }
 
@@ -112,7 +113,9 @@ TEST(FigureView, PaintsAnyFiniteFigureWithoutFailing) {
         const QColor colour = image.pixelColor(x, y);
         red += colour.red() > 150 && colour.green() < 100;
       }
-    if (c.seen) EXPECT_GT(red, 20);
+    if (c.seen) {
+      EXPECT_GT(red, 20);
+    }
   }
   steps::Figure wild = figureIn(-1, -1, 2, 2, 1);
   wild.paths.push_back({{{0, 0}, {big, -big}, {-big, big}, {tiny, 0}}, steps::Stroke::Dashed});

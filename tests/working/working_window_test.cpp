@@ -138,8 +138,9 @@ TEST_F(WorkingWindowTest, ClearEmptiesTheListTheWindowAndTheFile) {
 TEST_F(WorkingWindowTest, EveryControlHasAnAccessibleName) {
   workings.show();
   for (QWidget* widget : workings.window()->findChildren<QWidget*>())
-    if (widget->objectName().startsWith("Working"))
+    if (widget->objectName().startsWith("Working")) {
       EXPECT_FALSE(widget->accessibleName().isEmpty()) << qPrintable(widget->objectName());
+    }
 }
 
 }  // namespace
