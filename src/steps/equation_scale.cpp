@@ -85,12 +85,4 @@ std::string AxisScale::note(std::string_view axis, const NumberFormat& format) c
   return text + " 才是 " + std::string(axis);
 }
 
-double niceTick(double extent) {
-  if (!(extent > 0) || !std::isfinite(extent)) return 1;
-  const double raw = extent / 6;
-  const double power = std::pow(10.0, std::floor(std::log10(raw)));
-  const double m = raw / power;
-  return (m < 1.5 ? 1 : m < 3.5 ? 2 : m < 7.5 ? 5 : 10) * power;
-}
-
 }  // namespace vorlinde::steps::eq

@@ -42,7 +42,4 @@ class AxisScale {
   exact::Rational unit_ = 1;  // 10^exponent
 };
 
-// A step of 1, 2 or 5 times a power of ten giving about six ticks over extent.
-double niceTick(double extent);
-
 }  // namespace vorlinde::steps::eq

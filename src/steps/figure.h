@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,15 @@ enum class Anchor {
   BelowLeft,
   BelowRight
 };
+
+// A tick step of 1, 2 or 5 times a power of ten, about six to the extent.
+inline double niceTick(double extent) {
+  if (!(extent > 0) || !std::isfinite(extent)) return 1;
+  const double raw = extent / 6;
+  const double power = std::pow(10.0, std::floor(std::log10(raw)));
+  const double m = raw / power;
+  return (m < 1.5 ? 1 : m < 3.5 ? 2 : m < 7.5 ? 5 : 10) * power;
+}
 
 struct Figure {
   // The part of the plane to show; the window adds a margin for the labels.

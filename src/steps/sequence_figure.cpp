@@ -12,15 +12,6 @@ namespace {
 
 constexpr long kMostFigureTerms = 50;
 
-// A tick step of 1, 2 or 5 times a power of ten, about six to the range.
-double tickFor(double range) {
-  if (!(range > 0) || !std::isfinite(range)) return 1;
-  const double raw = range / 6;
-  const double power = std::pow(10.0, std::floor(std::log10(raw)));
-  const double m = raw / power;
-  return (m < 1.5 ? 1 : m < 3.5 ? 2 : m < 7.5 ? 5 : 10) * power;
-}
-
 // The largest magnitude among the values, or nothing when all are 0.
 std::optional<Float> largest(const std::vector<Float>& a, const std::vector<Float>& b) {
   std::optional<Float> top;
@@ -82,7 +73,7 @@ Figure sequenceFigure(const std::vector<Float>& terms, const std::vector<Float>&
   f.bottom = low - margin;
   f.top = high + margin;
   f.xTick = count > 20 ? 5 : 1;
-  f.yTick = tickFor(high - low);
+  f.yTick = niceTick(high - low);
   if (exponent != 0) caption += "（纵轴单位：10" + notation::sup(std::to_string(exponent)) + "）";
   f.caption = std::move(caption);
   return f;

@@ -13,8 +13,6 @@ namespace {
 using exact::Integer;
 using exact::Rational;
 
-const std::string kTerm = "a" + notation::sub("n");
-const std::string kSum = "S" + notation::sub("n");
 const std::string kFirst = "a" + notation::sub("1");
 // A power with more digits than this is not written out inside a step.
 constexpr std::size_t kMostInlineDigits = 40;

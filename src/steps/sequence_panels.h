@@ -6,6 +6,7 @@
 
 #include "core/calculation.h"
 #include "exact/exact.h"
+#include "exact/notation.h"
 #include "steps/power_estimate.h"
 #include "steps/working.h"
 
@@ -14,6 +15,9 @@
 namespace vorlinde::steps {
 
 inline constexpr const char* kSequenceCaption = "求数列前n项的和";
+// The names of the n-th term and the sum of the first n terms: aₙ, Sₙ.
+inline const std::string kTerm = "a" + notation::sub("n");
+inline const std::string kSum = "S" + notation::sub("n");
 
 Working arithmeticWorking(const Calculation& c);     // "Command4"
 Working geometricWorking(const Calculation& c);      // "Command3"

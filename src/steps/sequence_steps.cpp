@@ -13,9 +13,6 @@ namespace {
 using exact::Integer;
 using exact::Rational;
 
-const std::string kTerm = "a" + notation::sub("n");
-const std::string kSum = "S" + notation::sub("n");
-
 Builder builderFor(const std::string& button) {
   if (button == "Command4") return arithmeticWorking;
   if (button == "Command3") return geometricWorking;
