@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPalette>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -68,7 +69,7 @@ WorkingWindow::WorkingWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setFont(working::workingFont(12));
   setAccessibleName("解题过程");
   buildLayout();
-  resize(900, 660);
+  resize(820, 560);
   showEmpty();
 }
 
@@ -77,7 +78,7 @@ void WorkingWindow::buildLayout() {
   split->addWidget(buildWorkingSide());
   split->addWidget(buildHistorySide());
   split->setStretchFactor(0, 1);
-  split->setSizes({640, 260});
+  split->setSizes({640, 180});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(split, 1);
   layout->addWidget(buildButtons());
@@ -89,14 +90,19 @@ QWidget* WorkingWindow::buildWorkingSide() {
   text_->setObjectName("WorkingText");
   text_->setAccessibleName("解题过程");
   text_->setOpenLinks(false);
-  text_->setStyleSheet("QTextBrowser { background: white; color: #1a1a1a; }");
+  // Colours by palette, not by style sheet: a style sheet would load Qt's
+  // style-sheet machinery for two colours.
+  QPalette page = text_->palette();
+  page.setColor(QPalette::Base, Qt::white);
+  page.setColor(QPalette::Text, QColor(0x1a, 0x1a, 0x1a));
+  text_->setPalette(page);
   text_->setPlaceholderText("还没有计算。在任一工具窗口中点击计算按钮，这里就会显示它的解题过程。");
   figure_ = new FigureView;
   figure_->setObjectName("WorkingFigure");
   auto* split = new QSplitter(Qt::Vertical);
   split->addWidget(text_);
   split->addWidget(figure_);
-  split->setSizes({400, 220});
+  split->setSizes({330, 190});
   return split;
 }
 
@@ -132,7 +138,9 @@ QWidget* WorkingWindow::buildButtons() {
   time_ = new QLabel;
   time_->setObjectName("WorkingTime");
   time_->setAccessibleName("计算时间");
-  time_->setStyleSheet("color: #5f6368");
+  QPalette grey = time_->palette();
+  grey.setColor(QPalette::WindowText, QColor(0x5f, 0x63, 0x68));
+  time_->setPalette(grey);
   auto* row = new QWidget;
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
