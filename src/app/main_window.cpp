@@ -7,11 +7,6 @@
 #include "windows/linear_system_window.h"
 #include "windows/sequence_window.h"
 
-// The pictures live in the program's resources, linked from a static library.
-static void initResources() {
-  Q_INIT_RESOURCE(resources);
-}
-
 namespace vorlinde {
 namespace {
 
@@ -26,7 +21,7 @@ FormDescription mainWindow() {
       .name = "ForMain", .caption = "Vorlinde", .clientWidth = 5985, .clientHeight = 5700};
   // clang-format off
   form.controls = {
-      {Picture, "Picture1", "", "", {240, 240, 5535, 855}, {.picture = ":/banner.png"}},
+      {Picture, "Picture1", "", "", {240, 240, 5535, 855}, {.picture = ":/pictures/banner"}},
       {Frame, "Frame1", "代数", "", {240, 1200, 2175, 3735}},
       {MultiLineText, "Text1", kTopics, "Frame1", {240, 360, 1695, 2655}, {.backdrop = Backdrop::ButtonFace, .locked = true, .namedBy = "Frame1"}},
       {Button, "Command1", "进 入", "Frame1", {960, 3120, 975, 375}, {.description = "打开“代数”窗口"}},
@@ -44,7 +39,7 @@ FormDescription mainWindow() {
       {Frame, "Frame4", "几何", "", {2520, 3720, 3255, 1215}},
       {Label, "Label6", "求三角形、矩形、梯形、圆形、扇形面积，圆柱体、圆锥体、球体体积", "Frame4", {120, 240, 3015, 615}},
       {Button, "Command5", "进 入", "Frame4", {2160, 720, 975, 375}, {.description = "打开“几何求积”窗口"}},
-      {Image, "Image1", "", "", {360, 5040, 630, 600}, {.picture = ":/emblem.png"}},
+      {Image, "Image1", "", "", {360, 5040, 630, 600}, {.picture = ":/pictures/emblem"}},
       {Label, "Label9", "2007.11.28 更新", "", {1080, 5280, 1575, 255}},
       {Button, "Command6", "退 出", "", {4680, 5160, 975, 375}},
   };
@@ -57,9 +52,7 @@ FormDescription mainWindow() {
 
 }  // namespace
 
-MainWindow::MainWindow(FormRegistry& registry) : Form(registry, mainWindow()) {
-  initResources();
-}
+MainWindow::MainWindow(FormRegistry& registry) : Form(registry, mainWindow()) {}
 
 void MainWindow::connectHandlers() {
   onClick("Command1", [this] { registry().instance<AlgebraWindow>().show(); });

@@ -1,6 +1,5 @@
 #include "forms/control_factory.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -10,6 +9,7 @@
 #include <QTimer>
 #include <cmath>
 
+#include "forms/picture.h"
 #include "forms/widgets.h"
 
 namespace vorlinde {
@@ -40,13 +40,11 @@ QLabel* makePicture(const ControlDescription& c, QWidget* parent) {
   if (!c.style.picture) return picture;
   // Decoded just after the window is first shown, before it is painted: the
   // decoding would only delay the window's mapping.
-  QTimer::singleShot(0, picture, [picture, file = QString::fromUtf8(c.style.picture)]() mutable {
-    // The @2x drawing on a high-density screen. The format is named, so Qt decodes
-    // the one file without probing every image plugin.
-    const qreal ratio = picture->devicePixelRatioF();
-    if (ratio > 1) file.insert(file.lastIndexOf('.'), "@2x");
-    QPixmap pixmap(file, "PNG");
-    pixmap.setDevicePixelRatio(ratio > 1 ? 2 : 1);
+  QTimer::singleShot(0, picture, [picture, file = QString::fromUtf8(c.style.picture)] {
+    // The @2x drawing on a high-density screen.
+    const bool dense = picture->devicePixelRatioF() > 1;
+    QPixmap pixmap = QPixmap::fromImage(readPicture(dense ? file + "@2x" : file));
+    pixmap.setDevicePixelRatio(dense ? 2 : 1);
     picture->setPixmap(pixmap);
   });
   return picture;
@@ -113,7 +111,7 @@ QWidget* makeControl(const ControlDescription& c, QWidget* parent) {
       return button;
     }
     case ControlKind::Frame:
-      return new QGroupBox(fromUtf8(c.caption), parent);
+      return new FormFrame(fromUtf8(c.caption), parent);
     case ControlKind::ListBox: {
       auto* list = new QListWidget(parent);
       makeCopyable(list);
@@ -129,9 +127,9 @@ QWidget* makeControl(const ControlDescription& c, QWidget* parent) {
 QIcon readWindowIcon(const char* name) {
   QIcon icon;
   for (int size : {16, 32, 48, 64}) {
-    const QPixmap pixmap(QString(":/icons/%1-%2.png").arg(QString::fromUtf8(name)).arg(size),
-                         "PNG");
-    if (!pixmap.isNull()) icon.addPixmap(pixmap);
+    const QImage image =
+        readPicture(QString(":/pictures/%1-%2").arg(QString::fromUtf8(name)).arg(size));
+    if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
   }
   return icon;
 }

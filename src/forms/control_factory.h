@@ -31,7 +31,7 @@ void paintBackdrop(QWidget* w, Backdrop backdrop);
 // A label that sizes itself to its caption keeps its left and top.
 void fitToCaption(QLabel* label);
 
-// A window icon from every size drawn of it: ":/icons/<name>-<size>.png".
+// A window icon from every size drawn of it: ":/pictures/<name>-<size>".
 QIcon readWindowIcon(const char* name);
 
 }  // namespace vorlinde

@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QPainter>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 
 #include "forms/caption_wrap.h"
 
@@ -67,6 +69,35 @@ void makeCopyable(QListWidget* list) {
       QGuiApplication::clipboard()->setText(item->text().simplified());
   });
   list->addAction(copy);
+}
+
+void FormFrame::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
+  QStyleOptionGroupBox option;
+  initStyleOption(&option);
+  // Below the title, as the style places it: a grey line with its corner pixels
+  // left out, a darker ring inside it, and a faint fill.
+  constexpr int kGap = 3;
+  const int titleHeight =
+      title().isEmpty()
+          ? 0
+          : std::max(style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, &option, this),
+                     fontMetrics().height());
+  const QRect line = rect().adjusted(1, titleHeight + kGap + 1, 0, 0);
+  const QColor grey(0x75, 0x75, 0x75, 0x32);
+  painter.fillRect(line.left() + 1, line.top(), line.width() - 2, 1, grey);
+  painter.fillRect(line.left() + 1, line.bottom(), line.width() - 2, 1, grey);
+  painter.fillRect(line.left(), line.top() + 1, 1, line.height() - 2, grey);
+  painter.fillRect(line.right(), line.top() + 1, 1, line.height() - 2, grey);
+  const QRect ring = line.adjusted(1, 1, -1, -1);
+  const QColor shade(0, 0, 0, 6);
+  painter.fillRect(ring.left(), ring.top(), ring.width(), 1, shade);
+  painter.fillRect(ring.left(), ring.bottom(), ring.width(), 1, shade);
+  painter.fillRect(ring.left(), ring.top() + 1, 1, ring.height() - 2, shade);
+  painter.fillRect(ring.right(), ring.top() + 1, 1, ring.height() - 2, shade);
+  painter.fillRect(ring.adjusted(1, 1, -1, -1), QColor(0, 0, 0, 3));
+  option.subControls &= ~QStyle::SC_GroupBoxFrame;
+  painter.drawComplexControl(QStyle::CC_GroupBox, option);
 }
 
 }  // namespace vorlinde

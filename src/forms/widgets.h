@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QGroupBox>
 #include <QLabel>
 
 class QListWidget;
@@ -25,6 +26,17 @@ class FormLabel : public QLabel {
 
  private:
   bool selectable_ = false;
+};
+
+// A frame drawn like the style's own, but by the painter: the style draws its
+// frame from a PNG picture, whose decoding makes Qt load every image-format
+// plugin installed.
+class FormFrame : public QGroupBox {
+ public:
+  using QGroupBox::QGroupBox;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 };
 
 // The list's selected entry goes to the clipboard on Ctrl+C or "复制", without

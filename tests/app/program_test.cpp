@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <QTextEdit>
 #include <functional>
@@ -19,7 +20,12 @@ TEST(Program, EachEnterOpensOneWindowAndTheExitEndsAll) {
     QWidget* first = program.enter(entry);
     ASSERT_TRUE(first);
     EXPECT_EQ(program.enter(entry), first);
+    settle();
+    EXPECT_FALSE(first->windowIcon().isNull());
   }
+  // The pictures, packed into the program when it is built.
+  for (const char* name : {"Picture1", "Image1"})
+    EXPECT_FALSE(program.main().window()->findChild<QLabel*>(name)->pixmap().isNull()) << name;
   // The main window closed by its close box leaves the tool windows running.
   program.main().window()->close();
   settle();
