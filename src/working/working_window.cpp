@@ -3,16 +3,17 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLibrary>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPalette>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -23,6 +24,7 @@
 
 #include "working/figure_view.h"
 #include "working/history.h"
+#include "working/print_dialog.h"
 #include "working/working_document.h"
 #include "working/working_html.h"
 #include "working/working_printer.h"
@@ -57,6 +59,14 @@ QPushButton* button(const QString& text, const QString& name, const QString& des
   b->setAccessibleDescription(description);
   b->setAutoDefault(false);
   return b;
+}
+
+// Beside the program in the build, else where it is installed relative to the program.
+QString printModulePath() {
+  const QString folder = QCoreApplication::applicationDirPath();
+  const QString beside = folder + "/" VORLINDE_PRINT_MODULE;
+  if (QFileInfo::exists(beside)) return beside;
+  return QDir::cleanPath(folder + "/" VORLINDE_PRINT_MODULE_DIR "/" VORLINDE_PRINT_MODULE);
 }
 
 }  // namespace
@@ -235,14 +245,20 @@ void WorkingWindow::askPdf() {
   if (!savePdf(path)) QMessageBox::warning(this, "保存为 PDF", "无法写入文件：\n" + path);
 }
 
-// The printer and its dialog are made only here, when printing is asked for.
+// Qt's print support is loaded only here, the first time printing is asked for.
 void WorkingWindow::print() {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(title_);
-  QPrintDialog dialog(&printer, this);
-  dialog.setWindowTitle("打印解题过程");
-  if (dialog.exec() != QDialog::Accepted) return;
-  if (!working::printWorking(printer, *text_->document(), working_.figure))
+  if (!printModule_) printModule_ = new QLibrary(printModulePath(), this);
+  const auto dialog = reinterpret_cast<working::PrintDialogFunction>(
+      printModule_->resolve(working::kPrintDialogSymbol));
+  if (!dialog) {
+    QMessageBox::warning(this, "打印",
+                         "未能载入打印支持，所以无法打印。\n" + printModule_->errorString());
+    return;
+  }
+  const auto paint = [this](QPagedPaintDevice& printer) {
+    return working::printWorking(printer, *text_->document(), working_.figure);
+  };
+  if (dialog(this, title_, paint) == working::PrintOutcome::Failed)
     QMessageBox::warning(this, "打印", "无法打印解题过程。");
 }
 

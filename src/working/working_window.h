@@ -7,6 +7,7 @@
 #include "working/history_json.h"
 
 class QLabel;
+class QLibrary;
 class QListWidget;
 class QPushButton;
 class QTextBrowser;
@@ -60,6 +61,7 @@ class WorkingWindow : public QWidget {
   QTextBrowser* text_ = nullptr;
   FigureView* figure_ = nullptr;
   QListWidget* history_ = nullptr;
+  QLibrary* printModule_ = nullptr;  // loaded on the first print, kept for the next
 };
 
 }  // namespace vorlinde

@@ -10,6 +10,7 @@ trap 'rm -rf "$scratch"' EXIT
 
 cmake --install "$build" --prefix "$scratch/stage/usr" > /dev/null
 test -x "$scratch/stage/usr/bin/vorlinde"
+test -n "$(find "$scratch/stage/usr" -path '*/vorlinde/vorlinde-print.so')"
 desktop-file-validate "$scratch/stage/usr/share/applications/$id.desktop"
 grep -q "^Icon=$id$" "$scratch/stage/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "$scratch/stage/usr/share/metainfo/$id.metainfo.xml"
@@ -21,6 +22,7 @@ done
 (cd "$build" && cpack -G DEB -B "$scratch/package" > /dev/null)
 deb=$(ls "$scratch"/package/vorlinde_*.deb)
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6
+dpkg-deb -f "$deb" Depends | grep -q libqt6printsupport6
 dpkg-deb -f "$deb" Depends | grep -q qt6-translations-l10n
 dpkg-deb -f "$deb" Depends | grep -q libgmp
 dpkg-deb -f "$deb" Maintainer | grep -q '@'
