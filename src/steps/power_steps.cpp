@@ -17,7 +17,11 @@ namespace {
 using exact::Integer;
 using exact::Rational;
 
-const std::string kPower = "m" + notation::sup("n");
+// Made on first use: a namespace-scope string would be built at every start-up.
+const std::string& powerName() {
+  static const std::string name = "m" + notation::sup("n");
+  return name;
+}
 // Past this a root's index is not tried for an exact root.
 constexpr unsigned long kLargestRootIndex = 100000;
 
@@ -60,10 +64,11 @@ std::string sizeOnly(const Rational& m, const Rational& n, const NumberFormat& f
     return std::log(std::abs(mantissa)) + static_cast<double>(bits) * std::log(2.0);
   };
   const double digits = n.get_d() * (ln(m.get_num()) - ln(m.get_den())) / std::log(10.0);
-  if (!std::isfinite(digits)) return kPower + " 无法估计";
+  if (!std::isfinite(digits)) return powerName() + " 无法估计";
   if (digits > 0)
-    return kPower + " 约是一个 " + numberText(std::floor(digits) + 1, format) + " 位数";
-  return kPower + " 非常接近 0，小数点后约有 " + numberText(std::floor(-digits), format) + " 个 0";
+    return powerName() + " 约是一个 " + numberText(std::floor(digits) + 1, format) + " 位数";
+  return powerName() + " 非常接近 0，小数点后约有 " + numberText(std::floor(-digits), format) +
+         " 个 0";
 }
 
 // The power too long to write out: its estimate after the steps so far (lead).
@@ -77,7 +82,7 @@ void answerEstimate(Working& w, const Rational& m, const Rational& n, const Numb
   }
   line(w, LineKind::Step, lead + " ≈ " + *near);
   line(w, LineKind::Note, "结果太长，不写出每一位，只取近似值。");
-  answer(w, {kPower + " ≈ " + *near});
+  answer(w, {powerName() + " ≈ " + *near});
 }
 
 void overflowNote(Working& w, const Calculation& c) {
@@ -111,7 +116,7 @@ void wholePower(Working& w, const Calculation& c, const Rational& m, const Integ
       return;
     }
     line(w, LineKind::Step, "任何不等于 0 的数的 0 次幂都等于 1。");
-    answer(w, {kPower + " = 1"});
+    answer(w, {powerName() + " = 1"});
     return;
   }
   if (m == 0 && n < 0) {
@@ -135,7 +140,7 @@ void wholePower(Working& w, const Calculation& c, const Rational& m, const Integ
   if (value->get_den() == 1 && abs(value->get_num()) >= 10)
     line(w, LineKind::Step,
          "结果共有 " + std::to_string(exact::digitCount(value->get_num())) + " 位。");
-  answer(w, {answerItem(kPower, shown)});
+  answer(w, {answerItem(powerName(), shown)});
 }
 
 // A rational q-th root of m > 0, when there is one.
@@ -161,7 +166,7 @@ void positiveFractional(Working& w, const Calculation& c, const Rational& m, con
     const std::string steps =
         p == 1 ? root : "(" + root + ")" + exponent(p) + " = " + raised(*r, p, c.format);
     line(w, LineKind::Step, power + " = " + steps + " = " + shown.text());
-    answer(w, {answerItem(kPower, shown)});
+    answer(w, {answerItem(powerName(), shown)});
     return;
   }
   const std::optional<Rational> inside =
@@ -171,14 +176,14 @@ void positiveFractional(Working& w, const Calculation& c, const Rational& m, con
     const exact::Shown& shown = root.shown;
     const std::string radicand = p == 1 ? "" : notation::root(raised(m, p, c.format)) + " = ";
     line(w, LineKind::Step, power + " = " + radicand + root.chain + " ≈ " + shown.decimal);
-    answer(w, {answerItem(kPower, shown)});
+    answer(w, {answerItem(powerName(), shown)});
     return;
   }
   line(w, LineKind::Step, "m 开 " + q.get_str() + " 次方开不尽，只能取近似值。");
   const double value = std::pow(m.get_d(), n.get_d());
   if (std::isnormal(value)) {
     line(w, LineKind::Step, power + " ≈ " + numberText(value, c.format));
-    answer(w, {kPower + " ≈ " + numberText(value, c.format)});
+    answer(w, {powerName() + " ≈ " + numberText(value, c.format)});
     return;
   }
   answerEstimate(w, m, n, c.format, power);
@@ -196,7 +201,7 @@ void fractionalPower(Working& w, const Calculation& c, const Rational& m, const 
   if (m == 0) {
     if (sgn(n) > 0) {
       line(w, LineKind::Step, "0 的正分数指数幂等于 0。");
-      answer(w, {kPower + " = 0"});
+      answer(w, {powerName() + " = 0"});
     } else {
       line(w, LineKind::Step, "0 的负分数指数幂相当于用 0 作除数，没有意义。");
       windowNote(w, c, "窗口在这里遇到了用 0 作除数。");

@@ -13,8 +13,6 @@ using exact::Integer;
 using notation::sub;
 using notation::sup;
 
-const std::string kX1 = "x" + sub("1"), kX2 = "x" + sub("2");
-
 std::string polynomial(const Rational& a, const Rational& b, const Rational& c,
                        const NumberFormat& format) {
   return eq::sum({{a, "x" + sup("2")}, {b, "x"}, {c, ""}}, format);
@@ -60,6 +58,11 @@ void crossTable(Working& w, const Equation& e, const Rational& k, const Factor& 
 
 }  // namespace
 
+const std::string& rootName(int k) {
+  static const std::string names[2] = {"x" + sub("1"), "x" + sub("2")};
+  return names[k - 1];
+}
+
 std::string plusMinus(const Rational& centre, const Surd& size, bool imaginary,
                       const NumberFormat& format) {
   const Rational b = size.isRational() ? size.a() : size.b();
@@ -82,7 +85,8 @@ void factoring(Working& w, const Equation& e, const Rational& x1, const Rational
   const std::string lhs = polynomial(e.a, e.b, e.c, f) + " = " + leading(k, f);
   if (x1 == x2) {
     line(w, LineKind::Step, lhs + f1.inProduct(f) + sup("2") + " = 0");
-    line(w, LineKind::Step, f1.text(f) + " = 0，" + kX1 + " = " + kX2 + " = " + eq::number(x1, f));
+    line(w, LineKind::Step,
+         f1.text(f) + " = 0，" + rootName(1) + " = " + rootName(2) + " = " + eq::number(x1, f));
     return;
   }
   // The bare factor x is written first, as in x(x - 3).
@@ -91,7 +95,8 @@ void factoring(Working& w, const Equation& e, const Rational& x1, const Rational
       swap ? f2.inProduct(f) + f1.inProduct(f) : f1.inProduct(f) + f2.inProduct(f);
   line(w, LineKind::Step, lhs + product + " = 0");
   line(w, LineKind::Step, f1.text(f) + " = 0 或 " + f2.text(f) + " = 0");
-  line(w, LineKind::Step, kX1 + " = " + eq::number(x1, f) + "，" + kX2 + " = " + eq::number(x2, f));
+  line(w, LineKind::Step,
+       rootName(1) + " = " + eq::number(x1, f) + "，" + rootName(2) + " = " + eq::number(x2, f));
 }
 
 void complexNote(Working& w, const Equation& e) {
@@ -113,8 +118,8 @@ void relationsNote(Working& w, const Equation& e, const Surd& x1, const Surd& x2
   };
   const bool holds = total == Surd(sum) && product == Surd(times);
   line(w, LineKind::Note,
-       "检验（根与系数的关系）：" + kX1 + " + " + kX2 + " = " +
-           side(total, sum, notation::frac("-b", "a")) + "，" + kX1 + kX2 + " = " +
+       "检验（根与系数的关系）：" + rootName(1) + " + " + rootName(2) + " = " +
+           side(total, sum, notation::frac("-b", "a")) + "，" + rootName(1) + rootName(2) + " = " +
            side(product, times, notation::frac("c", "a")) + (holds ? "，相符" : "，不符"));
 }
 

@@ -12,6 +12,10 @@
 
 namespace vorlinde::steps::quadratic {
 
+// The names of the two roots, x₁ and x₂ (k = 1 or 2), made on first use rather
+// than at every start-up.
+const std::string& rootName(int k);
+
 using exact::Rational;
 using exact::Surd;
 

@@ -20,8 +20,7 @@ using notation::root;
 using notation::sub;
 using notation::sup;
 using quadratic::Equation;
-
-const std::string kX1 = "x" + sub("1"), kX2 = "x" + sub("2");
+using quadratic::rootName;
 
 std::string polynomial(const Equation& e) {
   return eq::sum({{e.a, "x" + sup("2")}, {e.b, "x"}, {e.c, ""}}, e.format);
@@ -114,7 +113,7 @@ void formulaLines(Working& w, const Equation& e, const Rational& d, const Surd& 
   const std::string minusB = eq::number(-e.b, f);
   if (d == 0) {
     line(w, LineKind::Step,
-         kX1 + " = " + kX2 + " = " + frac("-b", "2a") + " = " +
+         rootName(1) + " = " + rootName(2) + " = " + frac("-b", "2a") + " = " +
              frac(minusB, "2×" + eq::factor(e.a, f)) + " = " + eq::number(centre, f));
     return;
   }
@@ -129,7 +128,8 @@ void formulaLines(Working& w, const Equation& e, const Rational& d, const Surd& 
   text += " = " + worked;
   if (notation::plain(combined) != notation::plain(worked)) text += " = " + combined;
   line(w, LineKind::Step, text);
-  line(w, LineKind::Step, kX1 + " = " + shownExact(x1, f) + "，" + kX2 + " = " + shownExact(x2, f));
+  line(w, LineKind::Step,
+       rootName(1) + " = " + shownExact(x1, f) + "，" + rootName(2) + " = " + shownExact(x2, f));
 }
 
 void quadraticCase(Working& w, const Equation& e) {
@@ -149,10 +149,10 @@ void quadraticCase(Working& w, const Equation& e) {
   if (rootOfD.isRational()) quadratic::factoring(w, e, x1.a(), x2.a());
   quadratic::relationsNote(w, e, x1, x2);
   if (d == 0)
-    answer(w, {answerItem(kX1 + " = " + kX2, exact::show(x1, e.format))});
+    answer(w, {answerItem(rootName(1) + " = " + rootName(2), exact::show(x1, e.format))});
   else
-    answer(w, {answerItem(kX1, exact::show(x1, e.format)),
-               answerItem(kX2, exact::show(x2, e.format))});
+    answer(w, {answerItem(rootName(1), exact::show(x1, e.format)),
+               answerItem(rootName(2), exact::show(x2, e.format))});
 }
 
 }  // namespace

@@ -13,7 +13,11 @@ namespace {
 using exact::Integer;
 using exact::Rational;
 
-const std::string kFirst = "a" + notation::sub("1");
+// Made on first use: a namespace-scope string would be built at every start-up.
+const std::string& firstTerm() {
+  static const std::string name = "a" + notation::sub("1");
+  return name;
+}
 // A power with more digits than this is not written out inside a step.
 constexpr std::size_t kMostInlineDigits = 40;
 
@@ -31,23 +35,25 @@ void figure(Working& w, const Rational& a1, const Rational& q, const Integer& n)
     sums.push_back(total);
     term *= ratio;
   }
-  w.figure = sequenceFigure(terms, sums, "等比数列的项 " + kTerm + " 与前 n 项和 " + kSum);
+  w.figure =
+      sequenceFigure(terms, sums, "等比数列的项 " + termName() + " 与前 n 项和 " + sumName());
 }
 
 void constantRatio(Working& w, const Calculation& c, const Rational& a1, const Integer& n) {
   const NumberFormat& f = c.format;
-  line(w, LineKind::Method, "q = 1 时各项都等于 " + kFirst + "（常数列），求和公式不能用");
+  line(w, LineKind::Method, "q = 1 时各项都等于 " + firstTerm() + "（常数列），求和公式不能用");
   const exact::Shown sum = exact::show(Rational(n) * a1, f);
-  line(w, LineKind::Step, indexed("a", n) + " = " + kFirst + " = " + exact::show(a1, f).text());
   line(w, LineKind::Step,
-       indexed("S", n) + " = n" + kFirst + " = " + number(n) + "×" + factor(a1, f) + " = " +
+       indexed("a", n) + " = " + firstTerm() + " = " + exact::show(a1, f).text());
+  line(w, LineKind::Step,
+       indexed("S", n) + " = n" + firstTerm() + " = " + number(n) + "×" + factor(a1, f) + " = " +
            sum.text());
   line(w, LineKind::Note,
-       "窗口显示“对不起，q不能等于1！”：它的求和公式 " + kSum + " = " +
-           notation::frac(kFirst + "(1 - q" + notation::sup("n") + ")", "1 - q") +
+       "窗口显示“对不起，q不能等于1！”：它的求和公式 " + sumName() + " = " +
+           notation::frac(firstTerm() + "(1 - q" + notation::sup("n") + ")", "1 - q") +
            " 要除以 1 - q = 0。");
   figure(w, a1, 1, n);
-  answer(w, {answerItem(kTerm, exact::show(a1, f)), answerItem(kSum, sum)});
+  answer(w, {answerItem(termName(), exact::show(a1, f)), answerItem(sumName(), sum)});
 }
 
 // qⁿ too long to write: both results estimated.
@@ -70,16 +76,17 @@ void estimated(Working& w, const Rational& a1, const Rational& q, const Integer&
                           "1 - " + factor(q, f)) +
            " ≈ " + sum);
   line(w, LineKind::Note, "q" + notation::sup("n") + " 的位数太多，不写出每一位，只取近似值。");
-  answer(w, {kTerm + " ≈ " + term, kSum + " ≈ " + sum});
+  answer(w, {termName() + " ≈ " + term, sumName() + " ≈ " + sum});
 }
 
 void ratio(Working& w, const Calculation& c, const Rational& a1, const Rational& q,
            const Integer& n) {
   const NumberFormat& f = c.format;
-  line(w, LineKind::Method, "通项公式：" + kTerm + " = " + kFirst + "q" + notation::sup("n-1"));
   line(w, LineKind::Method,
-       "前 n 项和公式（q ≠ 1）：" + kSum + " = " +
-           notation::frac(kFirst + "(1 - q" + notation::sup("n") + ")", "1 - q"));
+       "通项公式：" + termName() + " = " + firstTerm() + "q" + notation::sup("n-1"));
+  line(w, LineKind::Method,
+       "前 n 项和公式（q ≠ 1）：" + sumName() + " = " +
+           notation::frac(firstTerm() + "(1 - q" + notation::sup("n") + ")", "1 - q"));
   const std::optional<Rational> before =
       n.fits_slong_p() ? exact::power(q, n.get_si() - 1, kMostExactDigits) : std::nullopt;
   const std::optional<Rational> last =
@@ -100,20 +107,20 @@ void ratio(Working& w, const Calculation& c, const Rational& a1, const Rational&
     step += " = " + notation::frac(factor(a1, f) + "×(1 - " + factor(*last, f) + ")", bottom);
   line(w, LineKind::Step, step + " = " + sum.text());
   if (c.error) windowNote(w, c, "结果超出了双精度数能表示的范围，窗口报告溢出。");
-  answer(w, {answerItem(kTerm, term), answerItem(kSum, sum)});
+  answer(w, {answerItem(termName(), term), answerItem(sumName(), sum)});
 }
 
 }  // namespace
 
 Working geometricWorking(const Calculation& c) {
   Working w = begin(kSequenceCaption, "等比数列");
-  line(w, LineKind::Given, given(c, kFirst, "Text2"));
+  line(w, LineKind::Given, given(c, firstTerm(), "Text2"));
   line(w, LineKind::Given, given(c, "q", "Text3"));
   const std::optional<Rational> a1 = typed(c, "Text2"), q = typed(c, "Text3");
   const std::optional<Integer> n = termCount(w, c, "Text4", -32767, 32767);
   if (!n) return w;
   if (!a1 || !q) {
-    answer(w, {kFirst + " 和 q 必须是数"});
+    answer(w, {firstTerm() + " 和 q 必须是数"});
     return w;
   }
   if (*a1 == 0 || *q == 0)

@@ -16,8 +16,15 @@ namespace vorlinde::steps {
 
 inline constexpr const char* kSequenceCaption = "求数列前n项的和";
 // The names of the n-th term and the sum of the first n terms: aₙ, Sₙ.
-inline const std::string kTerm = "a" + notation::sub("n");
-inline const std::string kSum = "S" + notation::sub("n");
+// Made on first use: a namespace-scope string would be built at every start-up.
+inline const std::string& termName() {
+  static const std::string name = "a" + notation::sub("n");
+  return name;
+}
+inline const std::string& sumName() {
+  static const std::string name = "S" + notation::sub("n");
+  return name;
+}
 
 Working arithmeticWorking(const Calculation& c);     // "Command4"
 Working geometricWorking(const Calculation& c);      // "Command3"

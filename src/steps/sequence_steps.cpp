@@ -69,20 +69,21 @@ Working arithmeticWorking(const Calculation& c) {
   const Rational sum = Rational(*n) * (*a1 + an) / 2;
   const exact::Shown anShown = exact::show(an, f), sumShown = exact::show(sum, f);
 
-  line(w, LineKind::Method, "通项公式：" + kTerm + " = a" + notation::sub("1") + " + (n - 1)d");
+  line(w, LineKind::Method,
+       "通项公式：" + termName() + " = a" + notation::sub("1") + " + (n - 1)d");
   line(w, LineKind::Step,
        indexed("a", *n) + " = " + number(*a1, f) + " + (" + number(*n) + " - 1)×" + factor(*d, f) +
            " = " + number(*a1, f) + plus(step, f) + " = " + anShown.text());
   line(w, LineKind::Method,
-       "前 n 项和公式：" + kSum + " = " +
-           notation::frac("n(a" + notation::sub("1") + " + " + kTerm + ")", "2"));
+       "前 n 项和公式：" + sumName() + " = " +
+           notation::frac("n(a" + notation::sub("1") + " + " + termName() + ")", "2"));
   line(w, LineKind::Step,
        indexed("S", *n) + " = " +
            notation::frac(number(*n) + "×(" + number(*a1, f) + plus(an, f) + ")", "2") + " = " +
            sumShown.text());
   line(w, LineKind::Note,
-       "检验：" + kSum + " = na" + notation::sub("1") + " + " + notation::frac("n(n - 1)d", "2") +
-           " = " + number(*n) + "×" + factor(*a1, f) + " + " +
+       "检验：" + sumName() + " = na" + notation::sub("1") + " + " +
+           notation::frac("n(n - 1)d", "2") + " = " + number(*n) + "×" + factor(*a1, f) + " + " +
            notation::frac(number(*n) + "×" + number(Integer(*n - 1)) + "×" + factor(*d, f), "2") +
            " = " + exact::show(Rational(*n) * *a1 + Rational(*n * (*n - 1)) * *d / 2, f).text());
   if (c.error) windowNote(w, c, "结果超出了双精度数能表示的范围，窗口报告溢出。");
@@ -94,8 +95,9 @@ Working arithmeticWorking(const Calculation& c) {
     total += terms.back();
     sums.push_back(total);
   }
-  w.figure = sequenceFigure(terms, sums, "等差数列的项 " + kTerm + " 与前 n 项和 " + kSum);
-  answer(w, {answerItem(kTerm, anShown), answerItem(kSum, sumShown)});
+  w.figure =
+      sequenceFigure(terms, sums, "等差数列的项 " + termName() + " 与前 n 项和 " + sumName());
+  answer(w, {answerItem(termName(), anShown), answerItem(sumName(), sumShown)});
   return w;
 }
 

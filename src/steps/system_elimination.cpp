@@ -9,7 +9,9 @@ namespace {
 
 using exact::Integer;
 
-const std::string kNames[2] = {"x", "y"};
+std::string unknownName(int unknown) {
+  return unknown == 0 ? "x" : "y";
+}
 
 const Rational& coefficient(const Equation& e, int unknown) {
   return unknown == 0 ? e.a : e.b;
@@ -34,7 +36,7 @@ class Eliminator {
     const int known = alone.a != 0 ? 0 : 1;
     const Rational value = alone.c / coefficient(alone, known);
     line(w_, LineKind::Step,
-         eq::circled(alone.number) + " 中只有 " + kNames[known] + "，由 " +
+         eq::circled(alone.number) + " 中只有 " + unknownName(known) + "，由 " +
              eq::circled(alone.number) + " 得 " +
              solved(known, alone.c, coefficient(alone, known)));
     return substitute(other, known, value);
@@ -47,7 +49,7 @@ class Eliminator {
     const int kept = 1 - gone;
     const Rational k1 = coefficient(e1, gone), k2 = coefficient(e2, gone);
     const Integer common = lcm(Integer(abs(k1.get_num())), Integer(abs(k2.get_num())));
-    line(w_, LineKind::Step, "用加减法消去 " + kNames[gone] + "：");
+    line(w_, LineKind::Step, "用加减法消去 " + unknownName(gone) + "：");
     const Equation p = scaledBy(e1, Rational(common / abs(k1))),
                    q = scaledBy(e2, Rational(common / abs(k2)));
     const bool same = sgn(k1) == sgn(k2);
@@ -55,7 +57,7 @@ class Eliminator {
     const Rational right = p.c + (same ? -1 : 1) * q.c;
     line(w_, LineKind::Step,
          eq::circled(p.number) + (same ? " - " : " + ") + eq::circled(q.number) + "，得 " +
-             eq::sum({{left, kNames[kept]}}, f_) + " = " + eq::number(right, f_));
+             eq::sum({{left, unknownName(kept)}}, f_) + " = " + eq::number(right, f_));
     if (left == 0) {
       line(w_, LineKind::Step,
            right != 0 ? "0 = " + eq::number(right, f_) + " 不可能成立"
@@ -93,8 +95,8 @@ class Eliminator {
     const std::string fraction = notation::frac(eq::number(c, f_), eq::number(k, f_));
     const bool plainQuotient = sgn(k) > 0 && k.get_den() == 1 && c.get_den() == 1;
     if (k == 1 || !plainQuotient || notation::plain(fraction) == notation::plain(value))
-      return kNames[unknown] + " = " + value;
-    return kNames[unknown] + " = " + fraction + " = " + value;
+      return unknownName(unknown) + " = " + value;
+    return unknownName(unknown) + " = " + fraction + " = " + value;
   }
 
   // The equation with the value put in, its terms in the order x, y: "2x + 3×2 = 12".
@@ -102,10 +104,10 @@ class Eliminator {
     const Rational& ku = coefficient(into, known);
     const Rational& kv = coefficient(into, 1 - known);
     const std::string put = eq::timesValue(ku, eq::factor(value, f_), f_);
-    const std::string unknown = eq::sum({{kv, kNames[1 - known]}}, f_);
+    const std::string unknown = eq::sum({{kv, unknownName(1 - known)}}, f_);
     std::string terms;
     if (known == 0)
-      terms = put + (sgn(kv) < 0 ? " - " : " + ") + eq::sum({{abs(kv), kNames[1]}}, f_);
+      terms = put + (sgn(kv) < 0 ? " - " : " + ") + eq::sum({{abs(kv), unknownName(1)}}, f_);
     else
       terms = unknown + (put.starts_with("-") ? " - " + put.substr(1) : " + " + put);
     return terms + " = " + eq::number(into.c, f_);
@@ -117,9 +119,9 @@ class Eliminator {
     const Rational rest = into.c - ku * value;
     std::string text = "由 " + eq::circled(into.number) + " 得 ";
     if (ku != 0) {
-      text = "把 " + kNames[known] + " = " + eq::number(value, f_) + " 代入 " +
+      text = "把 " + unknownName(known) + " = " + eq::number(value, f_) + " 代入 " +
              eq::circled(into.number) + "，得 " + substituted(into, known, value) + "，" +
-             eq::sum({{kv, kNames[other]}}, f_) + " = " + eq::number(rest, f_) + "，";
+             eq::sum({{kv, unknownName(other)}}, f_) + " = " + eq::number(rest, f_) + "，";
     }
     line(w_, LineKind::Step, text + solved(other, rest, kv));
     std::array<Rational, 2> solution;
