@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/main_window.h"
+#include "app/memory_release.h"
 #include "app/working_link.h"
 #include "forms/control_factory.h"
 #include "forms/message_box.h"
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
   // Every window in the forms' Song face, message boxes and the working too: no
   // second CJK face is loaded, and digits look alike everywhere.
   QApplication::setFont(vorlinde::windowFont());
+  vorlinde::MemoryRelease release(&app);
   vorlinde::WorkingConnection working;
   vorlinde::FormRegistry forms;
   forms.instance<vorlinde::MainWindow>().show();
