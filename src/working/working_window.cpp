@@ -112,7 +112,7 @@ QWidget* WorkingWindow::buildWorkingSide() {
   auto* split = new QSplitter(Qt::Vertical);
   split->addWidget(text_);
   split->addWidget(figure_);
-  split->setSizes({330, 190});
+  split->setSizes({352, 168});
   return split;
 }
 
