@@ -5,6 +5,7 @@
 
 #include "exact/notation.h"
 #include "steps/steps.h"
+#include "steps/working_lines.h"
 
 namespace vorlinde::steps {
 namespace {
@@ -32,16 +33,6 @@ bool sensible(const Figure& f) {
   for (const Figure::Label& l : f.labels)
     finite = finite && std::isfinite(l.at.x) && std::isfinite(l.at.y);
   return finite && !f.empty();
-}
-
-bool hasLine(const Working& w, const std::string& text) {
-  for (const Line& l : w.lines) {
-    std::string plain = notation::plain(l.text);
-    for (std::size_t i = 0; i < l.cells.size(); ++i)
-      plain += (i ? "\t" : "") + notation::plain(l.cells[i]);
-    if (plain == text) return true;
-  }
-  return false;
 }
 
 struct Case {

@@ -5,6 +5,7 @@
 
 #include "exact/notation.h"
 #include "steps/builders.h"
+#include "steps/working_lines.h"
 
 namespace vorlinde::steps {
 namespace {
@@ -13,12 +14,6 @@ Calculation system(std::vector<std::string> texts, int error = 0) {
   Calculation c{"Form2", "Command3", {"Text4", "Text5", "Text6", "Text7", "Text8", "Text9"}, texts};
   c.error = error;
   return c;
-}
-
-bool hasLine(const Working& w, const std::string& text) {
-  for (const Line& l : w.lines)
-    if (notation::plain(l.text).find(text) != std::string::npos) return true;
-  return false;
 }
 
 struct Exercise {
@@ -51,28 +46,28 @@ TEST(SystemWorking, AnswersTextbookExercises) {
 
 TEST(SystemWorking, EliminatesStepByStepAndChecksByDeterminants) {
   const Working w = equationWorking(system({"2", "3", "12", "1", "-1", "1"}));
-  EXPECT_TRUE(hasLine(w, "②×2，得 2x - 2y = 2　③"));
-  EXPECT_TRUE(hasLine(w, "① - ③，得 5y = 10"));
-  EXPECT_TRUE(hasLine(w, "把 y = 2 代入 ①，得 2x + 3×2 = 12，2x = 6，x = 6/2 = 3"));
-  EXPECT_TRUE(hasLine(w, "D = a₁b₂ - a₂b₁ = 2×(-1) - 1×3 = -5"));
-  EXPECT_TRUE(hasLine(w, "x = D₁/D = -15/(-5) = 3"));
+  EXPECT_TRUE(hasLineWith(w, "②×2，得 2x - 2y = 2　③"));
+  EXPECT_TRUE(hasLineWith(w, "① - ③，得 5y = 10"));
+  EXPECT_TRUE(hasLineWith(w, "把 y = 2 代入 ①，得 2x + 3×2 = 12，2x = 6，x = 6/2 = 3"));
+  EXPECT_TRUE(hasLineWith(w, "D = a₁b₂ - a₂b₁ = 2×(-1) - 1×3 = -5"));
+  EXPECT_TRUE(hasLineWith(w, "x = D₁/D = -15/(-5) = 3"));
   // Fractions are cleared first; opposite coefficients are added.
   const Working cleared = equationWorking(system({"0.5", "1", "2", "1", "-1", "1"}));
-  EXPECT_TRUE(hasLine(cleared, "去分母：①×2，得 x + 2y = 4　③"));
-  EXPECT_TRUE(hasLine(cleared, "③ - ②，得 3y = 3"));
+  EXPECT_TRUE(hasLineWith(cleared, "去分母：①×2，得 x + 2y = 4　③"));
+  EXPECT_TRUE(hasLineWith(cleared, "③ - ②，得 3y = 3"));
   const Working opposite = equationWorking(system({"1", "1", "5", "2", "-1", "1"}));
-  EXPECT_TRUE(hasLine(opposite, "① + ②，得 3x = 6"));
+  EXPECT_TRUE(hasLineWith(opposite, "① + ②，得 3x = 6"));
   const Working parallel = equationWorking(system({"1", "2", "3", "2", "4", "7"}));
-  EXPECT_TRUE(hasLine(parallel, "③ - ②，得 0 = -1"));
+  EXPECT_TRUE(hasLineWith(parallel, "③ - ②，得 0 = -1"));
 }
 
 TEST(SystemWorking, ExplainsTheWindowsErrorWhereDIsZero) {
   const Working w = equationWorking(system({"1", "2", "3", "2", "4", "7"}, 11));
-  EXPECT_TRUE(hasLine(w, "系数成比例"));
-  EXPECT_TRUE(hasLine(w, "运行时错误 11"));
+  EXPECT_TRUE(hasLineWith(w, "系数成比例"));
+  EXPECT_TRUE(hasLineWith(w, "运行时错误 11"));
   EXPECT_EQ(w.answer(), "答：方程组无解");
   const Working many = equationWorking(system({"1", "2", "3", "2", "4", "6"}, 6));
-  EXPECT_TRUE(hasLine(many, "y = -1/2x + 3/2（x 取任意数）"));
+  EXPECT_TRUE(hasLineWith(many, "y = -1/2x + 3/2（x 取任意数）"));
 }
 
 TEST(SystemWorking, DrawsTheLinesAndTheirMeetingPoint) {

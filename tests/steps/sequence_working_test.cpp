@@ -5,6 +5,7 @@
 
 #include "exact/notation.h"
 #include "steps/steps.h"
+#include "steps/working_lines.h"
 
 namespace vorlinde::steps {
 namespace {
@@ -19,12 +20,6 @@ Working run(const std::string& button, const std::vector<std::string>& texts, in
   Calculation c{"Form4", button, kBoxes.at(button), texts};
   c.error = error;
   return workingFor(c);
-}
-
-bool hasLine(const Working& w, const std::string& text) {
-  for (const Line& l : w.lines)
-    if (notation::plain(l.text) == text) return true;
-  return false;
 }
 
 struct Case {
