@@ -28,6 +28,15 @@ void scaleNote(Figure& f, bool notToScale) {
   if (notToScale) f.caption += f.caption.empty() ? "未按比例画出" : "（未按比例画出）";
 }
 
+// Names the corners of a triangle ABC standing on AB, and frames the figure.
+void finishTriangle(Figure& f, Point A, Point B, Point C, bool notToScale) {
+  f.labels.push_back({A, "A", Anchor::BelowLeft});
+  f.labels.push_back({B, "B", Anchor::BelowRight});
+  f.labels.push_back({C, "C", Anchor::Above});
+  fitView(f);
+  scaleNote(f, notToScale);
+}
+
 }  // namespace
 
 Drawn drawnSizes(const std::vector<exact::Rational>& values) {
@@ -77,11 +86,7 @@ Figure triangleFigure(const exact::Rational& base, const exact::Rational& height
   f.paths.push_back(rightAngle(H, {1, 0}, {0, 1}, 0.06));
   f.labels.push_back({along(A, B, 0.5), baseLabel, Anchor::Below});
   f.labels.push_back({along(C, H, 0.5), heightLabel, Anchor::Right});
-  f.labels.push_back({A, "A", Anchor::BelowLeft});
-  f.labels.push_back({B, "B", Anchor::BelowRight});
-  f.labels.push_back({C, "C", Anchor::Above});
-  fitView(f);
-  scaleNote(f, d.notToScale);
+  finishTriangle(f, A, B, C, d.notToScale);
   return f;
 }
 
@@ -110,11 +115,7 @@ Figure sidesFigure(const std::vector<exact::Rational>& sides,
   f.labels.push_back({along(B, C, 0.5), labels[0], Anchor::Right});
   f.labels.push_back({along(C, A, 0.5), labels[1], Anchor::Left});
   f.labels.push_back({along(A, B, 0.5), labels[2], Anchor::Below});
-  f.labels.push_back({A, "A", Anchor::BelowLeft});
-  f.labels.push_back({B, "B", Anchor::BelowRight});
-  f.labels.push_back({C, "C", Anchor::Above});
-  fitView(f);
-  scaleNote(f, d.notToScale);
+  finishTriangle(f, A, B, C, d.notToScale);
   return f;
 }
 
