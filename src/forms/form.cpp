@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -49,6 +50,15 @@ class FormWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override {
     event->accept();
     form_.unload();
+  }
+
+  // A box leaves Return to its window, which hands it to the form: one handler for
+  // the window rather than a connection in each of its boxes.
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto* box = qobject_cast<QLineEdit*>(focusWidget());
+    if (enter && box && form_.returnPressed(box->objectName().toStdString())) return;
+    QWidget::keyPressEvent(event);
   }
 
  private:

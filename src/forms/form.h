@@ -79,6 +79,8 @@ class Form {
   // Gives every result label the room to show its whole caption (see fitResults);
   // runs after every click, on load, and when a caption is set outside a click.
   void relayout();
+  // Return or Enter in a box; true when the form acted on it.
+  virtual bool returnPressed(std::string_view /*textBox*/) { return false; }
 
  protected:
   // The window's load handler: runs each time the window has been built.

@@ -2,8 +2,11 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QListWidget>
+#include <QMenu>
 #include <QPainter>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
@@ -18,16 +21,28 @@ QString copiedResult(const QString& shown) {
 }
 
 void FormLabel::makeSelectable() {
-  if (selectable_) return;
   selectable_ = true;
   setFocusPolicy(Qt::ClickFocus);
-  setContextMenuPolicy(Qt::ActionsContextMenu);
-  auto* copy = new QAction(QStringLiteral("复制"), this);
-  copy->setShortcut(QKeySequence::Copy);
-  copy->setShortcutContext(Qt::WidgetShortcut);
-  connect(copy, &QAction::triggered, this,
-          [this] { QGuiApplication::clipboard()->setText(copiedResult(text())); });
-  addAction(copy);
+}
+
+void FormLabel::copy() const {
+  QGuiApplication::clipboard()->setText(copiedResult(text()));
+}
+
+// The menu is made when asked for, not kept: a window has dozens of results.
+void FormLabel::contextMenuEvent(QContextMenuEvent* event) {
+  if (!selectable_) return QLabel::contextMenuEvent(event);
+  QMenu menu(this);
+  QAction* copying = menu.addAction(QStringLiteral("复制"), this, &FormLabel::copy);
+  copying->setShortcut(QKeySequence::Copy);
+  copying->setShortcutContext(Qt::WidgetShortcut);
+  menu.addActions(actions());
+  menu.exec(event->globalPos());
+}
+
+void FormLabel::keyPressEvent(QKeyEvent* event) {
+  if (selectable_ && event->matches(QKeySequence::Copy)) return copy();
+  QLabel::keyPressEvent(event);
 }
 
 // The selection shows as the highlight, so focus changes repaint.

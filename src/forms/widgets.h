@@ -15,16 +15,21 @@ class FormLabel : public QLabel {
   using QLabel::QLabel;
 
   // A result label: a click selects the whole result, which Ctrl+C or the
-  // context menu's "复制" copies. It takes no part in the Tab order.
+  // context menu's "复制" copies. It takes no part in the Tab order. The menu
+  // also offers the label's own actions.
   void makeSelectable();
   bool isResult() const { return selectable_; }
 
  protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void copy() const;
+
   bool selectable_ = false;
 };
 

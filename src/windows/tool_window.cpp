@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <algorithm>
 #include <limits>
-#include <map>
 
 #include "core/numbers.h"
+#include "forms/widgets.h"
 
 namespace vorlinde {
 
@@ -62,28 +62,21 @@ void ToolWindow::connectHandlers() {
   }
   if (exitButton_) onClick(exitButton_, [this] { unload(); });
   connectWorking();
-  connectEnter();
 }
 
 // Return or Enter in a box clicks the button that reads it, the first of them in
 // the Tab order where two do, before the key event returns.
-void ToolWindow::connectEnter() {
+bool ToolWindow::returnPressed(std::string_view box) {
   const std::vector<std::string>& order = description().tabOrder;
-  const auto rank = [&](const std::string& button) {
-    return std::find(order.begin(), order.end(), button) - order.begin();
-  };
-  std::map<std::string, std::string> buttonOf;
+  const auto rank = [&](const Panel& panel) { return std::ranges::find(order, panel.button); };
+  const Panel* reader = nullptr;
   for (const Panel& panel : panels_)
-    for (const std::string& box : panel.boxes)
-      if (auto [at, fresh] = buttonOf.try_emplace(box, panel.button);
-          !fresh && rank(panel.button) < rank(at->second))
-        at->second = panel.button;
-  for (const auto& [box, name] : buttonOf) {
-    QLineEdit* edit = textBox(box);
-    QPushButton* target = button(name);
-    if (edit && target)
-      QObject::connect(edit, &QLineEdit::returnPressed, target, &QPushButton::click);
-  }
+    if (std::ranges::find(panel.boxes, box) != panel.boxes.end() &&
+        (!reader || rank(panel) < rank(*reader)))
+      reader = &panel;
+  QPushButton* target = reader ? button(reader->button) : nullptr;
+  if (target) target->click();
+  return target;
 }
 
 void ToolWindow::record(const Panel& panel, int error) {
@@ -109,28 +102,22 @@ void ToolWindow::connectWorking() {
   onClick(kWorkingButton, [] {
     if (link().show) link().show();
   });
-  if (QPushButton* button = this->button(kWorkingButton)) {
-    button->setToolTip(QStringLiteral("显示最近一次计算的解题过程（%1）").arg(kWorkingShortcut));
-    // The shortcut opens the working at once, without the button's animated press.
-    auto* shortcut = new QAction(button);
-    shortcut->setShortcut(QKeySequence(kWorkingShortcut));
-    shortcut->setShortcutContext(Qt::WindowShortcut);
-    QObject::connect(shortcut, &QAction::triggered, button, [] {
-      if (link().show) link().show();
-    });
-    window()->addAction(shortcut);
-  }
-  for (const Panel& panel : panels_) {
-    for (const std::string& name : panel.labels) {
-      QWidget* result = control(name);
-      if (!result || result->contextMenuPolicy() != Qt::ActionsContextMenu) continue;
-      auto* action = new QAction(QStringLiteral("解题过程"), result);
-      QObject::connect(action, &QAction::triggered, result, [] {
-        if (link().show) link().show();
-      });
-      result->addAction(action);
-    }
-  }
+  QPushButton* button = this->button(kWorkingButton);
+  if (!button) return;
+  button->setToolTip(QStringLiteral("显示最近一次计算的解题过程（%1）").arg(kWorkingShortcut));
+  // The shortcut opens the working at once, without the button's animated press;
+  // the same action is the results' menu entry.
+  auto* action = new QAction(QStringLiteral("解题过程"), button);
+  action->setShortcut(QKeySequence(kWorkingShortcut));
+  action->setShortcutContext(Qt::WindowShortcut);
+  QObject::connect(action, &QAction::triggered, button, [] {
+    if (link().show) link().show();
+  });
+  window()->addAction(action);
+  for (const Panel& panel : panels_)
+    for (const std::string& name : panel.labels)
+      if (auto* result = dynamic_cast<FormLabel*>(control(name)); result && result->isResult())
+        result->addAction(action);
 }
 
 bool ToolWindow::numbersEntered(const Panel& panel) {

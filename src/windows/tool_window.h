@@ -74,6 +74,7 @@ class ToolWindow : public Form {
   }
 
   void connectHandlers() override;
+  bool returnPressed(std::string_view box) override;
 
   // What went wrong in the panel's calculation, in the pupil's words, and what to
   // change: the sentence the run-time error's box shows first.
@@ -99,7 +100,6 @@ class ToolWindow : public Form {
   void record(const Panel& panel, int error);
   // The working's button, shortcut and the results' context menus.
   void connectWorking();
-  void connectEnter();
 
   std::vector<Panel> panels_;
   std::vector<std::function<void(const Panel&)>> handlers_;

@@ -3,11 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 #include "core/runtime_error.h"
 #include "forms/registry.h"
@@ -143,6 +147,24 @@ TEST(FormsLayer, ResultsAreNamedAndCanBeCopied) {
   list->setFocus();
   QTest::keySequence(list, QKeySequence::Copy);
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("12 = 2 × 2 × 3"));
+
+  // The context menu: "复制", then the label's own actions.
+  opened.form().setCaption("Label1", "x1=3");
+  result->addAction(new QAction("解题过程", result));
+  QStringList offered;
+  QTimer::singleShot(0, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu) return;
+    for (QAction* action : menu->actions())
+      offered << action->text();
+    menu->actions().value(0)->trigger();
+    menu->close();
+  });
+  QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                            result->mapToGlobal(QPoint(1, 1)));
+  QApplication::sendEvent(result, &menuKey);
+  EXPECT_EQ(offered, QStringList({"复制", "解题过程"}));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("3"));
 }
 
 TEST(WrapCaption, BreaksAtBlanksAndBetweenChineseCharacters) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <map>
 
@@ -228,6 +230,10 @@ TEST(Windows, CalculationsGoToTheWorking) {
     QApplication::setActiveWindow(w);
     QTest::keyClick(w->windowHandle(), Qt::Key_J, Qt::ControlModifier);
     EXPECT_EQ(shown, 2);
+    const QList<QAction*> menu = find<QLabel>(w, "Label10")->actions();  // a result's own menu
+    ASSERT_EQ(menu.size(), 1);
+    menu[0]->trigger();
+    EXPECT_EQ(shown, 3);
   }
   {
     Opened<LinearSystemWindow> opened;
@@ -254,14 +260,19 @@ TEST(Windows, ReturnClicksThePanelsButton) {
   QApplication::setActiveWindow(w);
   type(w, "Text5", "2");
   type(w, "Text6", "10");
-  QTest::keyClick(find<QLineEdit>(w, "Text5"), Qt::Key_Return);
+  // Keys go to the box with the focus, as the pupil's do.
+  const auto enter = [&](const char* box, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    find<QLineEdit>(w, box)->setFocus();
+    QTest::keyClick(find<QLineEdit>(w, box), key, modifiers);
+  };
+  enter("Text5", Qt::Key_Return);
   EXPECT_EQ(caption(w, "Label15"), "1024");
   EXPECT_EQ(caption(w, "Label20"), "");
   find<QPushButton>(w, "Command6")->setFocus();
   QTest::keyClick(find<QPushButton>(w, "Command6"), Qt::Key_Enter);
   EXPECT_EQ(caption(w, "Label20"), "1.4142135623731");
   type(w, "Text7", "30");
-  QTest::keyClick(find<QLineEdit>(w, "Text7"), Qt::Key_Enter, Qt::KeypadModifier);
+  enter("Text7", Qt::Key_Enter, Qt::KeypadModifier);
   EXPECT_EQ(caption(w, "Label27"), "0.5");
 }
 
