@@ -106,7 +106,7 @@ QWidget* WorkingWindow::buildWorkingSide() {
   page.setColor(QPalette::Base, Qt::white);
   page.setColor(QPalette::Text, QColor(0x1a, 0x1a, 0x1a));
   text_->setPalette(page);
-  text_->setPlaceholderText("还没有计算。在任一工具窗口中点击计算按钮，这里就会显示它的解题过程。");
+  text_->setPlaceholderText("还没有计算。请先在工具窗口中计算。");
   figure_ = new FigureView;
   figure_->setObjectName("WorkingFigure");
   auto* split = new QSplitter(Qt::Vertical);
