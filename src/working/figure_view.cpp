@@ -15,7 +15,10 @@ FigureView::FigureView(QWidget* parent) : QWidget(parent) {
 
 void FigureView::setFigure(steps::Figure figure) {
   figure_ = std::move(figure);
-  setAccessibleDescription(QString::fromStdString(notation::plain(figure_.caption)));
+  // The empty figure the window starts with needs none of the notation code.
+  const std::string& caption = figure_.caption;
+  setAccessibleDescription(caption.empty() ? QString()
+                                           : QString::fromStdString(notation::plain(caption)));
   update();
 }
 
