@@ -135,13 +135,16 @@ void LinearSystemWindow::onLoad() {
 
 // The load handler, and the first step of every "确定": back to the count alone.
 void LinearSystemWindow::resetGrid() {
-  for (int k = 0; k < kCoefficientBoxes; ++k) {
-    setVisible(element("Text1", k), false);
-    setText(element("Text1", k), "");
-  }
+  // Only boxes that hold something are emptied: emptying an empty box would still
+  // lay its text out, a hundred and ten times over at every load.
+  const auto empty = [this](const std::string& box) {
+    setVisible(box, false);
+    if (!text(box).empty()) setText(box, "");
+  };
+  for (int k = 0; k < kCoefficientBoxes; ++k)
+    empty(element("Text1", k));
   for (int k = 0; k < kRows; ++k) {
-    setVisible(element("Text2", k), false);
-    setText(element("Text2", k), "");
+    empty(element("Text2", k));
     setVisible(element("Label5", k), false);
   }
   for (const char* name : {"Label3", "Label1", "Label4", "Command1"})
