@@ -22,6 +22,10 @@ WorkingLink& link() {
   return shared;
 }
 
+void showWorking() {
+  if (link().show) link().show();
+}
+
 }  // namespace
 
 void setWorkingLink(WorkingLink link) {
@@ -99,9 +103,7 @@ void ToolWindow::record(const Panel& panel, int error) {
 }
 
 void ToolWindow::connectWorking() {
-  onClick(kWorkingButton, [] {
-    if (link().show) link().show();
-  });
+  onClick(kWorkingButton, showWorking);
   QPushButton* button = this->button(kWorkingButton);
   if (!button) return;
   button->setToolTip(QStringLiteral("显示最近一次计算的解题过程（%1）").arg(kWorkingShortcut));
@@ -110,9 +112,7 @@ void ToolWindow::connectWorking() {
   auto* action = new QAction(QStringLiteral("解题过程"), button);
   action->setShortcut(QKeySequence(kWorkingShortcut));
   action->setShortcutContext(Qt::WindowShortcut);
-  QObject::connect(action, &QAction::triggered, button, [] {
-    if (link().show) link().show();
-  });
+  QObject::connect(action, &QAction::triggered, button, showWorking);
   window()->addAction(action);
   for (const Panel& panel : panels_)
     for (const std::string& name : panel.labels)
