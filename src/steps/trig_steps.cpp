@@ -2,6 +2,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/messages.h"
 #include "exact/notation.h"
 #include "steps/algebra_common.h"
 #include "steps/algebra_panels.h"
@@ -29,22 +30,22 @@ std::string degreesText(const Rational& degrees, const NumberFormat& format) {
 
 // One function's value as the working writes it: "1/2 = 0.5", "不存在".
 struct Value {
-  std::string shown;   // after the name: "= 1/2 = 0.5", "≈ 0.38268343236509", "不存在"
-  std::string answer;  // the answer item
-  bool zero = false;
-  bool exists = true;
+  std::string shown;    // after the name: "= 1/2 = 0.5", "≈ 0.38268343236509", "不存在"
+  std::string answer;   // the answer item
+  std::string decimal;  // as a label would show it: "0.5", "1", "不存在"
 };
 
 Value exactValue(const char* name, const std::optional<exact::Surd>& v, const NumberFormat& f) {
-  if (!v) return {"不存在", std::string(name) + " 不存在", false, false};
+  if (!v) return {kUndefined, std::string(name) + " " + kUndefined, kUndefined};
   const exact::Shown shown = exact::show(*v, f);
-  return {"= " + shown.text(), answerItem(name, shown), v->sign() == 0, true};
+  return {"= " + shown.text(), answerItem(name, shown),
+          shown.decimal.empty() ? shown.exact : shown.decimal};
 }
 
 Value approximateValue(const char* name, double v, const NumberFormat& f) {
-  if (!std::isfinite(v)) return {"超出范围", std::string(name) + " 超出范围", false, true};
+  if (!std::isfinite(v)) return {"超出范围", std::string(name) + " 超出范围", ""};
   const exact::Shown shown = exact::showApproximate(v, f);
-  return {shown.text(), answerItem(name, shown), false, true};
+  return {shown.text(), answerItem(name, shown), shown.decimal};
 }
 
 std::array<Value, kTrigFunctions> values(const Rational& reduced, const NumberFormat& f) {
@@ -60,21 +61,23 @@ std::array<Value, kTrigFunctions> values(const Rational& reduced, const NumberFo
   return out;
 }
 
-// Where the exact value is 0 or none, the window's π (a little below π) gives
-// a tiny or a huge number instead.
-void windowPiNote(Working& w, const Calculation& c, const std::array<Value, kTrigFunctions>& v) {
-  std::string shown;
-  for (int i = 0; i < kTrigFunctions; ++i) {
-    const std::string* text = shownText(c, kLabels[i]);
-    if (!text || (v[i].exists && !v[i].zero) || *text == "0") continue;
-    shown += (shown.empty() ? "" : "，") + std::string(kTrigNames[i]) + " = " + *text;
-    shown += v[i].exists ? "（实为 0）" : "（实际不存在）";
-  }
-  if (shown.empty()) return;
+// Away from the special angles the window computes with π = 3.14159265358979, a
+// little below π, in doubles; where its labels differ from the values here, it is said.
+void windowDigits(Working& w, const Calculation& c, const std::string& radians,
+                  const std::array<Value, kTrigFunctions>& v) {
+  std::string differ;
+  const auto compare = [&](const std::string& name, const char* label, const std::string& mine) {
+    const std::string* text = shownText(c, label);
+    if (!text || *text == mine) return;
+    differ += (differ.empty() ? "" : "，") + name + " = " + *text;
+  };
+  compare("α", "Label25", radians);
+  for (int i = 0; i < kTrigFunctions; ++i)
+    compare(kTrigNames[i], kLabels[i], v[i].decimal);
+  if (differ.empty()) return;
   line(w, LineKind::Note,
-       "窗口显示 " + shown +
-           "：窗口取 π = 3.14159265358979，比 π 略小，"
-           "算出的弧度与 α 差了一点点，所以得到很小或很大的数。");
+       "窗口显示 " + differ +
+           "：窗口取 π = 3.14159265358979，比 π 略小，又用双精度数计算，所以与这里的值有出入。");
 }
 
 void windowError(Working& w, const Calculation& c) {
@@ -85,7 +88,8 @@ void windowError(Working& w, const Calculation& c) {
   }
   for (int i = 0; i < kTrigFunctions; ++i) {
     if (shownText(c, kLabels[i])) continue;
-    // The window takes cot α as 1/tan α, so at 0° it divides by tan 0° = 0.
+    // The window takes cot α as 1/tan α, so at an angle too small for the doubles
+    // it divides by a tangent rounded to 0.
     static const char* const windowFormulas[] = {
         "sin α", "cos α", "tan α", "cot α = 1/tan α", "sec α = 1/cos α", "csc α = 1/sin α"};
     errorLine(w, c,
@@ -149,7 +153,7 @@ Working trigWorking(const Calculation& c) {
   }
   for (int i = 0; i < kTrigFunctions; ++i)
     row(w, {kTrigDefinitions[i], v[i].shown});
-  windowPiNote(w, c, v);
+  windowDigits(w, c, radians.decimal.empty() ? radians.exact : radians.decimal, v);
   windowError(w, c);
   w.figure = unitCircle(reduced, *degrees, pointLabel(reduced, c.format), c.format);
   std::vector<std::string> items{answerItem("α", radians)};

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/trigonometry.h"
+
 namespace vorlinde::steps {
 
 using exact::Rational;
@@ -14,44 +16,15 @@ const std::array<const char*, kTrigFunctions> kTrigDefinitions = {
     "sin α",           "cos α",          "tan α = sin α/cos α", "cot α = cos α/sin α",
     "sec α = 1/cos α", "csc α = 1/sin α"};
 
-namespace {
-
-// sin of 0°, 30°, 45°, 60°, 90° and of the angles the quadrants reflect them to.
-Surd sineOfReference(int reference) {
-  switch (reference) {
-    case 0:
-      return 0;
-    case 30:
-      return Rational(1, 2);
-    case 45:
-      return Surd(0, Rational(1, 2), 2);
-    case 60:
-      return Surd(0, Rational(1, 2), 3);
-    default:
-      return 1;
-  }
-}
-
-Surd sine(int degrees) {
-  if (degrees <= 90) return sineOfReference(degrees);
-  if (degrees <= 180) return sineOfReference(180 - degrees);
-  if (degrees <= 270) return -sineOfReference(degrees - 180);
-  return -sineOfReference(360 - degrees);
-}
-
-std::optional<Surd> quotient(const Surd& top, const Surd& bottom) {
-  if (bottom.sign() == 0) return std::nullopt;
-  return top / bottom;
-}
-
-}  // namespace
-
 std::optional<ExactTrig> exactTrig(const Rational& degrees) {
-  if (degrees.get_den() != 1) return std::nullopt;
-  const long d = degrees.get_num().get_si();
-  if (d % 30 != 0 && d % 45 != 0) return std::nullopt;
-  const Surd s = sine(static_cast<int>(d)), c = sine(static_cast<int>((d + 90) % 360));
-  return ExactTrig{s, c, quotient(s, c), quotient(c, s), quotient(1, c), quotient(1, s)};
+  if (degrees.get_den() != 1 || !degrees.get_num().fits_slong_p()) return std::nullopt;
+  const std::optional<ExactTrigValues> values = specialTrig(degrees.get_d());
+  if (!values) return std::nullopt;
+  ExactTrig out;
+  for (int i = 0; i < kTrigFunctions; ++i)
+    if (const std::optional<ExactTrigValue>& v = (*values)[i])
+      out[i] = Surd(0, Rational(v->numerator, v->denominator), v->radicand);
+  return out;
 }
 
 std::array<double, kTrigFunctions> approximateTrig(double degrees) {

@@ -135,9 +135,9 @@ void AlgebraWindow::rootAndLogarithmClicked(const Panel& panel) {
 
 void AlgebraWindow::trigonometryClicked(const Panel& panel) {
   // Label after label: a value that fails leaves those before it written.
-  const Real x = radians(readDouble(text(panel.boxes[0]), format()));
+  const double degrees = readDouble(text(panel.boxes[0]), format());
   for (std::size_t i = 0; i < std::size(kTrigSteps); ++i)
-    setCaption(panel.labels[i], numberText(trigValue(kTrigSteps[i], x).value(), format()));
+    setCaption(panel.labels[i], trigCaption(kTrigSteps[i], degrees, format()));
 }
 
 std::string AlgebraWindow::advice(const Panel& panel, ErrorCode code) const {
@@ -158,8 +158,7 @@ std::string AlgebraWindow::advice(const Panel& panel, ErrorCode code) const {
   if (panel.button == "Command6")
     return m < 0 ? "负数没有实数平方根，也没有对数，请输入正数。" : "0 没有对数，请输入正数。";
   if (!written(panel.labels[0])) return "角度太大，换算成弧度时超出了范围，请输入小一些的角度。";
-  if (code == ErrorCode::DivisionByZero)
-    return "这个角的正切为 0，余切（1 除以正切）不存在，余切、正割、余割都没有算出。";
+  // Only an angle so small that the doubles round its sine to 0 or near it fails here.
   return "这个角太小，它的余切、余割太大，超出了能显示的范围，请换一个角度。";
 }
 

@@ -55,7 +55,8 @@ QString randomText(Random& r) {
 }
 
 const QStringList kPrefixes = {"阶乘结果是：", "结果分别为：", "x=", "x1=", "x2=", "S="};
-const QStringList kMessages = {"无实数根", "对不起，", "q不能等于1！", "输入有误！"};
+// The trigonometry labels say "不存在" where a function has no value.
+const QStringList kMessages = {"无实数根", "对不起，", "q不能等于1！", "输入有误！", "不存在"};
 
 // Number text reads back as itself.
 bool readsBack(const QString& number) {

@@ -39,9 +39,9 @@ const std::map<QString, std::vector<Wiring>> kWiring = {
       {"Command6", {"10"}, {"3.16227766016838", "2.30258509299405"}, {"0"}, 5},
       {"Command7",
        {"30"},
-       {"0.523598775598298", "0.5", "0.866025403784439", "0.577350269189625", "1.73205080756888",
+       {"0.523598775598298", "0.5", "0.866025403784439", "0.577350269189626", "1.73205080756888",
         "1.15470053837925", "2"},
-       {"0"},
+       {"1E-322"},
        11,
        {"0", "0", "1", "0", "", "", ""}}}},
     {"Form2",
@@ -203,6 +203,18 @@ TEST(Windows, TheGridSolvesTheRowsLaidOut) {
   EXPECT_TRUE(
       solve({"1E308", "1E308", "-1E308", "1E308", "1", "1"}).value(0).endsWith(errorPrompt(6)));
   EXPECT_TRUE(results().isEmpty());
+}
+
+// On an axis the undefined functions say so, with no message and no label left empty.
+TEST(Windows, TrigonometryOnAnAxisNamesTheUndefinedFunctions) {
+  Opened<AlgebraWindow> opened;
+  QWidget* w = opened.window();
+  const Panel& panel = opened.form().panels().back();
+  ASSERT_EQ(panel.button, "Command7");
+  fill(w, panel, {"-180"});
+  EXPECT_TRUE(click(w, "Command7").empty());
+  EXPECT_EQ(shownBy(w, panel),
+            QStringList({"-3.14159265358979", "0", "-1", "0", "不存在", "-1", "不存在"}));
 }
 
 // Every click that computes is sent to the working once its labels are written,
