@@ -90,19 +90,18 @@ Decimal format(const Digits& d, const NumberFormat& format) {
   return {text, d.exact};
 }
 
-Digits roundIrrational(const Bounds& bounds, int significant) {
-  // Past this many digits the value is taken as the lower bound's rounding.
-  constexpr long kMostDigits = 4096;
-  long digits = 24;
-  for (;; digits *= 2) {
+Digits roundIrrational(const Bounds& bounds, int significant, long mostDigits) {
+  for (long digits = 24;; digits *= 2) {
     const auto [lo, hi] = bounds(digits);
     Digits low = round(lo, significant);
-    const Digits high = round(hi, significant);
+    Digits high = round(hi, significant);
     const bool alike =
         low.negative == high.negative && low.digits == high.digits && low.exponent == high.exponent;
-    if (alike || digits >= kMostDigits) {
-      low.exact = false;
-      return low;
+    if (alike || digits >= mostDigits) {
+      // Bounds still apart hold a value on a half: it goes away from zero.
+      Digits& away = sgn(lo) < 0 ? low : high;
+      away.exact = false;
+      return away;
     }
   }
 }

@@ -27,9 +27,10 @@ Decimal format(const Digits& digits, const NumberFormat& format);
 // Bounds lo ≤ x ≤ hi of a value known only approximately, about `digits` decimal
 // digits apart from each other relative to x.
 using Bounds = std::function<std::pair<Rational, Rational>(long digits)>;
-// The rounding of an irrational value: the bounds are narrowed until both ends
-// round alike; never exact.
-Digits roundIrrational(const Bounds& bounds, int significant);
+// The rounding of a value known by bounds, narrowed until both ends round alike;
+// never exact. Bounds still apart at mostDigits are taken to hold a value on a
+// half, rounded away from zero as the number text rules round.
+Digits roundIrrational(const Bounds& bounds, int significant, long mostDigits = 4096);
 // The double nearest to the rounding to 17 digits (which tells every double apart).
 double toDouble(const Digits& digits);
 

@@ -132,9 +132,9 @@ struct Shown {
 Shown show(const Rational& value, const NumberFormat& format);
 Shown show(const Surd& value, const NumberFormat& format);
 Shown show(const PiMultiple& value, const NumberFormat& format);
-// A value that has no exact form (a logarithm): exact empty, the number text of the
-// double as the windows show it, always approximate.
-Shown showApproximate(double value, const NumberFormat& format);
+// A value that has no exact form (a logarithm): exact empty, its rounded number
+// text (exact/transcendental.h), always approximate.
+Shown showApproximate(const Decimal& value);
 
 // The number of decimal digits of |value|; 0 has one.
 std::size_t digitCount(const Integer& value);

@@ -7,8 +7,9 @@
 #include "core/numbers.h"
 #include "exact/exact.h"
 
-// Values too long to work out exactly (3¹⁰⁰⁰⁰⁰⁰), in floating point with 256 bits
-// and an exponent of any size, written by the number text rules.
+// Values too long to work out exactly (a geometric sequence's 32767th term, a root
+// of a radicand of thousands of digits), in floating point with 256 bits and an
+// exponent of any size, written by the number text rules.
 
 namespace vorlinde::steps {
 

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "exact/notation.h"
+#include "exact/transcendental.h"
 #include "steps/algebra_common.h"
 #include "steps/algebra_panels.h"
 #include "steps/answer.h"
@@ -16,20 +17,6 @@ namespace {
 
 using exact::Integer;
 using exact::Rational;
-
-// ln |n| for n ≠ 0 of any size, from its leading bits.
-double lnOf(const Integer& n) {
-  long bits = 0;
-  const double mantissa = mpz_get_d_2exp(&bits, n.get_mpz_t());
-  return std::log(std::abs(mantissa)) + static_cast<double>(bits) * std::log(2.0);
-}
-
-// ln m for m > 0; near 1 from m − 1, where ln p − ln q would cancel.
-double naturalLog(const Rational& m) {
-  const Rational near = m - 1;
-  if (abs(near) < Rational(1, 2)) return std::log1p(near.get_d());
-  return lnOf(m.get_num()) - lnOf(m.get_den());
-}
 
 // k when m = 10ᵏ.
 std::optional<long> tenPower(const Rational& m) {
@@ -75,9 +62,8 @@ void logarithms(Working& w, const Calculation& c, const Rational& m,
                 std::vector<std::string>& items) {
   line(w, LineKind::Method,
        "对数：窗口的 Log 是自然对数 ln（以 e ≈ 2.71828 为底），常用对数 lg 以 10 为底");
-  const double ln = naturalLog(m);
-  const exact::Shown lnShown =
-      m == 1 ? exact::show(Rational(0), c.format) : exact::showApproximate(ln, c.format);
+  const exact::Shown lnShown = m == 1 ? exact::show(Rational(0), c.format)
+                                      : exact::showApproximate(exact::lnDecimal(m, c.format));
   line(w, LineKind::Step,
        "ln m = ln " + base(m, c.format) + (m == 1 ? " = " : " ") + lnShown.text());
   if (const std::optional<long> k = tenPower(m)) {
@@ -86,12 +72,12 @@ void logarithms(Working& w, const Calculation& c, const Rational& m,
     items.push_back(answerItem("ln m", lnShown));
     items.push_back("lg m = " + std::to_string(*k));
   } else {
-    const exact::Shown lg = exact::showApproximate(ln / std::log(10.0), c.format);
+    const exact::Shown lg = exact::showApproximate(exact::lgDecimal(m, c.format));
     line(w, LineKind::Step, "lg m = " + notation::frac("ln m", "ln 10") + " " + lg.text());
     items.push_back(answerItem("ln m", lnShown));
     items.push_back(answerItem("lg m", lg));
   }
-  if (m >= Rational(1, 1000) && m <= 1000000) w.figure = logFigure(m, ln);
+  if (m >= Rational(1, 1000) && m <= 1000000) w.figure = logFigure(m, std::log(m.get_d()));
 }
 
 }  // namespace

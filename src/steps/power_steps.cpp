@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "exact/notation.h"
+#include "exact/transcendental.h"
 #include "steps/algebra_common.h"
 #include "steps/algebra_panels.h"
 #include "steps/answer.h"
@@ -38,24 +39,6 @@ bool fitsLong(const Integer& n) {
   return n.fits_slong_p() && abs(n) < (Integer(1) << 62);
 }
 
-// m^n in floating point, for m > 0 or whole n; the whole part of n must fit a long.
-std::optional<std::string> estimate(const Rational& m, const Rational& n,
-                                    const NumberFormat& format) {
-  Integer whole;
-  mpz_fdiv_q(whole.get_mpz_t(), n.get_num_mpz_t(), n.get_den_mpz_t());
-  if (!fitsLong(whole) || (m == 0 && whole < 0)) return std::nullopt;
-  Float value = floatPower(m, whole.get_si());
-  const Rational part = n - whole;
-  if (part != 0) {
-    // The fraction's factor in doubles: beyond them it is no estimate, and GMP
-    // aborts on an infinity.
-    const double factor = std::pow(m.get_d(), part.get_d());
-    if (!std::isfinite(factor) || factor == 0) return std::nullopt;
-    value *= factor;
-  }
-  return floatText(value, format);
-}
-
 // The size of m^n from its logarithm, where even its estimate is out of reach.
 std::string sizeOnly(const Rational& m, const Rational& n, const NumberFormat& format) {
   const auto ln = [](const Integer& x) {
@@ -74,15 +57,15 @@ std::string sizeOnly(const Rational& m, const Rational& n, const NumberFormat& f
 // The power too long to write out: its estimate after the steps so far (lead).
 void answerEstimate(Working& w, const Rational& m, const Rational& n, const NumberFormat& format,
                     const std::string& lead) {
-  const std::optional<std::string> near = estimate(m, n, format);
+  const std::optional<exact::Decimal> near = exact::powerDecimal(m, n, format);
   if (!near) {
     line(w, LineKind::Note, "指数太大，只能估计这个幂的大小。");
     answer(w, {sizeOnly(m, n, format)});
     return;
   }
-  line(w, LineKind::Step, lead + " ≈ " + *near);
+  line(w, LineKind::Step, lead + " ≈ " + near->text);
   line(w, LineKind::Note, "结果太长，不写出每一位，只取近似值。");
-  answer(w, {powerName() + " ≈ " + *near});
+  answer(w, {powerName() + " ≈ " + near->text});
 }
 
 void overflowNote(Working& w, const Calculation& c) {
@@ -180,10 +163,9 @@ void positiveFractional(Working& w, const Calculation& c, const Rational& m, con
     return;
   }
   line(w, LineKind::Step, "m 开 " + q.get_str() + " 次方开不尽，只能取近似值。");
-  const double value = std::pow(m.get_d(), n.get_d());
-  if (std::isnormal(value)) {
-    line(w, LineKind::Step, power + " ≈ " + numberText(value, c.format));
-    answer(w, {powerName() + " ≈ " + numberText(value, c.format)});
+  if (const std::optional<exact::Decimal> value = exact::powerDecimal(m, n, c.format)) {
+    line(w, LineKind::Step, power + " ≈ " + value->text);
+    answer(w, {powerName() + " ≈ " + value->text});
     return;
   }
   answerEstimate(w, m, n, c.format, power);

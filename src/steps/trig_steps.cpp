@@ -4,6 +4,7 @@
 
 #include "core/messages.h"
 #include "exact/notation.h"
+#include "exact/transcendental.h"
 #include "steps/algebra_common.h"
 #include "steps/algebra_panels.h"
 #include "steps/answer.h"
@@ -42,10 +43,9 @@ Value exactValue(const char* name, const std::optional<exact::Surd>& v, const Nu
           shown.decimal.empty() ? shown.exact : shown.decimal};
 }
 
-Value approximateValue(const char* name, double v, const NumberFormat& f) {
-  if (!std::isfinite(v)) return {"超出范围", std::string(name) + " 超出范围", ""};
-  const exact::Shown shown = exact::showApproximate(v, f);
-  return {shown.text(), answerItem(name, shown), shown.decimal};
+Value approximateValue(const char* name, const exact::Decimal& d) {
+  const exact::Shown shown = exact::showApproximate(d);
+  return {shown.text(), answerItem(name, shown), d.text};
 }
 
 std::array<Value, kTrigFunctions> values(const Rational& reduced, const NumberFormat& f) {
@@ -55,9 +55,9 @@ std::array<Value, kTrigFunctions> values(const Rational& reduced, const NumberFo
       out[i] = exactValue(kTrigNames[i], (*exact)[i], f);
     return out;
   }
-  const auto near = approximateTrig(reduced.get_d());
+  const std::array<exact::Decimal, kTrigFunctions> near = exact::trigDecimals(reduced, f);
   for (int i = 0; i < kTrigFunctions; ++i)
-    out[i] = approximateValue(kTrigNames[i], near[i], f);
+    out[i] = approximateValue(kTrigNames[i], near[i]);
   return out;
 }
 

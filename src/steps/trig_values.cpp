@@ -1,8 +1,5 @@
 #include "steps/trig_values.h"
 
-#include <cmath>
-#include <numbers>
-
 #include "core/trigonometry.h"
 
 namespace vorlinde::steps {
@@ -25,14 +22,6 @@ std::optional<ExactTrig> exactTrig(const Rational& degrees) {
     if (const std::optional<ExactTrigValue>& v = (*values)[i])
       out[i] = Surd(0, Rational(v->numerator, v->denominator), v->radicand);
   return out;
-}
-
-std::array<double, kTrigFunctions> approximateTrig(double degrees) {
-  const double x = degrees * std::numbers::pi / 180;
-  const double s = std::sin(x), c = std::cos(x);
-  const double inf = HUGE_VAL;
-  return {
-      s, c, c != 0 ? s / c : inf, s != 0 ? c / s : inf, c != 0 ? 1 / c : inf, s != 0 ? 1 / s : inf};
 }
 
 std::string referenceAngle(const Rational& degrees) {

@@ -6,8 +6,8 @@
 
 #include "exact/exact.h"
 
-// The six trigonometric functions of an angle in degrees: exact at the multiples
-// of 30° and 45°, in double precision with an accurate π elsewhere.
+// The six trigonometric functions of an angle in degrees, exact at the multiples
+// of 30° and 45° (exact/transcendental.h rounds them elsewhere).
 
 namespace vorlinde::steps {
 
@@ -20,8 +20,6 @@ extern const std::array<const char*, kTrigFunctions> kTrigDefinitions;  // "tan 
 using ExactTrig = std::array<std::optional<exact::Surd>, kTrigFunctions>;
 // For 0 ≤ degrees < 360 a multiple of 30° or 45°; nothing for any other angle.
 std::optional<ExactTrig> exactTrig(const exact::Rational& degrees);
-// For 0 ≤ degrees < 360; a function without a value comes back as an infinity.
-std::array<double, kTrigFunctions> approximateTrig(double degrees);
 
 // The angle's place: "第二象限，参考角 30°" and the reduction of sin and cos to
 // the reference angle, "sin 150° = sin 30°，cos 150° = -cos 30°"; empty on an axis

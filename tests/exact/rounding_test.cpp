@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+#include <mpfr.h>
+
+#include <functional>
+#include <string>
+
+#include "exact/transcendental.h"
+
+// The decimals given where a value has no exact form, against MPFR at 400 bits:
+// each must be the value correctly rounded to 15 significant digits.
+
+namespace vorlinde::exact {
+namespace {
+
+// A number's significant digits and the exponent of the first: "-5729577893130E3".
+std::string significant(std::string text) {
+  long exponent = 0;
+  if (const std::size_t e = text.find('E'); e != std::string::npos) {
+    exponent = std::stol(text.substr(e + 1));
+    text.resize(e);
+  }
+  const std::string sign = text[0] == '-' ? "-" : "";
+  text.erase(0, sign.size());
+  const std::size_t point = text.find('.');
+  const long before = static_cast<long>(point == std::string::npos ? text.size() : point);
+  if (point != std::string::npos) text.erase(point, 1);
+  const std::size_t first = text.find_first_not_of('0');
+  if (first == std::string::npos) return "0";
+  exponent += before - 1 - static_cast<long>(first);
+  text = text.substr(first);
+  text.erase(text.find_last_not_of('0') + 1);
+  return sign + text + "E" + std::to_string(exponent);
+}
+
+// MPFR's value of a function of typed decimals, rounded to 15 digits.
+std::string reference(const std::function<void(mpfr_t, mpfr_t, mpfr_t)>& f, const char* a,
+                      const char* b = "0") {
+  mpfr_t x, y, r;
+  mpfr_inits2(400, x, y, r, static_cast<mpfr_ptr>(nullptr));
+  mpfr_set_str(x, a, 10, MPFR_RNDN);
+  mpfr_set_str(y, b, 10, MPFR_RNDN);
+  f(r, x, y);
+  mpfr_exp_t e = 0;
+  char* digits = mpfr_get_str(nullptr, &e, 10, 15, r, MPFR_RNDN);
+  const std::string text = std::string(digits[0] == '-' ? "-0." : "0.") +
+                           (digits + (digits[0] == '-')) + "E" + std::to_string(e);
+  mpfr_free_str(digits);
+  mpfr_clears(x, y, r, static_cast<mpfr_ptr>(nullptr));
+  return significant(text);
+}
+
+// A typed decimal, exactly: "180.01" is 18001/100.
+Rational decimal(const char* text) {
+  return readStrict(text, {}).value();
+}
+
+// clang-format off
+// Near the axes, past a turn, negative, tiny and huge.
+const char* const kAngles[] = {
+    "-2.1", "180.01", "89", "179", "0.5", "359.99", "1", "15", "22.5", "75", "-100.5", "271",
+    "1E-7", "1E-300", "89.9999999", "90.0000001", "269.99999999", "12345.678", "1E20", "-1E15",
+    "0.333333333333333", "44.99999999999999", "3.14159265358979"};
+const char* const kLogarithms[] = {
+    "2", "3", "0.5", "10.5", "72", "2.25", "1.0000001", "0.9999999", "1.000000000000001",
+    "12345.6789", "1E-300", "2E300", "7E-320", "3.14159265358979", "99999999999999999999"};
+const std::pair<const char*, const char*> kPowers[] = {
+    {"2", "0.25"}, {"10", "0.3"}, {"3", "0.5"}, {"1.5", "2.5"}, {"2", "32767"}, {"3", "1000000"},
+    {"0.5", "12345.5"}, {"-2", "33333"}, {"-3", "-4001"}, {"1.0000001", "1E7"},
+    {"7", "-0.123456789"}, {"12345.678", "-300.5"}, {"1E-300", "1.5"}, {"0.999", "32767"},
+    {"1.0000001", "1E17"}, {"2", "-1E6"}};
+// clang-format on
+
+TEST(Rounding, TrigonometricFunctionsOfAnglesInDegrees) {
+  using F = int (*)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t);
+  const F functions[] = {mpfr_sin, mpfr_cos, mpfr_tan, mpfr_cot, mpfr_sec, mpfr_csc};
+  for (const char* angle : kAngles) {
+    const std::array<Decimal, 6> shown = trigDecimals(decimal(angle), {});
+    for (int i = 0; i < 6; ++i) {
+      const std::string expected = reference(
+          [&](mpfr_t r, mpfr_t x, mpfr_t) {
+            mpfr_const_pi(r, MPFR_RNDN);
+            mpfr_mul(r, r, x, MPFR_RNDN);
+            mpfr_div_ui(r, r, 180, MPFR_RNDN);
+            functions[i](r, r, MPFR_RNDN);
+          },
+          angle);
+      EXPECT_EQ(significant(shown[i].text), expected) << angle << "° function " << i;
+    }
+  }
+}
+
+TEST(Rounding, Logarithms) {
+  for (const char* x : kLogarithms) {
+    EXPECT_EQ(significant(lnDecimal(decimal(x), {}).text),
+              reference([](mpfr_t r, mpfr_t a, mpfr_t) { mpfr_log(r, a, MPFR_RNDN); }, x))
+        << "ln " << x;
+    EXPECT_EQ(significant(lgDecimal(decimal(x), {}).text),
+              reference([](mpfr_t r, mpfr_t a, mpfr_t) { mpfr_log10(r, a, MPFR_RNDN); }, x))
+        << "lg " << x;
+  }
+}
+
+TEST(Rounding, Powers) {
+  mpfr_set_emax(mpfr_get_emax_max());
+  for (const auto& [m, n] : kPowers) {
+    const std::optional<Decimal> shown = powerDecimal(decimal(m), decimal(n), {});
+    ASSERT_TRUE(shown) << m << "^" << n;
+    EXPECT_EQ(significant(shown->text),
+              reference([](mpfr_t r, mpfr_t a, mpfr_t b) { mpfr_pow(r, a, b, MPFR_RNDN); }, m, n))
+        << m << "^" << n;
+  }
+  EXPECT_FALSE(powerDecimal(decimal("3"), decimal("1E19"), {}));
+  // 5²² = 2384185791015625 exactly: a half at the 16th digit goes away from zero.
+  const Rational beyondDoubles(Integer("5" + std::string(2300, '0')));
+  EXPECT_EQ(powerDecimal(beyondDoubles, 22, {})->text, "2.38418579101563E+50615");
+}
+
+}  // namespace
+}  // namespace vorlinde::exact
