@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTranslator>
 
 #include "core/runtime_error.h"
@@ -28,6 +29,20 @@ void messageBox(QWidget* parent, const QString& prompt) {
                      Qt::WindowCloseButtonHint);
   if (auto* text = box.findChild<QLabel*>("qt_msgbox_label")) text->setMinimumWidth(kMinimumWidth);
   box.exec();
+}
+
+bool askQuestion(QWidget* parent, const QString& prompt, const QString& accept,
+                 const QString& reject) {
+  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kAppTitle), prompt, QMessageBox::NoButton,
+                  parent);
+  box.setObjectName("MsgBox");
+  box.setTextFormat(Qt::PlainText);
+  QPushButton* yes = box.addButton(accept, QMessageBox::AcceptRole);
+  QPushButton* no = box.addButton(reject, QMessageBox::RejectRole);
+  box.setDefaultButton(no);
+  box.setEscapeButton(no);
+  box.exec();
+  return box.clickedButton() == yes;
 }
 
 void useQtChineseTexts(QCoreApplication& app) {

@@ -16,6 +16,12 @@ inline constexpr const char* kAppTitle = "Vorlinde";
 // when the pupil has pressed it.
 void messageBox(QWidget* parent, const QString& prompt);
 
+// A modal question with two buttons and no icon: true when the pupil chose
+// `accept`. `reject` is the default button, so Return and Escape keep things as
+// they are.
+bool askQuestion(QWidget* parent, const QString& prompt, const QString& accept,
+                 const QString& reject);
+
 // Qt's own words (the message box's "确定") in Chinese, whatever the locale: the
 // rest of the screen is Chinese too.
 void useQtChineseTexts(QCoreApplication& app);

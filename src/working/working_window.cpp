@@ -22,6 +22,7 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include "forms/message_box.h"
 #include "working/figure_view.h"
 #include "working/history.h"
 #include "working/print_dialog.h"
@@ -137,11 +138,12 @@ QWidget* WorkingWindow::buildHistorySide() {
 }
 
 QWidget* WorkingWindow::buildButtons() {
-  QPushButton* clear = button("清空", "WorkingClear", "清空历史记录");
+  clear_ = button("清空", "WorkingClear", "清空历史记录");
+  clear_->setEnabled(false);
   QPushButton* copy = button("复制", "WorkingCopy", "把解题过程复制到剪贴板");
   QPushButton* pdf = button("保存为 PDF…", "WorkingPdf", "把解题过程保存为 PDF 文件");
   QPushButton* print = button("打印…", "WorkingPrint", "打印解题过程");
-  connect(clear, &QPushButton::clicked, this, &WorkingWindow::clearRequested);
+  connect(clear_, &QPushButton::clicked, this, &WorkingWindow::askClear);
   connect(copy, &QPushButton::clicked, this, &WorkingWindow::copy);
   connect(pdf, &QPushButton::clicked, this, &WorkingWindow::askPdf);
   connect(print, &QPushButton::clicked, this, &WorkingWindow::print);
@@ -154,13 +156,21 @@ QWidget* WorkingWindow::buildButtons() {
   auto* row = new QWidget;
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(clear);
+  layout->addWidget(clear_);
   layout->addStretch(1);
   layout->addWidget(time_);
   layout->addStretch(1);
   for (QPushButton* b : {copy, pdf, print})
     layout->addWidget(b);
   return row;
+}
+
+// A slip of the hand must not lose the pupil's history: they are asked first.
+void WorkingWindow::askClear() {
+  const int count = history_->count();
+  if (count > 0 &&
+      askQuestion(this, QString("清空全部 %1 条历史记录？").arg(count), "清空", "取消"))
+    emit clearRequested();
 }
 
 void WorkingWindow::showWorking(const steps::Working& working, qint64 when) {
@@ -204,6 +214,7 @@ void WorkingWindow::setHistory(const std::vector<HistoryEntry>& entries) {
   history_->addItems(texts);
   for (std::size_t i = 0; i < entries.size(); ++i)
     history_->item(int(i))->setToolTip(QString::fromStdString(entries[i].answer));
+  clear_->setEnabled(!entries.empty());
 }
 
 void WorkingWindow::addToHistory(const HistoryEntry& entry) {
@@ -212,6 +223,7 @@ void WorkingWindow::addToHistory(const HistoryEntry& entry) {
   history_->item(0)->setToolTip(QString::fromStdString(entry.answer));
   while (history_->count() > int(History::kLimit))
     delete history_->takeItem(history_->count() - 1);
+  clear_->setEnabled(true);
 }
 
 void WorkingWindow::markEntry(int row) {

@@ -43,6 +43,7 @@ class WorkingWindow : public QWidget {
  signals:
   // The pupil chose an entry of the history; 0 is the newest.
   void entryChosen(int row);
+  // The pupil asked to empty the history and said yes when asked again.
   void clearRequested();
 
  private:
@@ -51,6 +52,7 @@ class WorkingWindow : public QWidget {
   QWidget* buildHistorySide();
   void setDocument(const steps::Working& working);
   QWidget* buildButtons();
+  void askClear();
   void copy() const;
   void askPdf();
   void print();
@@ -61,6 +63,7 @@ class WorkingWindow : public QWidget {
   QTextBrowser* text_ = nullptr;
   FigureView* figure_ = nullptr;
   QListWidget* history_ = nullptr;
+  QPushButton* clear_ = nullptr;     // enabled while the history holds something
   QLibrary* printModule_ = nullptr;  // loaded on the first print, kept for the next
 };
 

@@ -4,14 +4,18 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include "exact/notation.h"
 #include "working/figure_view.h"
@@ -43,7 +47,9 @@ class WorkingWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     QStandardPaths::setTestModeEnabled(true);
-    QFile::remove(History::defaultPath());
+    QDir folder(QFileInfo(History::defaultPath()).absolutePath());
+    folder.removeRecursively();
+    folder.mkpath(".");
   }
 
   template <typename T>
@@ -124,15 +130,49 @@ TEST_F(WorkingWindowTest, SavesAPdf) {
   EXPECT_GT(file.size(), 1000);
 }
 
-TEST_F(WorkingWindowTest, ClearEmptiesTheListTheWindowAndTheFile) {
+// Presses `key` on "清空" and answers the question that comes, if one does, by
+// clicking its button `answer` or pressing the key `answer` on its focused button;
+// returns the question.
+QString clearWith(QPushButton* clear, Qt::Key key, const QString& answer) {
+  QString asked;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible()) return;
+    poll.stop();
+    asked = box->text();
+    for (QAbstractButton* b : box->buttons())
+      if (b->text() == answer) return QTest::mouseClick(b, Qt::LeftButton);
+    QTest::keySequence(box->focusWidget(), QKeySequence(answer));
+  });
+  poll.start(1);
+  QTest::keyClick(clear, key);
+  return asked;
+}
+
+TEST_F(WorkingWindowTest, ClearEmptiesTheHistoryOnlyWhenThePupilSaysSoInTheBox) {
+  workings.show();
+  auto* clear = find<QPushButton>("WorkingClear");
+  EXPECT_FALSE(clear->isEnabled()) << "nothing to clear";
   workings.record(typed("5"));
   workings.record(typed("6"));
-  workings.show();
   QCoreApplication::processEvents();
-  QTest::mouseClick(find<QPushButton>("WorkingClear"), Qt::LeftButton);
+  const QString asked = "清空全部 2 条历史记录？";
+  const std::pair<Qt::Key, const char*> keeping[] = {{Qt::Key_Space, "Return"},
+                                                     {Qt::Key_Space, "Space"},
+                                                     {Qt::Key_Space, "Esc"},
+                                                     {Qt::Key_Space, "取消"},
+                                                     {Qt::Key_Return, "Return"}};
+  for (const auto& [key, answer] : keeping) {
+    const QString question = clearWith(clear, key, answer);
+    EXPECT_TRUE(question.isEmpty() || question == asked) << question.toStdString();
+    EXPECT_EQ(find<QListWidget>("WorkingHistory")->count(), 2) << answer;
+  }
+  EXPECT_EQ(clearWith(clear, Qt::Key_Space, "清空"), asked);
   EXPECT_EQ(find<QListWidget>("WorkingHistory")->count(), 0);
   EXPECT_TRUE(shownText().isEmpty());
   EXPECT_TRUE(History().entries().empty());
+  EXPECT_FALSE(clear->isEnabled());
 }
 
 TEST_F(WorkingWindowTest, EveryControlHasAnAccessibleName) {
