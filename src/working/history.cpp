@@ -1,17 +1,41 @@
 #include "working/history.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace vorlinde {
 namespace {
 
+using namespace std::chrono_literals;
+
 // A history of 500 calculations is well under a megabyte; anything much larger
 // is not one of ours and is not worth reading.
 constexpr qint64 kLargestFile = 64 << 20;
+// Another copy holds the lock only while it merges and writes, a few milliseconds.
+constexpr auto kBriefWait = 40ms;
+// At exit there is no later: a copy that holds the lock this long has hung.
+constexpr auto kExitWait = 2000ms;
+
+std::int64_t now() {
+  return QDateTime::currentMSecsSinceEpoch();
+}
+
+// The file's contents: empty when there is none, nothing when it cannot be read.
+std::optional<HistoryFile> readFile(const QString& path) {
+  QFile file(path);
+  if (!file.exists()) return HistoryFile{};
+  if (file.size() > kLargestFile || !file.open(QIODevice::ReadOnly)) return std::nullopt;
+  std::optional<HistoryFile> read = decodeHistory(file.readAll());
+  // A clearing dated ahead of the clock would swallow every calculation until then.
+  if (read) read->cleared = std::min(read->cleared, now());
+  return read;
+}
 
 // Keeps an unreadable file beside the new one, for whoever wants to look at it.
 void setAside(const QString& path) {
@@ -22,12 +46,44 @@ void setAside(const QString& path) {
            qPrintable(path), qPrintable(bad));
 }
 
+bool sameCalculation(const Calculation& x, const Calculation& y) {
+  return x.when == y.when && x.window == y.window && x.button == y.button && x.boxes == y.boxes &&
+         x.texts == y.texts && x.unknowns == y.unknowns && x.error == y.error &&
+         x.shown == y.shown && x.format.decimal == y.format.decimal &&
+         x.format.group == y.format.group && x.message == y.message;
+}
+
+// Newest first, so a calculation kept already is among the last kept of its time.
+bool keptAlready(const std::vector<HistoryEntry>& kept, const Calculation& c) {
+  for (auto it = kept.rbegin(); it != kept.rend() && it->calculation.when == c.when; ++it)
+    if (sameCalculation(it->calculation, c)) return true;
+  return false;
+}
+
+// The entries of both, newest first, each calculation once (the same one at the
+// same time counts once), none older than the later clearing, at most the limit.
+HistoryFile mergeHistories(const HistoryFile& a, const HistoryFile& b) {
+  HistoryFile merged{{}, std::max(a.cleared, b.cleared)};
+  std::vector<const HistoryEntry*> all;
+  for (const HistoryFile* side : {&a, &b})
+    for (const HistoryEntry& entry : side->entries)
+      if (entry.calculation.when >= merged.cleared) all.push_back(&entry);
+  std::stable_sort(all.begin(), all.end(), [](const HistoryEntry* x, const HistoryEntry* y) {
+    return x->calculation.when > y->calculation.when;
+  });
+  for (const HistoryEntry* entry : all) {
+    if (merged.entries.size() == History::kLimit) break;
+    if (!keptAlready(merged.entries, entry->calculation)) merged.entries.push_back(*entry);
+  }
+  return merged;
+}
+
 }  // namespace
 
 History::History(QString path, QObject* parent) : QObject(parent), path_(std::move(path)) {
   timer_.setSingleShot(true);
   timer_.setInterval(1000);
-  connect(&timer_, &QTimer::timeout, this, &History::save);
+  connect(&timer_, &QTimer::timeout, this, [this] { save(kBriefWait); });
 }
 
 History::~History() {
@@ -54,34 +110,56 @@ void History::add(HistoryEntry entry) {
 void History::clear() {
   load();
   entries_.clear();
+  cleared_ = std::max(cleared_, now());
   dirty_ = true;
-  flush();
+  save(kBriefWait);
 }
 
 void History::flush() {
   timer_.stop();
-  if (dirty_) save();
+  if (dirty_) save(kExitWait);
 }
 
 void History::load() {
   if (loaded_) return;
   loaded_ = true;
-  QFile file(path_);
-  if (!file.exists()) return;
-  if (file.size() > kLargestFile || !file.open(QIODevice::ReadOnly)) return setAside(path_);
-  std::optional<std::vector<HistoryEntry>> read = decodeHistory(file.readAll());
-  file.close();
-  if (!read) return setAside(path_);
-  entries_ = std::move(*read);
+  std::optional<HistoryFile> read = readFile(path_);
+  if (!read) {
+    // Set aside under the lock, where no other copy is writing a good one in its place.
+    dirty_ = true;
+    save(kBriefWait);
+    return;
+  }
+  entries_ = std::move(read->entries);
+  cleared_ = read->cleared;
   if (entries_.size() > kLimit) entries_.resize(kLimit);
 }
 
-void History::save() {
+// The file as it is now, a damaged one set aside; called with the lock held.
+HistoryFile History::readLocked() {
+  if (std::optional<HistoryFile> read = readFile(path_)) return *std::move(read);
+  setAside(path_);
+  return {};
+}
+
+// Merges with the file and writes; when another copy holds the lock past the
+// wait, leaves it to the timer to try again.
+void History::save(std::chrono::milliseconds wait) {
   timer_.stop();
-  dirty_ = false;
   QDir().mkpath(QFileInfo(path_).absolutePath());
+  QLockFile lock(path_ + ".lock");
+  if (!lock.tryLock(wait)) {
+    if (lock.error() == QLockFile::LockFailedError) {
+      timer_.start();
+      return;
+    }
+    qWarning("The history's lock file %s.lock could not be made.", qPrintable(path_));
+  }
+  const HistoryFile merged = mergeHistories({entries_, cleared_}, readLocked());
+  cleared_ = merged.cleared;
+  dirty_ = false;
   QSaveFile file(path_);
-  if (!file.open(QIODevice::WriteOnly) || file.write(encodeHistory(entries_)) < 0 || !file.commit())
+  if (!file.open(QIODevice::WriteOnly) || file.write(encodeHistory(merged)) < 0 || !file.commit())
     qWarning("The history could not be written to %s: %s", qPrintable(path_),
              qPrintable(file.errorString()));
 }

@@ -3,16 +3,20 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <chrono>
 #include <vector>
 
 #include "working/history_json.h"
 
 namespace vorlinde {
 
-// The calculations of this and earlier sessions, newest first, kept in a file.
-// The file is read on first use, never at start-up. Changes are written whole
-// or not at all, at most once a second, and when flush() is called; a file that
-// cannot be read is set aside as "<file>.bad" and the history starts empty.
+// The calculations of this and earlier sessions, newest first, kept in a file
+// that every copy of the program running at once shares. The file is read on
+// first use, never at start-up. Changes are merged with what the file holds under
+// a lock file beside it and written whole or not at all, at most once a second
+// and when flush() is called; while another copy holds the lock, the write is
+// tried again a second later. A file that cannot be read is set aside as
+// "<file>.bad" and the history starts empty.
 class History : public QObject {
   Q_OBJECT
 
@@ -28,17 +32,21 @@ class History : public QObject {
 
   const std::vector<HistoryEntry>& entries();
   void add(HistoryEntry entry);
-  // Empties the history, in memory and in the file at once.
+  // Empties the history here and in the file, where the time of clearing makes
+  // every copy drop what was computed before it.
   void clear();
-  // Writes what has changed now rather than within the second.
+  // Writes what has changed now rather than within the second, waiting a while
+  // for another copy's write: the program calls it at exit.
   void flush();
 
  private:
   void load();
-  void save();
+  void save(std::chrono::milliseconds wait);
+  HistoryFile readLocked();
 
   QString path_;
   std::vector<HistoryEntry> entries_;  // newest first
+  std::int64_t cleared_ = 0;
   bool loaded_ = false;
   bool dirty_ = false;
   QTimer timer_;

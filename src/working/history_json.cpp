@@ -10,6 +10,7 @@ namespace vorlinde {
 namespace {
 
 constexpr int kVersion = 1;
+constexpr double kWhen = 9007199254740992.0;  // 2^53: every integer below is exact
 
 QString text(const std::string& s) {
   return QString::fromStdString(s);
@@ -83,7 +84,6 @@ class Reader {
 
 HistoryEntry decode(const QJsonObject& o, Reader& r) {
   constexpr double kInt = std::numeric_limits<int>::max();
-  constexpr double kWhen = 9007199254740992.0;  // 2^53: every integer below is exact
   HistoryEntry entry;
   Calculation& c = entry.calculation;
   c.window = r.string(o, "window");
@@ -110,15 +110,16 @@ HistoryEntry decode(const QJsonObject& o, Reader& r) {
 
 }  // namespace
 
-QByteArray encodeHistory(const std::vector<HistoryEntry>& entries) {
+QByteArray encodeHistory(const HistoryFile& file) {
   QJsonArray calculations;
-  for (const HistoryEntry& entry : entries)
+  for (const HistoryEntry& entry : file.entries)
     calculations.append(encode(entry));
-  const QJsonObject root{{"version", kVersion}, {"calculations", calculations}};
+  QJsonObject root{{"version", kVersion}, {"calculations", calculations}};
+  if (file.cleared != 0) root.insert("cleared", qint64(file.cleared));
   return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
-std::optional<std::vector<HistoryEntry>> decodeHistory(const QByteArray& json) {
+std::optional<HistoryFile> decodeHistory(const QByteArray& json) {
   QJsonParseError error;
   const QJsonDocument document = QJsonDocument::fromJson(json, &error);
   if (error.error != QJsonParseError::NoError || !document.isObject()) return std::nullopt;
@@ -127,12 +128,14 @@ std::optional<std::vector<HistoryEntry>> decodeHistory(const QByteArray& json) {
   if (!version.isDouble() || version.toDouble() != kVersion || !calculations.isArray())
     return std::nullopt;
   Reader reader;
-  std::vector<HistoryEntry> entries;
+  HistoryFile file;
+  if (root.contains("cleared")) file.cleared = reader.integer(root, "cleared", -kWhen, kWhen);
   for (const QJsonValue& item : calculations.toArray()) {
-    entries.push_back(decode(reader.object(item), reader));
+    file.entries.push_back(decode(reader.object(item), reader));
     if (!reader.ok) return std::nullopt;
   }
-  return entries;
+  if (!reader.ok) return std::nullopt;
+  return file;
 }
 
 }  // namespace vorlinde

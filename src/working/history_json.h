@@ -7,8 +7,9 @@
 
 #include "core/calculation.h"
 
-// The history file: {"version": 1, "calculations": [...]}, newest first, each
-// calculation with every field it was recorded with.
+// The history file: {"version": 1, "cleared": ..., "calculations": [...]}, newest
+// first, each calculation with every field it was recorded with. "cleared", when
+// the history was last emptied, is left out until it first is.
 
 namespace vorlinde {
 
@@ -20,9 +21,15 @@ struct HistoryEntry {
   std::string answer;  // the answer line, or a summary of what the window showed
 };
 
-QByteArray encodeHistory(const std::vector<HistoryEntry>& entries);
-// The entries, or nothing when the text is not a history of this version with
-// every field of the right type.
-std::optional<std::vector<HistoryEntry>> decodeHistory(const QByteArray& json);
+// What a history file holds.
+struct HistoryFile {
+  std::vector<HistoryEntry> entries;  // newest first
+  std::int64_t cleared = 0;           // when it was last emptied, ms since 1970; 0 for never
+};
+
+QByteArray encodeHistory(const HistoryFile& file);
+// The file's contents, or nothing when the text is not a history of this version
+// with every field of the right type.
+std::optional<HistoryFile> decodeHistory(const QByteArray& json);
 
 }  // namespace vorlinde

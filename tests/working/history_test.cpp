@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -14,8 +18,9 @@ class HistoryTest : public ::testing::Test {
   void SetUp() override {
     QStandardPaths::setTestModeEnabled(true);
     path = History::defaultPath();
-    QFile::remove(path);
-    QFile::remove(path + ".bad");
+    QDir folder(QFileInfo(path).absolutePath());
+    folder.removeRecursively();
+    folder.mkpath(".");
   }
 
   QByteArray read(const QString& name) {
@@ -108,11 +113,11 @@ TEST_F(HistoryTest, WritesWithinASecondNotAtEachChange) {
   history.add(entry(2));
   EXPECT_FALSE(QFile::exists(path));
   EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(path); }, 3000));
-  EXPECT_EQ(decodeHistory(read(path))->size(), 2u);
+  EXPECT_EQ(decodeHistory(read(path))->entries.size(), 2u);
 }
 
 TEST_F(HistoryTest, AnUnreadableFileIsSetAsideAndANewOneBegun) {
-  const QByteArray good = encodeHistory({entry(1)});
+  const QByteArray good = encodeHistory({{entry(1)}});
   QByteArray wrongType = good;
   wrongType.replace("\"when\":1700000000001", "\"when\":\"yesterday\"");
   ASSERT_NE(wrongType, good);
@@ -128,6 +133,7 @@ TEST_F(HistoryTest, AnUnreadableFileIsSetAsideAndANewOneBegun) {
       {"a field of the wrong type", wrongType},
       {"a calculation that is not an object", "{\"version\":1,\"calculations\":[7]}"},
       {"a missing field", QByteArray(good).replace("\"button\"", "\"buttons\"")},
+      {"a clearing time of the wrong type", "{\"cleared\":[]," + good.mid(1)},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -140,8 +146,60 @@ TEST_F(HistoryTest, AnUnreadableFileIsSetAsideAndANewOneBegun) {
     history.flush();
     const auto written = decodeHistory(read(path));
     ASSERT_TRUE(written.has_value());
-    ASSERT_EQ(written->size(), 1u);
-    expectSame(written->front(), entry(2));
+    ASSERT_EQ(written->entries.size(), 1u);
+    expectSame(written->entries.front(), entry(2));
+  }
+}
+
+TEST_F(HistoryTest, WaitsWhileALiveCopyHoldsTheLock) {
+  History history;
+  QLockFile other(path + ".lock");
+  ASSERT_TRUE(other.tryLock(std::chrono::milliseconds(0)));
+  history.add(entry(1));
+  QTest::qWait(1200);
+  EXPECT_FALSE(QFile::exists(path)) << "written while another copy held the lock";
+  other.unlock();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(path); }, 3000));
+}
+
+// Sends a line to a copy of the history running in a process of its own, and
+// waits until it has been done.
+void tell(QProcess& copy, const char* line) {
+  copy.write(QByteArray(line) + "\n");
+  ASSERT_TRUE(copy.waitForReadyRead(10000));
+  copy.readAll();
+}
+
+TEST_F(HistoryTest, TwoCopiesAtOnceKeepBothOnesCalculationsAndClearing) {
+  write(path, encodeHistory({{entry(1), entry(2)}}));
+  write(path + ".lock", "2147483647\nvorlinde\n\n");  // left by a copy that has ended
+  QProcess copies[2];
+  for (QProcess& copy : copies)
+    copy.start(HISTORY_COPY, {path});
+  const auto inFile = [&] {
+    QStringList texts;
+    const std::optional<HistoryFile> file = decodeHistory(read(path));
+    for (const HistoryEntry& e : file->entries)
+      texts << QString::fromStdString(e.calculation.texts.at(0));
+    return texts.join(' ');
+  };
+  tell(copies[0], "add a 2");
+  tell(copies[1], "add b 2");
+  tell(copies[0], "flush");
+  tell(copies[1], "flush");
+  EXPECT_EQ(inFile(), "b-2 b-1 a-2 a-1 1.234,5 1.234,5");
+  tell(copies[0], "add c 1");
+  QTest::qWait(5);  // the clearing comes a clear millisecond later
+  tell(copies[1], "clear");
+  tell(copies[0], "flush");
+  EXPECT_EQ(inFile(), "");
+  QTest::qWait(5);
+  tell(copies[0], "add d 1");
+  tell(copies[0], "flush");
+  EXPECT_EQ(inFile(), "d-1");
+  for (QProcess& copy : copies) {
+    copy.closeWriteChannel();
+    EXPECT_TRUE(copy.waitForFinished(10000));
   }
 }
 
