@@ -37,13 +37,19 @@ std::optional<HistoryFile> readFile(const QString& path) {
   return read;
 }
 
-// Keeps an unreadable file beside the new one, for whoever wants to look at it.
-void setAside(const QString& path) {
-  const QString bad = path + ".bad";
-  QFile::remove(bad);
-  if (!QFile::rename(path, bad)) QFile::remove(path);
+// Keeps an unreadable file beside the new one, for whoever wants to look at it,
+// under the first name that no earlier one took; returns that name.
+QString keepAside(const QString& path) {
+  QString bad = path + ".bad";
+  for (int n = 1; QFileInfo::exists(bad); ++n)
+    bad = path + ".bad." + QString::number(n);
+  if (!QFile::rename(path, bad)) {
+    QFile::remove(path);
+    return {};
+  }
   qWarning("The history in %s could not be read; it was kept as %s and a new one begun.",
            qPrintable(path), qPrintable(bad));
+  return bad;
 }
 
 bool sameCalculation(const Calculation& x, const Calculation& y) {
@@ -138,7 +144,8 @@ void History::load() {
 // The file as it is now, a damaged one set aside; called with the lock held.
 HistoryFile History::readLocked() {
   if (std::optional<HistoryFile> read = readFile(path_)) return *std::move(read);
-  setAside(path_);
+  const QString keptAs = keepAside(path_);
+  if (!keptAs.isEmpty()) emit damagedFileKept(keptAs);
   return {};
 }
 

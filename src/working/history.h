@@ -15,8 +15,8 @@ namespace vorlinde {
 // first use, never at start-up. Changes are merged with what the file holds under
 // a lock file beside it and written whole or not at all, at most once a second
 // and when flush() is called; while another copy holds the lock, the write is
-// tried again a second later. A file that cannot be read is set aside as
-// "<file>.bad" and the history starts empty.
+// tried again a second later. A file that cannot be read is set aside under the
+// first free name of "<file>.bad", "<file>.bad.1", ... and the history starts empty.
 class History : public QObject {
   Q_OBJECT
 
@@ -38,6 +38,10 @@ class History : public QObject {
   // Writes what has changed now rather than within the second, waiting a while
   // for another copy's write: the program calls it at exit.
   void flush();
+
+ signals:
+  // A damaged file was found and kept as `keptAs`.
+  void damagedFileKept(const QString& keptAs);
 
  private:
   void load();

@@ -231,6 +231,10 @@ void WorkingWindow::markEntry(int row) {
   history_->setCurrentRow(row);
 }
 
+void WorkingWindow::sayHistoryKeptAside(const QString& fileName) {
+  time_->setText("原有的历史记录已损坏，已另存为 " + fileName);
+}
+
 void WorkingWindow::copy() const {
   auto* data = new QMimeData;
   data->setText(QString::fromStdString(working_.plainText()));

@@ -36,6 +36,9 @@ class WorkingWindow : public QWidget {
   void addToHistory(const HistoryEntry& entry);
   // Marks the entry shown without choosing it again.
   void markEntry(int row);
+  // Says, until the next working is shown, that the history file was damaged and
+  // kept under the name given.
+  void sayHistoryKeptAside(const QString& fileName);
 
   // Writes the working, text and figure, to an A4 PDF file; false on failure.
   bool savePdf(const QString& path) const;

@@ -1,5 +1,6 @@
 #include "working/workings.h"
 
+#include <QFileInfo>
 #include <QMetaObject>
 
 #include "working/working_window.h"
@@ -31,9 +32,15 @@ HistoryEntry entryFor(const Calculation& calculation, const steps::Working& work
 }  // namespace
 
 Workings::Workings(Builder builder, QObject* parent)
-    : QObject(parent), builder_(std::move(builder)) {}
+    : QObject(parent), builder_(std::move(builder)) {
+  connect(&history_, &History::damagedFileKept, this, [this](const QString& keptAs) {
+    keptAside_ = QFileInfo(keptAs).fileName();
+    if (window_ && window_->isVisible()) sayKeptAside();
+  });
+}
 
 Workings::~Workings() {
+  history_.disconnect(this);  // the history's last write comes after the window is gone
   delete window_;
 }
 
@@ -89,6 +96,7 @@ void Workings::show() {
   } else {
     window_->showEmpty();
   }
+  sayKeptAside();
   window_->show();
   window_->raise();
   window_->activateWindow();
@@ -100,6 +108,12 @@ void Workings::showEntry(int row) {
   if (row == 0 && latest_) return window_->showWorking(latest_->working, latest_->when);
   const Calculation& calculation = entries[row].calculation;
   window_->showWorking(build(calculation), calculation.when);
+}
+
+void Workings::sayKeptAside() {
+  if (keptAside_.isEmpty()) return;
+  window_->sayHistoryKeptAside(keptAside_);
+  keptAside_.clear();
 }
 
 void Workings::clear() {

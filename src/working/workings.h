@@ -47,12 +47,14 @@ class Workings : public QObject {
   steps::Working build(const Calculation& calculation) const;
   void showEntry(int row);
   void clear();
+  void sayKeptAside();
 
   Builder builder_;
   History history_;
   std::vector<Calculation> recorded_;  // recorded, not yet taken in
   std::optional<Latest> latest_;       // the latest calculation's working, computed once
   QPointer<WorkingWindow> window_;
+  QString keptAside_;  // a damaged history's new name, until the window has said it
 };
 
 }  // namespace vorlinde

@@ -135,13 +135,14 @@ TEST_F(HistoryTest, AnUnreadableFileIsSetAsideAndANewOneBegun) {
       {"a missing field", QByteArray(good).replace("\"button\"", "\"buttons\"")},
       {"a clearing time of the wrong type", "{\"cleared\":[]," + good.mid(1)},
   };
+  write(path + ".bad", "an older bad file");
+  int kept = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    write(path + ".bad", "an older bad file");
     write(path, c.bytes);
     History history;
     EXPECT_TRUE(history.entries().empty());
-    EXPECT_EQ(read(path + ".bad"), c.bytes);
+    EXPECT_EQ(read(path + ".bad." + QString::number(++kept)), c.bytes);
     history.add(entry(2));
     history.flush();
     const auto written = decodeHistory(read(path));
@@ -149,6 +150,7 @@ TEST_F(HistoryTest, AnUnreadableFileIsSetAsideAndANewOneBegun) {
     ASSERT_EQ(written->entries.size(), 1u);
     expectSame(written->entries.front(), entry(2));
   }
+  EXPECT_EQ(read(path + ".bad"), "an older bad file");
 }
 
 TEST_F(HistoryTest, WaitsWhileALiveCopyHoldsTheLock) {

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMimeData>
@@ -173,6 +174,19 @@ TEST_F(WorkingWindowTest, ClearEmptiesTheHistoryOnlyWhenThePupilSaysSoInTheBox) 
   EXPECT_TRUE(shownText().isEmpty());
   EXPECT_TRUE(History().entries().empty());
   EXPECT_FALSE(clear->isEnabled());
+}
+
+TEST_F(WorkingWindowTest, SaysOnceThatADamagedHistoryWasKeptAside) {
+  for (const QString& name : {History::defaultPath() + ".bad", History::defaultPath()}) {
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\"version\":1,");
+  }
+  workings.show();
+  EXPECT_TRUE(find<QLabel>("WorkingTime")->text().endsWith(" history.json.bad.1"));
+  workings.window()->close();
+  workings.show();
+  EXPECT_EQ(find<QLabel>("WorkingTime")->text(), "");
 }
 
 TEST_F(WorkingWindowTest, EveryControlHasAnAccessibleName) {
