@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QStandardPaths>
 #include <cstdio>
 
@@ -29,8 +30,12 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   app.setQuitOnLastWindowClosed(false);
   vorlinde::useQtChineseTexts(app);
-  // The history goes to a folder of the tests' own, never the pupil's.
+  // The history goes to a folder of the tests' own, never the pupil's, and of
+  // this run's own: other runs of the same tests may share the machine.
   QStandardPaths::setTestModeEnabled(true);
+  app.setApplicationName(app.applicationName() + "-" + QString::number(app.applicationPid()));
   ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  const int failed = RUN_ALL_TESTS();
+  QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
+  return failed;
 }
