@@ -1,5 +1,8 @@
 #include "core/series.h"
 
+#include <cmath>
+
+#include "core/messages.h"
 #include "core/numbers.h"
 
 namespace vorlinde {
@@ -12,10 +15,19 @@ Real real(Int32 n) {
   return n.toDouble();
 }
 
+// The number of terms as typed, rounded half to even; nothing when it rounds below
+// 1, however far, since a sequence starts at its first term. The kind's range is
+// tested afterwards, so only a count too large is an overflow.
+std::optional<double> termCount(std::string_view n, const NumberFormat& format) {
+  const double rounded = std::nearbyint(readDouble(n, format));
+  if (rounded < 1) return std::nullopt;
+  return rounded;
+}
+
 }  // namespace
 
 TermAndSum arithmeticSequence(double a1, double d, Int16 n) {
-  const Int16 previous = n - 1;  // n = -32768 overflows here
+  const Int16 previous = n - 1;
   const Real term = real(previous) * d + a1;
   // The sum is formed from the term just computed, not from a second formula.
   const Real sum = ((term + a1) * real(n)) / 2;
@@ -56,7 +68,7 @@ std::array<double, 7> specialSums(Int32 n) {
   const Real s6 = x / 3 * real(next6) * real(afterNext);
 
   const Int32 next7 = n + 1;
-  const Real s7 = x / real(next7);  // n = -1 divides by zero
+  const Real s7 = x / real(next7);
 
   return {s1.value(), s2.value(), s3.value(), s4.value(), s5.value(), s6.value(), s7.value()};
 }
@@ -65,8 +77,9 @@ std::array<std::string, 2> arithmeticPanel(std::string_view a1, std::string_view
                                            std::string_view n, const NumberFormat& format) {
   const double first = readDouble(a1, format);
   const double difference = readDouble(d, format);
-  const Int16 count = readInt16(n, format);
-  const TermAndSum r = arithmeticSequence(first, difference, count);
+  const std::optional<double> count = termCount(n, format);
+  if (!count) return {kRefusedInput, kRefusedInput};
+  const TermAndSum r = arithmeticSequence(first, difference, roundToInt16(*count));
   return {numberText(r.term, format), numberText(r.sum, format)};
 }
 
@@ -74,16 +87,23 @@ std::array<std::string, 2> geometricPanel(std::string_view a1, std::string_view 
                                           std::string_view n, const NumberFormat& format) {
   const double first = readDouble(a1, format);
   const double ratio = readDouble(q, format);
-  // n is read before q is looked at, so an n out of range is an error even for q = 1.
-  const Int16 count = readInt16(n, format);
-  const std::optional<TermAndSum> r = geometricSequence(first, ratio, count);
+  // n is tested before q is looked at: even for q = 1, an n below 1 is refused and
+  // one too large overflows.
+  const std::optional<double> count = termCount(n, format);
+  if (!count) return {kRefusedInput, kRefusedInput};
+  const std::optional<TermAndSum> r = geometricSequence(first, ratio, roundToInt16(*count));
   if (!r) return {kRatioOneFirst, kRatioOneSecond};
   return {numberText(r->term, format), numberText(r->sum, format)};
 }
 
 std::array<std::string, 7> specialSeriesPanel(std::string_view n, const NumberFormat& format) {
-  const std::array<double, 7> sums = specialSums(readInt32(n, format));
   std::array<std::string, 7> texts;
+  const std::optional<double> count = termCount(n, format);
+  if (!count) {
+    texts.fill(kRefusedInput);
+    return texts;
+  }
+  const std::array<double, 7> sums = specialSums(roundToInt32(*count));
   for (std::size_t i = 0; i < sums.size(); ++i)
     texts[i] = numberText(sums[i], format);
   return texts;

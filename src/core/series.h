@@ -33,7 +33,9 @@ std::array<double, 7> specialSums(Int32 n);
 
 // The panels as the window runs them: the boxes' texts, which have passed the
 // numeric test, are read in the window's order and the result labels' texts
-// come back, term first. Every run-time error arises before anything returns.
+// come back, term first. An n that rounds below 1 is refused with "输入有误！" in
+// every label; one too large for its kind is an overflow. Every run-time error
+// arises before anything returns.
 std::array<std::string, 2> arithmeticPanel(std::string_view a1, std::string_view d,
                                            std::string_view n, const NumberFormat& format = {});
 std::array<std::string, 2> geometricPanel(std::string_view a1, std::string_view q,

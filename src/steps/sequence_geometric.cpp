@@ -117,7 +117,7 @@ Working geometricWorking(const Calculation& c) {
   line(w, LineKind::Given, given(c, firstTerm(), "Text2"));
   line(w, LineKind::Given, given(c, "q", "Text3"));
   const std::optional<Rational> a1 = typed(c, "Text2"), q = typed(c, "Text3");
-  const std::optional<Integer> n = termCount(w, c, "Text4", -32767, 32767);
+  const std::optional<Integer> n = termCount(w, c, "Text4", 32767);
   if (!n) return w;
   if (!a1 || !q) {
     answer(w, {firstTerm() + " 和 q 必须是数"});

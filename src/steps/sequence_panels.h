@@ -30,11 +30,11 @@ Working arithmeticWorking(const Calculation& c);     // "Command4"
 Working geometricWorking(const Calculation& c);      // "Command3"
 Working specialSeriesWorking(const Calculation& c);  // "Command1"
 
-// The number of terms n as the panel read it (Given line, the window's limits);
-// nothing when the working ends there, answered, because n is no positive whole number.
-// Outside low…high the window refuses n: why, or a plain statement of the range.
+// The number of terms n as the panel read it (Given line); nothing when the working
+// ends there, answered, because n is no whole number of at least 1. Above high the
+// window reports an overflow: why, or a plain statement of the range.
 std::optional<exact::Integer> termCount(Working& w, const Calculation& c, std::string_view box,
-                                        long low, long high, const std::string& why = "");
+                                        long high, const std::string& why = "");
 
 // The first terms and partial sums (up to 50 of each) as points.
 Figure sequenceFigure(const std::vector<Float>& terms, const std::vector<Float>& sums,

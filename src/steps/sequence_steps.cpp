@@ -26,8 +26,8 @@ Working sequenceWorking(const Calculation& calculation) {
   return safely(calculation, kSequenceCaption, builderFor(calculation.button));
 }
 
-std::optional<Integer> termCount(Working& w, const Calculation& c, std::string_view box, long low,
-                                 long high, const std::string& why) {
+std::optional<Integer> termCount(Working& w, const Calculation& c, std::string_view box, long high,
+                                 const std::string& why) {
   const WholeBox read = readWhole(c, box);
   line(w, LineKind::Given, wholeGiven(c, "n", box, read));
   if (!read.whole) {
@@ -35,21 +35,18 @@ std::optional<Integer> termCount(Working& w, const Calculation& c, std::string_v
     return std::nullopt;
   }
   const Integer& n = *read.whole;
-  if (!within(n, low, high))
+  if (n < 1) {
+    line(w, LineKind::Step,
+         "数列从第 1 项开始，没有第 " + number(n) + " 项，也谈不上前 " + number(n) + " 项的和。");
+    answer(w, {"项数 n 必须是正整数"});
+    return std::nullopt;
+  }
+  if (n > high)
     windowNote(w, c,
-               !why.empty() ? why
-                            : "窗口只接受 " + std::to_string(low) + " 到 " + std::to_string(high) +
-                                  " 之间的整数 n，这里超出了范围。");
-  if (n >= 1) return n;
-  line(w, LineKind::Step,
-       "项数 n 必须是正整数：数列没有第 " + number(n) + " 项，也谈不上前 " + number(n) +
-           " 项的和。");
-  if (within(n, low, high))
-    windowNote(w, c,
-               c.error ? "窗口把 n 代入公式时报告了错误。"
-                       : "窗口仍把 n 代入公式算出了数，那些数没有意义。");
-  answer(w, {"项数 n 必须是正整数"});
-  return std::nullopt;
+               !why.empty()
+                   ? why
+                   : "窗口只接受 1 到 " + std::to_string(high) + " 之间的整数 n，这里超出了范围。");
+  return n;
 }
 
 Working arithmeticWorking(const Calculation& c) {
@@ -57,7 +54,7 @@ Working arithmeticWorking(const Calculation& c) {
   line(w, LineKind::Given, given(c, "a" + notation::sub("1"), "Text5"));
   line(w, LineKind::Given, given(c, "d", "Text6"));
   const std::optional<Rational> a1 = typed(c, "Text5"), d = typed(c, "Text6");
-  const std::optional<Integer> n = termCount(w, c, "Text7", -32767, 32767);
+  const std::optional<Integer> n = termCount(w, c, "Text7", 32767);
   if (!n) return w;
   if (!a1 || !d) {
     answer(w, {"a" + notation::sub("1") + " 和 d 必须是数"});

@@ -1,7 +1,5 @@
 #include "windows/sequence_window.h"
 
-#include <cmath>
-
 #include "core/numbers.h"
 #include "core/series.h"
 
@@ -124,16 +122,11 @@ void SequenceWindow::specialSeriesClicked(const Panel& panel) {
   write(panel, {shown.begin(), shown.end()});
 }
 
-std::string SequenceWindow::advice(const Panel& panel, ErrorCode code) const {
-  const double n = value(panel.boxes.back());
-  if (panel.button == "Command1") {
-    if (code == ErrorCode::DivisionByZero) return "n = -1 时 n + 1 = 0，不能作分母，请换一个 n。";
-    return "n 太大：n(n+1) 超出了整数的范围，请输入在 -46341 到 46340 之间的 n。";
-  }
-  if (!fitsInt16(n) || std::nearbyint(n) == -32768)
-    return "项数 n 必须是 -32767 到 32767 之间的整数。";
-  if (code == ErrorCode::DivisionByZero)
-    return "公比为 0 时项数 n 不能小于 1：0 的负数次幂没有意义。";
+// An n below 1 never gets here: the panel refuses it in its labels.
+std::string SequenceWindow::advice(const Panel& panel, ErrorCode) const {
+  if (panel.button == "Command1")
+    return "n 太大：n(n+1) 超出了整数的范围，请输入在 1 到 46340 之间的 n。";
+  if (!fitsInt16(value(panel.boxes.back()))) return "项数 n 必须是 1 到 32767 之间的整数。";
   return kResultTooLarge;
 }
 

@@ -89,6 +89,10 @@ TEST(SequenceWorking, KeySteps) {
   EXPECT_TRUE(hasLine(series, "S₅ = [n(n + 1)/2]² = ((10×11)/2)² = 55² = 3025"));
   EXPECT_TRUE(hasLine(run("Command4", {"1", "1", "2.5"}), "n = 2.5 取整为 2"));
   EXPECT_TRUE(hasLine(run("Command1", {"46341"}, 6), "窗口报告：运行时错误 6，溢出。"));
+  EXPECT_TRUE(hasLineWith(run("Command4", {"1", "1", "40000"}, 6), "窗口只接受 1 到 32767"));
+  const Working none = run("Command3", {"1", "2", "-3"});  // fewer than one term
+  EXPECT_TRUE(hasLine(none, "数列从第 1 项开始，没有第 -3 项，也谈不上前 -3 项的和。"));
+  EXPECT_FALSE(hasLineWith(none, "窗口"));
 }
 
 // The terms and partial sums as points: the first 50 at most, on a readable scale.
