@@ -74,6 +74,9 @@ struct FormDescription {
   std::vector<std::string> tabOrder;         // object names, in the order Tab visits them
   std::string firstFocus;                    // where the pupil types first; empty for none
   const char* icon = nullptr;                // icon name in resources/icons; nullptr: the program's
+  // A window that grows at run time moves left and up as far as it must to stay
+  // within its screen's available area.
+  bool keepOnScreen = false;
 };
 
 }  // namespace vorlinde

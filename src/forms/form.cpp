@@ -19,6 +19,7 @@
 #include "forms/message_box.h"
 #include "forms/registry.h"
 #include "forms/result_fit.h"
+#include "forms/screen_place.h"
 #include "forms/widgets.h"
 
 namespace vorlinde {
@@ -143,6 +144,7 @@ void Form::build() {
     if (c.kind == ControlKind::Label && c.style.autoSize) fitToCaption(static_cast<QLabel*>(w));
   }
   nameControls();
+  tabOrder_ = description_.tabOrder;
   applyTabOrder();
   outerWidth_ = description_.clientWidth + kFrameWidth;
   outerHeight_ = description_.clientHeight + kFrameHeight;
@@ -184,9 +186,14 @@ void Form::nameAs(std::string_view objectName, const std::string& name,
   nameForAccessibility(w);
 }
 
+void Form::setTabOrder(std::vector<std::string> order) {
+  tabOrder_ = std::move(order);
+  applyTabOrder();
+}
+
 void Form::applyTabOrder() {
   QWidget* previous = nullptr;
-  for (const std::string& name : description_.tabOrder) {
+  for (const std::string& name : tabOrder_) {
     QWidget* w = control(name);
     if (!w) continue;
     w->setFocusPolicy(Qt::StrongFocus);
@@ -205,6 +212,8 @@ void Form::relayout() {
   const QSize client(std::max(toPixels(outerWidth_ - kFrameWidth), 1),
                      std::max(toPixels(outerHeight_ - kFrameHeight), 1));
   window_->setFixedSize(fitResults(window_, results_, client));
+  if (description_.keepOnScreen && window_->isVisible() && window_->screen())
+    window_->move(keptOnScreen(window_->frameGeometry(), window_->screen()->availableGeometry()));
 }
 
 void Form::unload() {

@@ -66,6 +66,11 @@ class Form {
   void nameAs(std::string_view objectName, const std::string& name,
               const std::string& description = {});
 
+  // The order Tab visits the controls in: the table's, until the window sets its
+  // own (hidden controls are passed over).
+  const std::vector<std::string>& tabOrder() const { return tabOrder_; }
+  void setTabOrder(std::vector<std::string> order);
+
   // Puts the keyboard focus in the control, as the pupil's next keys go there.
   void setFocus(std::string_view objectName);
   int outerWidth() const { return outerWidth_; }
@@ -111,6 +116,7 @@ class Form {
   bool inClick_ = false;
   std::vector<std::string> written_;  // the labels the running click has written
   std::string clickMessage_;
+  std::vector<std::string> tabOrder_;
   int outerWidth_ = 0, outerHeight_ = 0;
   QPoint lastPosition_;
   bool placed_ = false;

@@ -71,7 +71,7 @@ void ToolWindow::connectHandlers() {
 // Return or Enter in a box clicks the button that reads it, the first of them in
 // the Tab order where two do, before the key event returns.
 bool ToolWindow::returnPressed(std::string_view box) {
-  const std::vector<std::string>& order = description().tabOrder;
+  const std::vector<std::string>& order = tabOrder();
   const auto rank = [&](const Panel& panel) { return std::ranges::find(order, panel.button); };
   const Panel* reader = nullptr;
   for (const Panel& panel : panels_)

@@ -66,7 +66,7 @@ void expectEveryControlNamed(QWidget* window) {
 void expectTabRound(Form& form) {
   QWidget* window = form.window();
   QStringList round;
-  for (const std::string& name : form.description().tabOrder)
+  for (const std::string& name : form.tabOrder())
     if (QWidget* w = form.control(name); w && w->isVisible()) round << w->objectName();
   const QWidget* first = form.control(form.description().firstFocus);
   if (first && first->isVisible()) {
