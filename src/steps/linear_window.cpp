@@ -71,9 +71,9 @@ void windowNotes(Working& w, const Calculation& c, const WindowRun& run,
     say(w, c, "有的数太大，窗口用小数消元时超出了范围；上面用精确的分数计算。");
   } else if (failed && solution) {
     say(w, c,
-        "窗口显示“" + (c.message.empty() ? std::string("Gauss fail at 1.") : c.message) +
-            "”：它用小数消元，每一步选绝对值最大的数作主元 p，遇到 1 + p = 1（|p| 小于约 "
-            "1.1×10⁻¹⁶）就当作 0 而停下。这个方程组用分数精确计算并不奇异，有唯一解。");
+        "窗口显示“Gauss fail at 1.”：它用小数消元，每一步选绝对值最大的数作主元 p，遇到 1 + p = "
+        "1（|p| 小于约 "
+        "1.1×10⁻¹⁶）就当作 0 而停下。这个方程组用分数精确计算并不奇异，有唯一解。");
   } else if (failed) {
     say(w, c,
         "窗口显示“Gauss fail at 1.”：消元时找不到不为 0 的主元，方程组没有唯一解；"

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <algorithm>
 
@@ -18,9 +19,31 @@ constexpr int kCoefficientBoxes = 100;
 // Below "确定" while no grid stands; beside "计 算" once one is laid out.
 constexpr Twips kWorkingPlace{3720, 600, 1095, 375};
 constexpr int kRows = LinearSystem::kMaxUnknowns;
+// What the grid's message boxes say first, an empty line before the message itself.
+constexpr const char* kCountAdvice = "未知数的个数必须是 1 到 10 之间的整数。";
+constexpr const char* kNoUniqueSolution =
+    "这个方程组没有唯一解（或者非常接近没有唯一解），求不出可靠的结果。解题过程里写了原因。";
 
 std::string element(const char* name, int index) {
   return std::string(name) + "(" + std::to_string(index) + ")";
+}
+
+std::string explained(const char* sentence, const char* message) {
+  return std::string(sentence) + "\n\n" + message;
+}
+
+// Tab runs as the pupil reads: the count, "确定", then the n rows laid out, each
+// row's coefficients and then its right-hand side, then "计 算" and the working.
+std::vector<std::string> gridTabOrder(int n) {
+  std::vector<std::string> order = {"TxtNum", "Command2"};
+  for (int i = 0; i < n; ++i) {
+    for (int j = 0; j < n; ++j)
+      order.push_back(element("Text1", i * n + j));
+    order.push_back(element("Text2", i));
+  }
+  order.push_back("Command1");
+  order.push_back(kWorkingButton);
+  return order;
 }
 
 FormDescription gridWindow() {
@@ -34,6 +57,7 @@ FormDescription gridWindow() {
   form.clientWidth = 4920;
   form.clientHeight = 3615;
   form.icon = "grid";
+  form.keepOnScreen = true;  // ten unknowns make it wider than it opens
   auto& c = form.controls;
   c = {
       {Label, "Label2", "输入未知数个数：", "", {120, 240, 1440, 180}, autoSize},
@@ -58,14 +82,7 @@ FormDescription gridWindow() {
   c.push_back({Button, "Command1", "计 算", "", {3000, 3000, 1095, 375}});
   c.push_back(workingButton(kWorkingPlace));
 
-  form.tabOrder = {"Command1", "Command2", "Text1(0)", "Text2(0)", "TxtNum"};
-  for (int k = 1; k < kRows; ++k)
-    form.tabOrder.push_back(element("Text1", k));
-  for (int k = 1; k < kRows; ++k)
-    form.tabOrder.push_back(element("Text2", k));
-  for (int k = kRows; k < kCoefficientBoxes; ++k)
-    form.tabOrder.push_back(element("Text1", k));
-  form.tabOrder.push_back(kWorkingButton);
+  form.tabOrder = gridTabOrder(0);
   form.firstFocus = "TxtNum";
   return form;
 }
@@ -133,7 +150,7 @@ void LinearSystemWindow::onLoad() {
   resetGrid();
 }
 
-// The load handler, and the first step of every "确定": back to the count alone.
+// The load handler, and the first step of every accepted "确定": back to the count alone.
 void LinearSystemWindow::resetGrid() {
   // Only boxes that hold something are emptied: emptying an empty box would still
   // lay its text out, a hundred and ten times over at every load.
@@ -151,24 +168,51 @@ void LinearSystemWindow::resetGrid() {
     setVisible(name, false);
   move(kWorkingButton, kWorkingPlace);
   setOuterHeight(2000);
+  laidOut_ = 0;
 }
 
+// A count that is refused changes nothing but the message: the grid, its numbers
+// and the count "计 算" solves with stay. An accepted one lays the grid out again
+// with every number in its row and column, where the new grid still has them.
 void LinearSystemWindow::layOutClicked(const Panel& panel) {
-  const std::string count = text(panel.boxes[0]);
-  LinearSystem& system = sharedSystem();
-  system.unknownCount = roundToInt16(readLenient(count));
+  const int n = roundToInt16(readLenient(text(panel.boxes[0])));
+  if (n > LinearSystem::kMaxUnknowns || n < 1) {
+    messageBox(explained(
+        kCountAdvice, n < 1 ? "Number of input is too small." : "Number of input is too larger."));
+    setFocus("TxtNum");
+    if (QLineEdit* count = textBox("TxtNum")) count->selectAll();
+    return;
+  }
+  const std::vector<std::vector<std::string>> typed = typedRows();
   resetGrid();
-  if (system.unknownCount > LinearSystem::kMaxUnknowns) {
-    messageBox("Number of input is too larger.");
-    return;
-  }
-  // Without a row there is nothing to lay out or solve.
-  if (system.unknownCount < 1) {
-    messageBox("Number of input is too small.");
-    return;
-  }
-  layOutGrid(system.unknownCount);
+  sharedSystem().unknownCount = static_cast<std::int16_t>(n);
+  layOutGrid(n);
+  refill(typed);
   setFocus("Text1(0)");
+}
+
+// The texts of the grid laid out, row by row, each row's right-hand side last.
+std::vector<std::vector<std::string>> LinearSystemWindow::typedRows() const {
+  std::vector<std::vector<std::string>> rows(laidOut_);
+  for (int i = 0; i < laidOut_; ++i) {
+    for (int j = 0; j < laidOut_; ++j)
+      rows[i].push_back(text(element("Text1", i * laidOut_ + j)));
+    rows[i].push_back(text(element("Text2", i)));
+  }
+  return rows;
+}
+
+// Puts the texts back into the rows and columns the grid laid out still has.
+void LinearSystemWindow::refill(const std::vector<std::vector<std::string>>& rows) {
+  const auto put = [this](const std::string& box, const std::string& typed) {
+    if (!typed.empty()) setText(box, typed);
+  };
+  const int n = laidOut_, kept = std::min<int>(n, rows.size());
+  for (int i = 0; i < kept; ++i) {
+    for (int j = 0; j < kept; ++j)
+      put(element("Text1", i * n + j), rows[i][j]);
+    put(element("Text2", i), rows[i].back());
+  }
 }
 
 void LinearSystemWindow::layOutGrid(int n) {
@@ -184,6 +228,8 @@ void LinearSystemWindow::layOutGrid(int n) {
   for (int m = 1; m <= n; ++m)
     layOutRow(m, n, at);
   const Int16 left = at.left, top = at.top;
+  laidOut_ = n;
+  setTabOrder(gridTabOrder(n));
 
   moveTo("Label1", 100, place("Label1").top);
   move("Label3", {300, place("Label3").top, 100, top.value() - place("Label3").top + 500});
@@ -245,7 +291,7 @@ void LinearSystemWindow::solveClicked(const Panel&) {
     system.rightHandSides[i] = readBox(element("Text2", i - 1));
   }
   if (!system.gaussSolve()) {
-    messageBox("Gauss fail at 1.");
+    messageBox(explained(kNoUniqueSolution, "Gauss fail at 1."));
     return;
   }
   for (int i = 1; i <= n; ++i) {
@@ -273,7 +319,7 @@ void LinearSystemWindow::moveTo(const std::string& control, int left, int top) {
 }
 
 std::string LinearSystemWindow::advice(const Panel& panel, ErrorCode) const {
-  if (panel.button == "Command2") return "未知数的个数必须是 1 到 10 之间的整数。";
+  if (panel.button == "Command2") return kCountAdvice;
   return "系数太大，消元时超出了范围，请换小一些的数。";
 }
 

@@ -26,6 +26,8 @@ class LinearSystemWindow : public ToolWindow {
   static std::vector<Handled<LinearSystemWindow>> panelTable();
   void resetGrid();
   void layOutClicked(const Panel& panel);
+  std::vector<std::vector<std::string>> typedRows() const;
+  void refill(const std::vector<std::vector<std::string>>& rows);
   // Where the layout has got to: boxes placed, and the last box's left and top.
   struct GridCursor {
     Int16 count, left, top;
@@ -36,6 +38,8 @@ class LinearSystemWindow : public ToolWindow {
   void hideResults();
   Real readBox(const std::string& box) const;
   void moveTo(const std::string& control, int left, int top);
+
+  int laidOut_ = 0;  // the rows of the grid on screen; 0 while none is
 };
 
 }  // namespace vorlinde

@@ -102,8 +102,10 @@ TEST(LinearSystemWorking, SaysHowTheBoxesWereReadAndWhatTheWindowDid) {
   EXPECT_FALSE(hasLineWith(read, "“3”"));
   // Not singular, though the window's 1 + p = 1 test says so.
   Calculation tiny = grid(2, {"1E-20", "0", "1E-20", "0", "1E-20", "2E-20"});
-  tiny.message = "Gauss fail at 1.";
-  EXPECT_TRUE(hasLineWith(linearSystemWorking(tiny), "1 + p = 1"));
+  tiny.message =
+      "这个方程组没有唯一解（或者非常接近没有唯一解），求不出可靠的结果。解题过程里写了原因。\n\nGa"
+      "uss fail at 1.";
+  EXPECT_TRUE(hasLineWith(linearSystemWorking(tiny), "窗口显示“Gauss fail at 1.”：它用小数消元"));
   // Nearly singular: the window solves it, with a large rounding error.
   const Working near =
       linearSystemWorking(grid(2, {"1", "1", "2", "1", "1.00000000000001", "2.00000000000001"}));
