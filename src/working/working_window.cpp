@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLibrary>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPalette>
 #include <QPdfWriter>
@@ -258,7 +257,11 @@ void WorkingWindow::askPdf() {
                                               "PDF 文件 (*.pdf)");
   if (path.isEmpty()) return;
   if (!path.endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";
-  if (!savePdf(path)) QMessageBox::warning(this, "保存为 PDF", "无法写入文件：\n" + path);
+  writePdf(path);
+}
+
+void WorkingWindow::writePdf(const QString& path) {
+  if (!savePdf(path)) messageBox(this, "无法写入文件：\n" + path);
 }
 
 // Qt's print support is loaded only here, the first time printing is asked for.
@@ -267,15 +270,14 @@ void WorkingWindow::print() {
   const auto dialog = reinterpret_cast<working::PrintDialogFunction>(
       printModule_->resolve(working::kPrintDialogSymbol));
   if (!dialog) {
-    QMessageBox::warning(this, "打印",
-                         "未能载入打印支持，所以无法打印。\n" + printModule_->errorString());
+    messageBox(this, "未能载入打印支持，所以无法打印。\n" + printModule_->errorString());
     return;
   }
   const auto paint = [this](QPagedPaintDevice& printer) {
     return working::printWorking(printer, *text_->document(), working_.figure);
   };
   if (dialog(this, title_, paint) == working::PrintOutcome::Failed)
-    QMessageBox::warning(this, "打印", "无法打印解题过程。");
+    messageBox(this, "无法打印解题过程。");
 }
 
 }  // namespace vorlinde

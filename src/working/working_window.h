@@ -42,6 +42,8 @@ class WorkingWindow : public QWidget {
 
   // Writes the working, text and figure, to an A4 PDF file; false on failure.
   bool savePdf(const QString& path) const;
+  // The same, telling the pupil when the file could not be written.
+  void writePdf(const QString& path);
 
  signals:
   // The pupil chose an entry of the history; 0 is the newest.

@@ -162,6 +162,7 @@ class Drive {
       EXPECT_EQ(box.title, QString("Vorlinde"));
       EXPECT_EQ(box.buttonCount, 1);
       EXPECT_FALSE(box.hasIcon);
+      EXPECT_TRUE(box.whole) << box.prompt.toStdString();
     }
     const QMap<QString, QString> after = results();
     if (refused) {

@@ -4,33 +4,92 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
 
 #include "core/runtime_error.h"
+#include "forms/message_box.h"
 
 namespace vorlinde::test {
+namespace {
 
-std::vector<ShownBox> click(QPushButton* button) {
+// Lays the label's text out at its width, wrapping only where the label itself
+// wraps, and sees that every line fits.
+bool showsWhole(const QLabel* label) {
+  QString text = label->text();
+  text.replace('\n', QChar::LineSeparator);
+  const QRect room = label->contentsRect();
+  QTextLayout layout(text, label->font());
+  QTextOption option;
+  option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::NoWrap);
+  layout.setTextOption(option);
+  qreal height = 0;
+  bool fits = true;
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(room.width());
+    fits = fits && line.naturalTextWidth() <= room.width();
+    height += line.height();
+  }
+  layout.endLayout();
+  return fits && height <= room.height() + 0.5;
+}
+
+bool boxShowsWhole(const QMessageBox* box) {
+  const auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+  const QRect inBox(label->mapTo(box, QPoint(0, 0)), label->size());
+  // A fractional scale rounds the screen's size in logical pixels: a pixel more.
+  const QRect screen = box->screen()->availableGeometry().adjusted(-1, -1, 1, 1);
+  return showsWhole(label) && box->rect().contains(inBox) && screen.contains(box->frameGeometry());
+}
+
+ShownBox shownBox(const QMessageBox* box) {
+  ShownBox shown{box->windowTitle(),
+                 box->text().remove(kPromptWrap),
+                 box->icon() != QMessageBox::NoIcon,
+                 int(box->buttons().size()),
+                 box->buttons().value(0)->text(),
+                 box->windowFlags(),
+                 box->width()};
+  for (const QAbstractButton* b : box->buttons())
+    shown.buttons << b->text();
+  if (box->defaultButton()) shown.defaultButton = box->defaultButton()->text();
+  shown.whole = boxShowsWhole(box);
+  return shown;
+}
+
+}  // namespace
+
+std::vector<ShownBox> answering(const std::function<void()>& action, const QString& choose) {
   std::vector<ShownBox> shown;
-  if (!button) return shown;
-  EXPECT_TRUE(button->isVisible() && button->isEnabled())
-      << button->objectName().toStdString() << " cannot be clicked";
   // A modal box runs its own event loop; this timer answers it from inside.
   QTimer answer;
   answer.setInterval(1);
   QObject::connect(&answer, &QTimer::timeout, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible()) return;
-    shown.push_back({box->windowTitle(), box->text(), box->icon() != QMessageBox::NoIcon,
-                     int(box->buttons().size()), box->buttons().value(0)->text(),
-                     box->windowFlags(), box->width()});
-    box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
+    shown.push_back(shownBox(box));
+    QAbstractButton* chosen = box->button(QMessageBox::Ok);
+    for (QAbstractButton* b : box->buttons())
+      if (!choose.isEmpty() && b->text() == choose) chosen = b;
+    if (chosen)
+      chosen->click();
+    else
+      QTest::keyClick(box, Qt::Key_Escape);
   });
   answer.start();
-  QTest::mouseClick(button, Qt::LeftButton);
+  action();
   answer.stop();
   return shown;
+}
+
+std::vector<ShownBox> click(QPushButton* button) {
+  if (!button) return {};
+  EXPECT_TRUE(button->isVisible() && button->isEnabled())
+      << button->objectName().toStdString() << " cannot be clicked";
+  return answering([button] { QTest::mouseClick(button, Qt::LeftButton); });
 }
 
 std::vector<ShownBox> click(QWidget* window, const QString& button) {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -32,7 +33,17 @@ struct ShownBox {
   QString buttonText;
   Qt::WindowFlags flags;
   int width = 0;
+  QStringList buttons;
+  QString defaultButton;
+  // Every line of the prompt, laid out as its label lays it out, fits the label,
+  // the label fits the box and the box fits the screen's available area.
+  bool whole = false;
 };
+
+// Runs the action and answers every message box it shows, with OK where the box
+// has it, else with Escape or, if given, the button of that text; returns those
+// boxes in the order they came.
+std::vector<ShownBox> answering(const std::function<void()>& action, const QString& choose = {});
 
 // One window opened on its own, as the main window's "进 入" would open it:
 // the registry that owns it, the form and its Qt window.
@@ -64,8 +75,7 @@ W* find(QWidget* window, const QString& objectName) {
   return w;
 }
 
-// Clicks the button with the mouse and answers every message box it shows with
-// OK; returns those boxes in the order they came.
+// Clicks the button with the mouse and answers the boxes it shows (see answering).
 std::vector<ShownBox> click(QPushButton* button);
 std::vector<ShownBox> click(QWidget* window, const QString& button);
 

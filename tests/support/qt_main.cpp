@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <cstdio>
 
+#include "forms/control_factory.h"
 #include "forms/message_box.h"
 
 namespace {
@@ -30,6 +31,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   app.setQuitOnLastWindowClosed(false);
   vorlinde::useQtChineseTexts(app);
+  // The program's face, in which its message boxes lay their prompts out.
+  QApplication::setFont(vorlinde::windowFont());
   // The history goes to a folder of the tests' own, never the pupil's, and of
   // this run's own: other runs of the same tests may share the machine.
   QStandardPaths::setTestModeEnabled(true);
