@@ -7,8 +7,8 @@
 namespace vorlinde {
 
 WorkingConnection::WorkingConnection() {
-  setWorkingLink(
-      {[this](Calculation c) { workings().record(std::move(c)); }, [this] { workings().show(); }});
+  setWorkingLink({[this](Calculation c) { workings().record(std::move(c)); },
+                  [this](QWidget* asking) { workings().show(asking); }});
 }
 
 WorkingConnection::~WorkingConnection() {

@@ -22,8 +22,8 @@ WorkingLink& link() {
   return shared;
 }
 
-void showWorking() {
-  if (link().show) link().show();
+void showWorking(QWidget* asking) {
+  if (link().show) link().show(asking);
 }
 
 }  // namespace
@@ -103,7 +103,8 @@ void ToolWindow::record(const Panel& panel, int error) {
 }
 
 void ToolWindow::connectWorking() {
-  onClick(kWorkingButton, showWorking);
+  const auto show = [this] { showWorking(window()); };
+  onClick(kWorkingButton, show);
   QPushButton* button = this->button(kWorkingButton);
   if (!button) return;
   button->setToolTip(QStringLiteral("显示最近一次计算的解题过程（%1）").arg(kWorkingShortcut));
@@ -112,7 +113,7 @@ void ToolWindow::connectWorking() {
   auto* action = new QAction(QStringLiteral("解题过程"), button);
   action->setShortcut(QKeySequence(kWorkingShortcut));
   action->setShortcutContext(Qt::WindowShortcut);
-  QObject::connect(action, &QAction::triggered, button, showWorking);
+  QObject::connect(action, &QAction::triggered, button, show);
   window()->addAction(action);
   for (const Panel& panel : panels_)
     for (const std::string& name : panel.labels)

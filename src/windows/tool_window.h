@@ -18,10 +18,11 @@ namespace vorlinde {
 NumberFormat systemFormat();
 
 // Where the tool windows send every calculation, and how they open the working
-// window; set once at start-up. Nothing is sent while it is unset.
+// window beside the one asking; set once at start-up. Nothing is sent while it is
+// unset.
 struct WorkingLink {
   std::function<void(Calculation)> record;
-  std::function<void()> show;
+  std::function<void(QWidget* asking)> show;
 };
 void setWorkingLink(WorkingLink link);
 

@@ -2,7 +2,9 @@
 
 #include <QFileInfo>
 #include <QMetaObject>
+#include <QScreen>
 
+#include "working/placement.h"
 #include "working/working_window.h"
 
 namespace vorlinde {
@@ -78,7 +80,7 @@ WorkingWindow* Workings::window() const {
   return window_;
 }
 
-void Workings::show() {
+void Workings::show(QWidget* asking) {
   if (!window_) {
     window_ = new WorkingWindow;
     connect(window_, &WorkingWindow::entryChosen, this, &Workings::showEntry);
@@ -97,9 +99,24 @@ void Workings::show() {
     window_->showEmpty();
   }
   sayKeptAside();
+  if (!placed_) placeBeside(asking);
+  placed_ = true;
+  if (window_->isMinimized())
+    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
   window_->show();
   window_->raise();
   window_->activateWindow();
+}
+
+// The window is not yet shown, so its frame is taken as thick as the asking one's.
+void Workings::placeBeside(QWidget* asking) {
+  if (!asking || !asking->isVisible()) return;
+  const QRect tool = asking->frameGeometry();
+  const QSize decoration = tool.size() - asking->size();
+  const QRect frame = vorlinde::placeBeside(tool, window_->size() + decoration,
+                                            asking->screen()->availableGeometry());
+  window_->resize(frame.size() - decoration);
+  window_->move(frame.topLeft());
 }
 
 void Workings::showEntry(int row) {

@@ -29,9 +29,10 @@ class Workings : public QObject {
   // Called after a click wrote its result labels. Costs the click next to nothing:
   // the working, the history and the window are seen to once the click is over.
   void record(Calculation calculation);
-  // Shows and raises the window with the latest calculation's working, making the
-  // window on first use.
-  void show();
+  // Shows, raises and activates the window with the latest calculation's
+  // working, a minimized one restored. Made on first use, it opens beside the
+  // window that asked for it; later where the pupil left it.
+  void show(QWidget* asking = nullptr);
   WorkingWindow* window() const;
   History& history() { return history_; }
   // Writes the history now; the program calls it at exit.
@@ -48,6 +49,7 @@ class Workings : public QObject {
   void showEntry(int row);
   void clear();
   void sayKeptAside();
+  void placeBeside(QWidget* asking);
 
   Builder builder_;
   History history_;
@@ -55,6 +57,7 @@ class Workings : public QObject {
   std::optional<Latest> latest_;       // the latest calculation's working, computed once
   QPointer<WorkingWindow> window_;
   QString keptAside_;  // a damaged history's new name, until the window has said it
+  bool placed_ = false;
 };
 
 }  // namespace vorlinde

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 #include <QTextEdit>
 #include <functional>
@@ -186,6 +187,35 @@ TEST(Program, TheWorkingFollowsTheWindows) {
     const QString text = find<QTextEdit>(working, "WorkingText")->toPlainText();
     EXPECT_EQ(text.section('\n', -1), QString::fromUtf8(c.answer)) << c.answer;
   }
+}
+
+// The working opens beside the window that asked for it, clear of it where the
+// screen has room; a minimized working comes back, and it opens again where the
+// pupil left it.
+TEST(Placement, TheWorkingOpensBesideItsWindowAndComesBackWhereLeft) {
+  Program program;
+  QWidget* tool = program.enter(2);
+  const QRect area = tool->screen()->availableGeometry();
+  tool->move(area.topLeft());
+  click(tool, "WorkingButton");
+  WorkingWindow* working = program.working().workings().window();
+  const QRect frame = working->frameGeometry();
+  EXPECT_TRUE(area.contains(frame));
+  if (area.width() >= tool->frameGeometry().width() + 8 + frame.width()) {
+    EXPECT_EQ(frame.topLeft(), tool->frameGeometry().topRight() + QPoint(9, 0));
+  }
+
+  working->move(frame.topLeft() + QPoint(5, 7));  // where the pupil drags it
+  working->showMinimized();
+  settle();
+  QApplication::setActiveWindow(tool);
+  QTest::keyClick(tool->windowHandle(), Qt::Key_J, Qt::ControlModifier);
+  EXPECT_FALSE(working->isMinimized());
+  EXPECT_EQ(QApplication::activeWindow(), working);
+  working->close();
+  find<QLabel>(tool, "Label10")->actions().value(0)->trigger();  // a result's menu entry
+  EXPECT_TRUE(working->isVisible());
+  EXPECT_EQ(working->frameGeometry().topLeft(), frame.topLeft() + QPoint(5, 7));
 }
 
 }  // namespace

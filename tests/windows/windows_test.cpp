@@ -274,7 +274,9 @@ TEST(Windows, TrigonometryOnAnAxisNamesTheUndefinedFunctions) {
 TEST(Windows, CalculationsGoToTheWorking) {
   std::vector<Calculation> sent;
   int shown = 0;
-  setWorkingLink({[&](Calculation c) { sent.push_back(std::move(c)); }, [&] { ++shown; }});
+  QWidget* asking = nullptr;
+  setWorkingLink({[&](Calculation c) { sent.push_back(std::move(c)); },
+                  [&](QWidget* w) { ++shown, asking = w; }});
   {
     Opened<EquationWindow> opened;
     QWidget* w = opened.window();
@@ -294,6 +296,7 @@ TEST(Windows, CalculationsGoToTheWorking) {
     QApplication::setActiveWindow(w);
     QTest::keyClick(w->windowHandle(), Qt::Key_J, Qt::ControlModifier);
     EXPECT_EQ(shown, 2);
+    EXPECT_EQ(asking, w);
     const QList<QAction*> menu = find<QLabel>(w, "Label10")->actions();  // a result's own menu
     ASSERT_EQ(menu.size(), 1);
     menu[0]->trigger();
