@@ -311,8 +311,12 @@ void Form::move(std::string_view name, Twips t) {
   w->setGeometry(pixelRect(t));
 }
 
+// The newest entry is the one the pupil looks for, so the list shows it.
 void Form::addItem(std::string_view name, const std::string& entry) {
-  if (auto* list = listBox(name)) list->addItem(fromUtf8(entry));
+  if (auto* list = listBox(name)) {
+    list->addItem(fromUtf8(entry));
+    list->scrollToItem(list->item(list->count() - 1));
+  }
 }
 
 void Form::setFocus(std::string_view name) {

@@ -269,6 +269,19 @@ TEST(Windows, TrigonometryOnAnAxisNamesTheUndefinedFunctions) {
             QStringList({"-3.14159265358979", "0", "-1", "0", "不存在", "-1", "不存在"}));
 }
 
+// The factorization list shows its newest entry, however many came before it.
+TEST(Windows, TheFactorizationListShowsItsNewestEntry) {
+  Opened<AlgebraWindow> opened;
+  QWidget* w = opened.window();
+  auto* list = find<QListWidget>(w, "List1");
+  for (int n = 2; n < 30; ++n) {
+    type(w, "Text1", QString::number(n));
+    click(w, "Command1");
+    const QRect newest = list->visualItemRect(list->item(list->count() - 1));
+    EXPECT_TRUE(list->viewport()->rect().contains(newest)) << n;
+  }
+}
+
 // Every click that computes is sent to the working once its labels are written,
 // with what it read and showed; a refused click and the grid's "确定" are not.
 TEST(Windows, CalculationsGoToTheWorking) {
