@@ -168,9 +168,11 @@ QStringList resultLines(const QLabel* label, int width) {
   return wrapCaption(label->text(), QFontMetrics(label->font()), width, true);
 }
 
-// True when the label shows its whole caption in its place, clear of its neighbours.
+// True when the label shows its whole caption in its place, clear of its neighbours
+// by the gap a grown label keeps: text that fits its box may still end against the
+// caption after it.
 bool showsWhole(QLabel* label, const QWidget* window) {
-  if (obstacle(label, footprint(label), window)) return false;
+  if (obstacle(label, footprint(label).adjusted(0, 0, kGap, 0), window)) return false;
   if (!label->wordWrap()) return true;
   const QFontMetrics metrics(label->font());
   const QStringList lines = resultLines(label, label->width());
