@@ -15,16 +15,14 @@
 namespace vorlinde::test {
 namespace {
 
-// Lays the label's text out at its width, wrapping only where the label itself
-// wraps, and sees that every line fits.
+// Lays the label's text out at its width, wrapping where the label wraps, and
+// sees every line fit.
 bool showsWhole(const QLabel* label) {
-  QString text = label->text();
-  text.replace('\n', QChar::LineSeparator);
-  const QRect room = label->contentsRect();
-  QTextLayout layout(text, label->font());
+  QTextLayout layout(label->text().replace('\n', QChar::LineSeparator), label->font());
   QTextOption option;
   option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::NoWrap);
   layout.setTextOption(option);
+  const QRect room = label->contentsRect();
   qreal height = 0;
   bool fits = true;
   layout.beginLayout();
@@ -37,15 +35,10 @@ bool showsWhole(const QLabel* label) {
   return fits && height <= room.height() + 0.5;
 }
 
-bool boxShowsWhole(const QMessageBox* box) {
+ShownBox shownBox(const QMessageBox* box) {
   const auto* label = box->findChild<QLabel*>("qt_msgbox_label");
-  const QRect inBox(label->mapTo(box, QPoint(0, 0)), label->size());
   // A fractional scale rounds the screen's size in logical pixels: a pixel more.
   const QRect screen = box->screen()->availableGeometry().adjusted(-1, -1, 1, 1);
-  return showsWhole(label) && box->rect().contains(inBox) && screen.contains(box->frameGeometry());
-}
-
-ShownBox shownBox(const QMessageBox* box) {
   ShownBox shown{box->windowTitle(),
                  box->text().remove(kPromptWrap),
                  box->icon() != QMessageBox::NoIcon,
@@ -53,10 +46,9 @@ ShownBox shownBox(const QMessageBox* box) {
                  box->buttons().value(0)->text(),
                  box->windowFlags(),
                  box->width()};
-  for (const QAbstractButton* b : box->buttons())
-    shown.buttons << b->text();
   if (box->defaultButton()) shown.defaultButton = box->defaultButton()->text();
-  shown.whole = boxShowsWhole(box);
+  shown.whole = showsWhole(label) && box->rect().contains(label->geometry()) &&
+                screen.contains(box->frameGeometry());
   return shown;
 }
 

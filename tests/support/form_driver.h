@@ -33,7 +33,6 @@ struct ShownBox {
   QString buttonText;
   Qt::WindowFlags flags;
   int width = 0;
-  QStringList buttons;
   QString defaultButton;
   // Every line of the prompt, laid out as its label lays it out, fits the label,
   // the label fits the box and the box fits the screen's available area.

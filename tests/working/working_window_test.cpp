@@ -20,6 +20,7 @@
 
 #include "exact/notation.h"
 #include "working/figure_view.h"
+#include "working/placement.h"
 #include "working/workings.h"
 
 namespace vorlinde {
@@ -195,6 +196,28 @@ TEST_F(WorkingWindowTest, EveryControlHasAnAccessibleName) {
     if (widget->objectName().startsWith("Working")) {
       EXPECT_FALSE(widget->accessibleName().isEmpty()) << qPrintable(widget->objectName());
     }
+}
+
+// Tool window and working frames on a 1366 × 768 screen, or the area given.
+TEST(WorkingWindowPlace, BesideTheToolWindowElseWhereItCoversLeast) {
+  const struct {
+    QRect tool;
+    QSize frame;
+    QRect placed, area = QRect(0, 0, 1366, 768);
+  } cases[] = {
+      {{100, 100, 400, 300}, {500, 400}, {508, 100, 500, 400}},  // right, level with it
+      {{100, 600, 400, 150}, {500, 400}, {508, 368, 500, 400}},  // right, as low as it can
+      {{100, 0, 400, 300}, {500, 400}, {508, 27, 500, 400}, {0, 27, 1366, 741}},
+      {{800, 100, 400, 300}, {500, 400}, {292, 100, 500, 400}},  // left
+      {{400, 50, 600, 300}, {500, 400}, {400, 358, 500, 400}},   // below
+      {{500, 50, 800, 300}, {900, 400}, {466, 358, 900, 400}},
+      {{300, 150, 700, 500}, {828, 590}, {538, 0, 828, 590}},  // the corner covering least
+      {{600, 150, 700, 500}, {828, 590}, {0, 0, 828, 590}},
+      {{300, 50, 700, 500}, {828, 590}, {538, 178, 828, 590}},
+      {{100, 100, 400, 300}, {1400, 900}, {0, 0, 1366, 768}},  // no larger than the screen
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(placeBeside(c.tool, c.frame, c.area), c.placed) << c.tool.x() << "," << c.tool.y();
 }
 
 }  // namespace
