@@ -19,14 +19,14 @@ namespace {
 // grid's "确定" with 2 shows none.
 const char* const kProvoked[] = {
     "Command1 40000; Command3 171; Command3 40000; Command4 40000 1; Command5 -8 0.5; "
-    "Command5 0 -1; Command5 10 400; Command6 -4; Command6 0; Command7 0; Command7 1E-308; "
+    "Command5 0 -1; Command5 10 400; Command6 -4; Command6 0; Command7 1E-308; "
     "Command7 1a",
     "Command1 0 0 5; Command1 1E300 1E300 1E300; Command3 1 1 1 1 1 2; "
     "Command3 1E300 1 1 1 1E300 1",
     "Command2 11; Command2 0; Command2 40000; Command2 abc; Command2 2; Command1 1 2 2 4; "
     "Command1 1E308 1E308 -1E308 1E308",
-    "Command1 -1; Command1 100000; Command3 1 2 40000; Command3 1 0 0; Command3 2 10 32767; "
-    "Command4 1 2 -32768; Command4 1E308 1E308 32767",
+    "Command1 100000; Command3 1 2 40000; Command3 2 10 32767; Command4 1 2 40000; "
+    "Command4 1E308 1E308 32767",
     "Command1 1E200 1E200; Command7 1E200 1",
 };
 
