@@ -13,11 +13,10 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "core/panels.h"
 #include "forms/message_box.h"
 #include "forms/registry.h"
-#include "windows/algebra_window.h"
-#include "windows/linear_system_window.h"
-#include "windows/sequence_window.h"
+#include "windows/tool_windows.h"
 
 namespace {
 
@@ -45,26 +44,33 @@ void report(const char* what, Timing t) {
   std::printf("%-44s %10.1f %10.1f\n", what, t.median, t.p90);
 }
 
-void type(Form& form, const char* box, const std::string& text) {
-  form.textBox(box)->setText(QString::fromStdString(text));
+// Types the texts into the panel's first boxes, in its order, and returns its button.
+QPushButton* fill(FormRegistry& forms, PanelId id, const std::vector<std::string>& texts) {
+  const PanelEntry& p = panel(id);
+  ToolWindow& tool = toolWindowOf(forms, p.window);
+  tool.show();
+  for (std::size_t k = 0; k < texts.size(); ++k)
+    tool.textBox(p.boxes[k])->setText(QString::fromStdString(texts[k]));
+  return tool.button(p.button);
 }
 
-// A 10 x 10 system with a strong diagonal, so it always solves.
-void fillSystem(LinearSystemWindow& grid) {
+// A 10 x 10 system with a strong diagonal, so it always solves: the grid's
+// coefficient boxes row by row, then its right-hand sides.
+std::vector<std::string> strongSystem() {
+  std::vector<std::string> texts;
   for (int k = 0; k < 100; ++k) {
     const int row = k / 10, column = k % 10;
-    const int value = row == column ? 1000 + row : (row * 7 + column * 13) % 19 - 9;
-    type(grid, ("Text1(" + std::to_string(k) + ")").c_str(), std::to_string(value));
+    texts.push_back(std::to_string(row == column ? 1000 + row : (row * 7 + column * 13) % 19 - 9));
   }
   for (int i = 0; i < 10; ++i)
-    type(grid, ("Text2(" + std::to_string(i) + ")").c_str(), std::to_string(i * 3 - 7));
+    texts.push_back(std::to_string(i * 3 - 7));
+  return texts;
 }
 
-template <class F>
-double openingMs(FormRegistry& forms) {
+double openingMs(FormRegistry& forms, WindowId id) {
   QElapsedTimer timer;
   timer.start();
-  forms.instance<F>().show();
+  toolWindowOf(forms, id).show();
   const double ms = timer.nsecsElapsed() / 1e6;
   QCoreApplication::processEvents();
   return ms;
@@ -99,7 +105,7 @@ int openingMode(int entry) {
   FirstPaint first;
   QElapsedTimer timer;
   timer.start();
-  main.button("Command" + std::to_string(entry))->click();
+  main.button(toolWindows()[entry - 1].enter)->click();
   QWidget* window = QApplication::activeWindow();
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w != main.window() && w->isVisible()) window = w;
@@ -122,34 +128,23 @@ int main(int argc, char* argv[]) {
   const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2001;
   FormRegistry forms;
 
-  std::printf(
-      "first opening (ms): AlgebraWindow %.2f, LinearSystemWindow %.2f, SequenceWindow %.2f\n",
-      openingMs<AlgebraWindow>(forms), openingMs<LinearSystemWindow>(forms),
-      openingMs<SequenceWindow>(forms));
+  std::printf("first opening (ms): 代数 %.2f, 解线性方程组 %.2f, 求数列前n项的和 %.2f\n",
+              openingMs(forms, WindowId::Algebra), openingMs(forms, WindowId::LinearSystem),
+              openingMs(forms, WindowId::Sequences));
   std::printf("%-44s %10s %10s\n", "click to labels written", "median µs", "90 % µs");
 
-  AlgebraWindow& algebra = forms.instance<AlgebraWindow>();
-  type(algebra, "Text1", "32762");
-  report("factorization of 32762 (AlgebraWindow Command1)",
-         timeClicks(repetitions, algebra.button("Command1")));
-  type(algebra, "Text2", "170");
-  report("factorial of 170 (AlgebraWindow Command3)",
-         timeClicks(repetitions, algebra.button("Command3")));
-
-  SequenceWindow& series = forms.instance<SequenceWindow>();
-  type(series, "Text1", "46340");
-  report("special series at 46340 (SequenceWindow Command1)",
-         timeClicks(repetitions, series.button("Command1")));
-
-  LinearSystemWindow& grid = forms.instance<LinearSystemWindow>();
-  type(grid, "TxtNum", "10");
-  report("grid laid out for 10 unknowns (LinearSystemWindow Command2)",
-         timeClicks(repetitions, grid.button("Command2")));
-  fillSystem(grid);
-  report("10 x 10 solve (LinearSystemWindow Command1)",
-         timeClicks(repetitions, grid.button("Command1")));
+  report("factorization of 32762",
+         timeClicks(repetitions, fill(forms, PanelId::Factorization, {"32762"})));
+  report("factorial of 170", timeClicks(repetitions, fill(forms, PanelId::Factorial, {"170"})));
+  report("special series at 46340",
+         timeClicks(repetitions, fill(forms, PanelId::SpecialSeries, {"46340"})));
+  report("grid laid out for 10 unknowns",
+         timeClicks(repetitions, fill(forms, PanelId::GridCount, {"10"})));
+  report("10 x 10 solve",
+         timeClicks(repetitions, fill(forms, PanelId::LinearSystem, strongSystem())));
   // The solve must have succeeded, or the figures above timed an error box.
-  if (!grid.isVisible("Label4")) {
+  const PanelEntry& solve = panel(PanelId::LinearSystem);
+  if (!toolWindowOf(forms, solve.window).isVisible(solve.labels[0])) {
     std::fprintf(stderr, "handler_bench: the 10 x 10 solve showed no result\n");
     return 1;
   }

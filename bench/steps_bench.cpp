@@ -28,24 +28,19 @@ struct Case {
   Calculation calculation;
 };
 
-Calculation click(const char* window, const char* button, std::vector<std::string> boxes,
-                  std::vector<std::string> texts, int unknowns = 0) {
-  Calculation c{window, button, std::move(boxes), std::move(texts), unknowns};
+Calculation click(PanelId panel, std::vector<std::string> texts, int unknowns = 0) {
+  Calculation c{panel, std::move(texts), unknowns};
   c.when = 1;
   return c;
 }
 
 // An n × n system read row by row, each row's coefficients then its right-hand side.
 Calculation grid(int n, const std::function<std::string(int, int)>& entry) {
-  std::vector<std::string> boxes, texts;
-  for (int i = 0; i < n; ++i) {
-    for (int j = 0; j <= n; ++j) {
-      boxes.push_back(j < n ? "Text1(" + std::to_string(i * n + j) + ")"
-                            : "Text2(" + std::to_string(i) + ")");
+  std::vector<std::string> texts;
+  for (int i = 0; i < n; ++i)
+    for (int j = 0; j <= n; ++j)
       texts.push_back(entry(i, j));
-    }
-  }
-  return click("Form3", "Command1", boxes, texts, n);
+  return click(PanelId::LinearSystem, texts, n);
 }
 
 std::string threeDigits(int i, int j) {
@@ -70,22 +65,20 @@ std::vector<Case> cases() {
       {"10 x 10, nearly singular",
        grid(10, [](int i, int j) { return i == 9 && j == 9 ? "1.0000000000001" : "1"; })},
       {"quadratic, 4,000-digit coefficients",
-       click("Form2", "Command1", quad, {huge, "-" + huge, "3" + huge})},
-      {"quadratic, 1E+300", click("Form2", "Command1", quad, {"1E300", "-3E300", "1"})},
-      {"factorial of 170", click("Form1", "Command3", {"Text2"}, {"170"})},
-      {"factorial of 32767", click("Form1", "Command3", {"Text2"}, {"32767"})},
-      {"2 to the 32767", click("Form1", "Command5", {"Text5", "Text6"}, {"2", "32767"})},
+       click(PanelId::Quadratic, {huge, "-" + huge, "3" + huge})},
+      {"quadratic, 1E+300", click(PanelId::Quadratic, {"1E300", "-3E300", "1"})},
+      {"factorial of 170", click(PanelId::Factorial, {"170"})},
+      {"factorial of 32767", click(PanelId::Factorial, {"32767"})},
+      {"2 to the 32767", click(PanelId::Power, {"2", "32767"})},
       {"1.23456789012345E+200 to the 32767",
-       click("Form1", "Command5", {"Text5", "Text6"}, {"1.23456789012345E+200", "32767"})},
-      {"square root of a 3,990-digit number", click("Form1", "Command6", {"Text5"}, {huge})},
-      {"factorization of 32749", click("Form1", "Command1", {"Text1"}, {"32749"})},
-      {"special series at 46340", click("Form4", "Command1", {"Text1"}, {"46340"})},
+       click(PanelId::Power, {"1.23456789012345E+200", "32767"})},
+      {"square root of a 3,990-digit number", click(PanelId::RootAndLogarithm, {huge})},
+      {"factorization of 32749", click(PanelId::Factorization, {"32749"})},
+      {"special series at 46340", click(PanelId::SpecialSeries, {"46340"})},
       {"geometric, q = 1.0000001, n = 32767",
-       click("Form4", "Command3", {"Text2", "Text3", "Text4"}, {"1", "1.0000001", "32767"})},
-      {"three sides 1E+200",
-       click("Form5", "Command2", {"Text3", "Text4", "Text5"}, {"1E200", "1E200", "1E200"})},
-      {"sector, angle 1E-99999999999",
-       click("Form5", "Command6", {"Text9", "Text10"}, {"3", "1E-99999999999"})},
+       click(PanelId::GeometricSequence, {"1", "1.0000001", "32767"})},
+      {"three sides 1E+200", click(PanelId::TriangleBySides, {"1E200", "1E200", "1E200"})},
+      {"sector, angle 1E-99999999999", click(PanelId::Sector, {"3", "1E-99999999999"})},
   };
 }
 

@@ -57,13 +57,11 @@ steps::Working longWorking(std::size_t lines) {
 }
 
 Calculation click(int i) {
-  return {"Form2",
-          "Command1",
-          {"Text1", "Text2", "Text3"},
+  return {PanelId::Quadratic,
           {"1", "-3", std::to_string(i)},
           0,
           0,
-          {{"Label5", "2.61803398874989"}, {"Label6", "0.381966011250105"}},
+          {"x1=2.61803398874989", "x2=0.381966011250105"},
           {},
           i};
 }

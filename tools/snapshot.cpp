@@ -13,9 +13,11 @@
 
 #include "app/main_window.h"
 #include "app/working_link.h"
+#include "core/panels.h"
 #include "forms/control_factory.h"
 #include "forms/message_box.h"
 #include "forms/registry.h"
+#include "windows/tool_window.h"
 
 namespace {
 
@@ -33,6 +35,19 @@ bool save(QWidget* window, const QString& file) {
   }
   std::printf("%s\n", qPrintable(file));
   return true;
+}
+
+// Types the texts into the panel's boxes and clicks its button.
+bool click(vorlinde::PanelId id, const std::vector<QString>& texts) {
+  const vorlinde::PanelEntry& panel = vorlinde::panel(id);
+  QWidget* window = topLevel(QString::fromUtf8(vorlinde::toolWindow(panel.window).name));
+  if (!window) return false;
+  for (std::size_t k = 0; k < texts.size(); ++k)
+    if (auto* edit = window->findChild<QLineEdit*>(QString::fromStdString(panel.boxes[k])))
+      edit->setText(texts[k]);
+  auto* button = window->findChild<QPushButton*>(QString::fromStdString(panel.button));
+  if (button) button->click();
+  return button;
 }
 
 }  // namespace
@@ -55,25 +70,19 @@ int main(int argc, char* argv[]) {
   auto& main = forms.instance<vorlinde::MainWindow>();
   main.show();
   bool ok = save(main.window(), path("main"));
-  for (int i = 1; i <= 5; ++i) {
-    main.button("Command" + std::to_string(i))->click();
-    ok &= save(topLevel(QString("Form%1").arg(i)), path(QString("form%1").arg(i)));
+  for (const vorlinde::WindowEntry& entry : vorlinde::toolWindows()) {
+    main.button(entry.enter)->click();
+    const QString name = QString::fromUtf8(entry.name);
+    ok &= save(topLevel(name), path(name.toLower()));
   }
-  // The linear-system window as it looks with a grid laid out.
-  if (QWidget* form3 = topLevel("Form3")) {
-    if (auto* count = form3->findChild<QLineEdit*>("TxtNum")) count->setText("3");
-    if (auto* ok3 = form3->findChild<QPushButton*>("Command2")) ok3->click();
-    ok &= save(form3, path("form3-grid"));
-  }
-  // The working of x² − 3x + 1 = 0, opened from the equation window.
-  if (QWidget* form2 = topLevel("Form2")) {
-    const char* const abc[][2] = {{"Text1", "1"}, {"Text2", "-3"}, {"Text3", "1"}};
-    for (const auto& [box, text] : abc)
-      if (auto* edit = form2->findChild<QLineEdit*>(box)) edit->setText(text);
-    for (const char* button : {"Command1", "WorkingButton"})
-      if (auto* b = form2->findChild<QPushButton*>(button)) b->click();
-    QApplication::processEvents();
-    ok &= save(topLevel("Working"), path("working"));
-  }
+  // The linear-system window as it looks with a grid laid out, and the working of
+  // x² − 3x + 1 = 0.
+  ok &= click(vorlinde::PanelId::GridCount, {"3"});
+  ok &= save(topLevel("Form3"), path("form3-grid"));
+  ok &= click(vorlinde::PanelId::Quadratic, {"1", "-3", "1"});
+  if (QWidget* form2 = topLevel("Form2"))
+    if (auto* b = form2->findChild<QPushButton*>(vorlinde::kWorkingButton)) b->click();
+  QApplication::processEvents();
+  ok &= save(topLevel("Working"), path("working"));
   return ok ? 0 : 1;
 }

@@ -1,11 +1,8 @@
 #include "app/main_window.h"
 
+#include "core/panels.h"
 #include "forms/registry.h"
-#include "windows/algebra_window.h"
-#include "windows/equation_window.h"
-#include "windows/geometry_window.h"
-#include "windows/linear_system_window.h"
-#include "windows/sequence_window.h"
+#include "windows/tool_windows.h"
 
 namespace vorlinde {
 namespace {
@@ -55,11 +52,8 @@ FormDescription mainWindow() {
 MainWindow::MainWindow(FormRegistry& registry) : Form(registry, mainWindow()) {}
 
 void MainWindow::connectHandlers() {
-  onClick("Command1", [this] { registry().instance<AlgebraWindow>().show(); });
-  onClick("Command2", [this] { registry().instance<EquationWindow>().show(); });
-  onClick("Command3", [this] { registry().instance<LinearSystemWindow>().show(); });
-  onClick("Command4", [this] { registry().instance<SequenceWindow>().show(); });
-  onClick("Command5", [this] { registry().instance<GeometryWindow>().show(); });
+  for (const WindowEntry& entry : toolWindows())
+    onClick(entry.enter, [this, id = entry.id] { toolWindowOf(registry(), id).show(); });
   onClick("Command6", [this] { registry().endApplication(); });
 }
 

@@ -17,6 +17,7 @@ namespace vorlinde {
 struct NumberFormat {
   std::string decimal = ".";
   std::string group = ",";
+  friend bool operator==(const NumberFormat&, const NumberFormat&) = default;
 };
 
 // Is the text a number? True exactly when readDouble() would succeed: blanks

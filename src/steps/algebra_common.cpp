@@ -24,15 +24,15 @@ WholeBox wholeOf(std::optional<exact::Rational> typed) {
 
 }  // namespace
 
-WholeBox readWhole(const Calculation& c, std::string_view box) {
+WholeBox readWhole(const Calculation& c, std::size_t box) {
   return wholeOf(typed(c, box));
 }
 
-WholeBox readWholeLeniently(const Calculation& c, std::string_view box) {
+WholeBox readWholeLeniently(const Calculation& c, std::size_t box) {
   return wholeOf(typedLeniently(c, box));
 }
 
-std::string typedText(const Calculation& c, std::string_view box) {
+std::string typedText(const Calculation& c, std::size_t box) {
   const std::string* text = c.text(box);
   if (!text) return {};
   std::string t = *text;
@@ -41,7 +41,7 @@ std::string typedText(const Calculation& c, std::string_view box) {
   return notation::literal(t);
 }
 
-std::string wholeGiven(const Calculation& c, std::string_view name, std::string_view box,
+std::string wholeGiven(const Calculation& c, std::string_view name, std::size_t box,
                        const WholeBox& read) {
   if (!read.typed) return std::string(name) + " 不是数";
   if (!read.rounded()) return given(c, name, box);
@@ -102,12 +102,6 @@ void windowNote(Working& w, const Calculation& c, const std::string& what) {
     errorLine(w, c, what);
   else
     line(w, LineKind::Note, what);
-}
-
-const std::string* shownText(const Calculation& c, std::string_view label) {
-  for (const auto& [name, text] : c.shown)
-    if (name == label) return &text;
-  return nullptr;
 }
 
 Working safely(const Calculation& c, std::string_view window, Builder build) {

@@ -21,16 +21,16 @@ struct WholeBox {
   std::optional<exact::Integer> whole;   // typed, rounded
   bool rounded() const { return typed && typed->get_den() != 1; }
 };
-WholeBox readWhole(const Calculation& c, std::string_view box);
+WholeBox readWhole(const Calculation& c, std::size_t box);
 // Lenient reading, as the factorization reads its box ("12cm" is 12).
-WholeBox readWholeLeniently(const Calculation& c, std::string_view box);
+WholeBox readWholeLeniently(const Calculation& c, std::size_t box);
 exact::Integer roundHalfEven(const exact::Rational& x);
 
 // "n = 10", "n = 5.5 取整为 6", "n 不是数".
-std::string wholeGiven(const Calculation& c, std::string_view name, std::string_view box,
+std::string wholeGiven(const Calculation& c, std::string_view name, std::size_t box,
                        const WholeBox& read);
 // The box's text without its blanks at either end, safe to stand in a line.
-std::string typedText(const Calculation& c, std::string_view box);
+std::string typedText(const Calculation& c, std::size_t box);
 
 bool within(const exact::Integer& n, long low, long high);
 
@@ -55,9 +55,6 @@ std::string indexed(std::string_view name, const exact::Integer& n);
 // What the window could not do: the error note where the click ended in a
 // run-time error, else a plain note.
 void windowNote(Working& w, const Calculation& c, const std::string& what);
-
-// The text of the label the click wrote, or nothing when it wrote none.
-const std::string* shownText(const Calculation& c, std::string_view label);
 
 // The working a builder gives, or one that says the numbers were beyond it;
 // nothing a box holds makes it throw.

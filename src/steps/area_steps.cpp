@@ -17,11 +17,11 @@ using notation::root;
 using notation::sup;
 
 // The area found: its step, the note on the window's own result, the answer.
-void area(Working& w, const Calculation& c, const std::string& label, const std::string& steps,
-          const exact::Shown& value, bool pi = false) {
+void area(Working& w, const Calculation& c, const std::string& steps, const exact::Shown& value,
+          bool pi = false) {
   // A value known only by its decimal follows with its "≈" alone.
   line(w, LineKind::Step, steps + (value.exact.empty() ? " " : " = ") + value.text());
-  windowResult(w, c, label, value, pi);
+  windowResult(w, c, value, pi);
   answer(w, {answerItem("S", value)});
 }
 
@@ -48,22 +48,21 @@ bool sideSum(Working& w, const std::vector<Rational>& v, const NumberFormat& f, 
 
 Working triangleWorking(const Calculation& c) {
   Working w = begin(kGeometryCaption, "三角形（底和高）");
-  const auto v = measures(w, c, {{"a", "Text1", "底"}, {"h", "Text2", "高"}});
+  const auto v = measures(w, c, {{"a", "底"}, {"h", "高"}});
   if (!v) return w;
   const NumberFormat& f = c.format;
   const Rational& a = (*v)[0];
   const Rational& h = (*v)[1];
   line(w, LineKind::Method, "三角形的面积 = 底×高÷2");
   w.figure = triangleFigure(a, h, measureLabel("a", a, f), measureLabel("h", h, f));
-  area(w, c, "Label7",
-       "S = " + frac("ah", "2") + " = " + frac(number(a, f) + "×" + number(h, f), "2"),
+  area(w, c, "S = " + frac("ah", "2") + " = " + frac(number(a, f) + "×" + number(h, f), "2"),
        exact::show(Rational(a * h / 2), f));
   return w;
 }
 
 Working heronWorking(const Calculation& c) {
   Working w = begin(kGeometryCaption, "三角形（三边）");
-  const auto v = measures(w, c, {{"a", "Text3", "边"}, {"b", "Text4", "边"}, {"c", "Text5", "边"}});
+  const auto v = measures(w, c, {{"a", "边"}, {"b", "边"}, {"c", "边"}});
   if (!v) return w;
   const NumberFormat& f = c.format;
   const Rational &a = (*v)[0], &b = (*v)[1], &s = (*v)[2];
@@ -74,7 +73,7 @@ Working heronWorking(const Calculation& c) {
              ac = sideSum(w, *v, f, 0, 2, 1);
   if (!(ab && bc && ac)) {
     line(w, LineKind::Step, "有两边之和不大于第三边，这三条线段不能构成三角形。");
-    const std::string* shown = shownText(c, "Label8");
+    const std::string* shown = c.label(0);
     if (shown && *shown == "S=0")
       line(w, LineKind::Note, "两边之和等于第三边时三条线段叠在一条直线上，窗口按面积 0 计算。");
     w.figure = sidesFigure(*v, labels, false);
@@ -92,7 +91,7 @@ Working heronWorking(const Calculation& c) {
   const std::string P = number(p, f);
   const SimplestRoot r = simplestRoot(product, f);
   w.figure = sidesFigure(*v, labels, true);
-  area(w, c, "Label8",
+  area(w, c,
        "S = " +
            root(P + "×(" + P + " - " + number(a, f) + ")×(" + P + " - " + number(b, f) + ")×(" + P +
                 " - " + number(s, f) + ")") +
@@ -106,28 +105,26 @@ Working heronWorking(const Calculation& c) {
 
 Working rectangleWorking(const Calculation& c) {
   Working w = begin(kGeometryCaption, "长方形");
-  const auto v = measures(w, c, {{"a", "Text6", "长"}, {"b", "Text7", "宽"}});
+  const auto v = measures(w, c, {{"a", "长"}, {"b", "宽"}});
   if (!v) return w;
   const NumberFormat& f = c.format;
   const Rational &a = (*v)[0], &b = (*v)[1];
   line(w, LineKind::Method, "长方形的面积 = 长×宽");
   w.figure = rectangleFigure(a, b, measureLabel("a", a, f), measureLabel("b", b, f));
-  area(w, c, "Label15", "S = ab = " + number(a, f) + "×" + number(b, f),
-       exact::show(Rational(a * b), f));
+  area(w, c, "S = ab = " + number(a, f) + "×" + number(b, f), exact::show(Rational(a * b), f));
   return w;
 }
 
 Working trapezoidWorking(const Calculation& c) {
   Working w = begin(kGeometryCaption, "梯形");
-  const auto v =
-      measures(w, c, {{"b", "Text6", "下底"}, {"h", "Text7", "高"}, {"a", "Text8", "上底"}});
+  const auto v = measures(w, c, {{"b", "下底"}, {"h", "高"}, {"a", "上底"}});
   if (!v) return w;
   const NumberFormat& f = c.format;
   const Rational &b = (*v)[0], &h = (*v)[1], &a = (*v)[2];
   line(w, LineKind::Method, "梯形的面积 = (上底 + 下底)×高÷2");
   w.figure = trapezoidFigure(
       *v, {measureLabel("b", b, f), measureLabel("h", h, f), measureLabel("a", a, f)});
-  area(w, c, "Label16",
+  area(w, c,
        "S = " + frac("(a + b)h", "2") + " = " +
            frac("(" + number(a, f) + " + " + number(b, f) + ")×" + number(h, f), "2"),
        exact::show(Rational((a + b) * h / 2), f));
@@ -136,20 +133,20 @@ Working trapezoidWorking(const Calculation& c) {
 
 Working circleWorking(const Calculation& c) {
   Working w = begin(kGeometryCaption, "圆");
-  const auto v = measures(w, c, {{"r", "Text9", "半径"}});
+  const auto v = measures(w, c, {{"r", "半径"}});
   if (!v) return w;
   const NumberFormat& f = c.format;
   const Rational& r = (*v)[0];
   line(w, LineKind::Method, "圆的面积 = π×半径²");
   w.figure = circleFigure(measureLabel("r", r, f));
-  area(w, c, "Label21", "S = πr" + sup("2") + " = π×" + base(r, f) + sup("2"),
+  area(w, c, "S = πr" + sup("2") + " = π×" + base(r, f) + sup("2"),
        exact::show(exact::PiMultiple(r * r), f), true);
   return w;
 }
 
 Working sectorWorking(const Calculation& c) {
   Working w = begin(kGeometryCaption, "扇形");
-  const auto v = measures(w, c, {{"r", "Text9", "半径"}, {"n", "Text10", "圆心角（度）"}});
+  const auto v = measures(w, c, {{"r", "半径"}, {"n", "圆心角（度）"}});
   if (!v) return w;
   const NumberFormat& f = c.format;
   const Rational &r = (*v)[0], &n = (*v)[1];
@@ -160,7 +157,7 @@ Working sectorWorking(const Calculation& c) {
        "弧长 l = " + frac("nπr", "180") + " = " + frac(number(n, f) + "×π×" + number(r, f), "180") +
            " = " + arc.text());
   w.figure = sectorFigure(n, measureLabel("r", r, f), measureLabel("n", n, f) + "°");
-  area(w, c, "Label23",
+  area(w, c,
        "S = " + frac("nπr" + sup("2"), "360") + " = " +
            frac(number(n, f) + "×π×" + base(r, f) + sup("2"), "360"),
        exact::show(exact::PiMultiple(n * r * r / 360), f), true);

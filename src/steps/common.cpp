@@ -26,13 +26,13 @@ void answer(Working& w, const std::vector<std::string>& items) {
   line(w, LineKind::Answer, answerLine(items));
 }
 
-std::optional<exact::Rational> typed(const Calculation& c, std::string_view box) {
+std::optional<exact::Rational> typed(const Calculation& c, std::size_t box) {
   const std::string* text = c.text(box);
   if (!text) return std::nullopt;
   return exact::readStrict(*text, c.format);
 }
 
-std::optional<exact::Rational> typedLeniently(const Calculation& c, std::string_view box) {
+std::optional<exact::Rational> typedLeniently(const Calculation& c, std::size_t box) {
   const std::string* text = c.text(box);
   if (!text) return std::nullopt;
   return exact::readLenient(*text);
@@ -64,7 +64,7 @@ std::string quoted(const std::string& typed) {
 
 }  // namespace
 
-std::string given(const Calculation& c, std::string_view name, std::string_view box) {
+std::string given(const Calculation& c, std::string_view name, std::size_t box) {
   const std::optional<exact::Rational> value = typed(c, box);
   const std::string* text = c.text(box);
   if (!value || !text) return std::string(name) + " 不是数";
@@ -75,13 +75,6 @@ std::string given(const Calculation& c, std::string_view name, std::string_view 
   typedText.erase(typedText.find_last_not_of(' ') + 1);
   if (notation::plain(exactText) != typedText) out += "（输入的是“" + quoted(typedText) + "”）";
   return out;
-}
-
-Working noWorking(std::string window, const Calculation& c) {
-  Working w = begin(std::move(window), c.button);
-  line(w, LineKind::Note, "这个按钮没有计算过程。");
-  answer(w, {"没有计算"});
-  return w;
 }
 
 void errorLine(Working& w, const Calculation& c, std::string_view what) {

@@ -22,21 +22,19 @@ void row(Working& w, std::vector<std::string> cells);
 void answer(Working& w, const std::vector<std::string>& items);
 
 // The number a box held as the numeric test takes it, exactly as typed: "0.1" is
-// 1/10. Nothing when the click did not read the box or it holds no number.
-std::optional<exact::Rational> typed(const Calculation& c, std::string_view box);
+// 1/10. Nothing when the click did not read the box or it holds no number. Boxes
+// are told by their place in the panel's order.
+std::optional<exact::Rational> typed(const Calculation& c, std::size_t box);
 // The number a box held as lenient reading takes it ("12.5cm" is 25/2, an empty
 // box 0); nothing beyond the doubles.
-std::optional<exact::Rational> typedLeniently(const Calculation& c, std::string_view box);
+std::optional<exact::Rational> typedLeniently(const Calculation& c, std::size_t box);
 
 // A given line for a value read exactly: "a = 3/2". Where the text typed is not
 // how the working writes the number ("1.5", "１２", "1,000"), it is quoted after it.
-std::string given(const Calculation& c, std::string_view name, std::string_view box);
+std::string given(const Calculation& c, std::string_view name, std::size_t box);
 
 // The value written in the working's notation, with its decimal where it is not whole.
 std::string written(const exact::Rational& value, const NumberFormat& format);
-
-// The working of a button that computes nothing.
-Working noWorking(std::string window, const Calculation& c);
 
 // The line telling that the click ended in a run-time error: what went wrong, in
 // words, and the window's own report.

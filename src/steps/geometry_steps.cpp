@@ -1,38 +1,20 @@
 #include "exact/notation.h"
 #include "steps/algebra_common.h"
-#include "steps/builders.h"
 #include "steps/common.h"
 #include "steps/geometry_panels.h"
 
 // The geometry window's rows, and the reading and checking they share.
 
 namespace vorlinde::steps {
-namespace {
-
-Builder builderFor(const std::string& button) {
-  static const std::pair<const char*, Builder> kRows[] = {
-      {"Command1", triangleWorking},  {"Command2", heronWorking},  {"Command3", rectangleWorking},
-      {"Command4", trapezoidWorking}, {"Command5", circleWorking}, {"Command6", sectorWorking},
-      {"Command7", cylinderWorking},  {"Command8", coneWorking},   {"Command9", sphereWorking},
-  };
-  for (const auto& [name, build] : kRows)
-    if (button == name) return build;
-  return [](const Calculation& c) { return noWorking(kGeometryCaption, c); };
-}
-
-}  // namespace
-
-Working geometryWorking(const Calculation& calculation) {
-  return safely(calculation, kGeometryCaption, builderFor(calculation.button));
-}
 
 std::optional<std::vector<exact::Rational>> measures(Working& w, const Calculation& c,
                                                      const std::vector<Measure>& row) {
   std::vector<exact::Rational> values;
   std::vector<std::string> refused;
-  for (const Measure& m : row) {
-    line(w, LineKind::Given, m.what + " " + given(c, m.name, m.box));
-    const std::optional<exact::Rational> value = typed(c, m.box);
+  for (std::size_t box = 0; box < row.size(); ++box) {
+    const Measure& m = row[box];
+    line(w, LineKind::Given, m.what + " " + given(c, m.name, box));
+    const std::optional<exact::Rational> value = typed(c, box);
     if (value && sgn(*value) < 0) refused.push_back(m.what + " " + m.name);
     if (value) values.push_back(*value);
   }
@@ -49,13 +31,12 @@ std::optional<std::vector<exact::Rational>> measures(Working& w, const Calculati
   return std::nullopt;
 }
 
-void windowResult(Working& w, const Calculation& c, const std::string& label,
-                  const exact::Shown& exact, bool pi) {
+void windowResult(Working& w, const Calculation& c, const exact::Shown& exact, bool pi) {
   if (c.error) {
     windowNote(w, c, "结果超出了双精度数能表示的范围（约 1.79769313486232E+308），窗口报告溢出。");
     return;
   }
-  const std::string* shown = shownText(c, label);
+  const std::string* shown = c.label(0);
   if (!shown || shown->rfind("S=", 0) != 0) return;
   const std::string window = shown->substr(2);
   const std::string mine = exact.decimal.empty() ? notation::plain(exact.exact) : exact.decimal;

@@ -6,11 +6,11 @@
 
 #include "exact/notation.h"
 #include "steps/answer.h"
-#include "steps/builders.h"
 #include "steps/common.h"
 #include "steps/equation_figures.h"
 #include "steps/equation_text.h"
 #include "steps/gauss_steps.h"
+#include "steps/linear_system_panels.h"
 #include "steps/linear_window.h"
 
 namespace vorlinde::steps {
@@ -138,7 +138,9 @@ std::vector<std::string> solve(Working& w, const Calculation& c, const Grid& g) 
   return items;
 }
 
-Working gridWorking(const Calculation& c) {
+}  // namespace
+
+Working linearSystemWorking(const Calculation& c) {
   const int n = c.unknowns;
   Working w = begin("解线性方程组", std::to_string(n) + " 元线性方程组");
   if (n < 1 || n > 10) {
@@ -166,20 +168,6 @@ Working gridWorking(const Calculation& c) {
   }
   answer(w, solve(w, c, g));
   return w;
-}
-
-}  // namespace
-
-Working linearSystemWorking(const Calculation& c) {
-  // The exact arithmetic refuses what the working never forms; should it ever,
-  // the pupil still gets a working rather than a failed window.
-  try {
-    return gridWorking(c);
-  } catch (const std::exception&) {
-    Working w = begin("解线性方程组", "");
-    answer(w, {"无法写出这道题的解题过程"});
-    return w;
-  }
 }
 
 }  // namespace vorlinde::steps

@@ -102,9 +102,9 @@ Working zeroDivisor(Working& w, const Integer& x, const Integer& y) {
 
 Working divisorWorking(const Calculation& c) {
   Working w = begin(kAlgebraCaption, "求最大公约数与最小公倍数");
-  const WholeBox ra = readWhole(c, "Text3"), rb = readWhole(c, "Text4");
-  line(w, LineKind::Given, wholeGiven(c, "a", "Text3", ra));
-  line(w, LineKind::Given, wholeGiven(c, "b", "Text4", rb));
+  const WholeBox ra = readWhole(c, 0), rb = readWhole(c, 1);
+  line(w, LineKind::Given, wholeGiven(c, "a", 0, ra));
+  line(w, LineKind::Given, wholeGiven(c, "b", 1, rb));
   if (!ra.whole || !rb.whole) {
     answer(w, {"输入的不是数"});
     return w;

@@ -17,9 +17,9 @@ using exact::Rational;
 
 // How the factorization read its box: leniently, then rounded.
 std::string factorizationGiven(const Calculation& c, const WholeBox& read) {
-  const std::optional<Rational> strict = typed(c, "Text1");
-  if (strict && *strict == *read.typed) return wholeGiven(c, "n", "Text1", read);
-  const std::string text = typedText(c, "Text1");
+  const std::optional<Rational> strict = typed(c, 0);
+  if (strict && *strict == *read.typed) return wholeGiven(c, "n", 0, read);
+  const std::string text = typedText(c, 0);
   std::string out = text.empty()
                         ? "输入框是空的，按 0 读入"
                         : "输入的是“" + text + "”，按 " + number(*read.typed, c.format) + " 读入";
@@ -83,9 +83,9 @@ void composite(Working& w, const Integer& n, const std::vector<PrimePower>& fact
 
 Working factorizationWorking(const Calculation& c) {
   Working w = begin(kAlgebraCaption, "分解质因数");
-  const WholeBox read = readWholeLeniently(c, "Text1");
+  const WholeBox read = readWholeLeniently(c, 0);
   if (!read.typed) {
-    line(w, LineKind::Given, "输入的是“" + typedText(c, "Text1") + "”");
+    line(w, LineKind::Given, "输入的是“" + typedText(c, 0) + "”");
     errorLine(w, c, "这个数超出了能读入的范围。");
     answer(w, {"这个数太大，不能分解"});
     return w;
@@ -167,8 +167,8 @@ void hugeFactorial(Working& w, long n) {
 
 Working factorialWorking(const Calculation& c) {
   Working w = begin(kAlgebraCaption, "求阶乘");
-  const WholeBox read = readWhole(c, "Text2");
-  line(w, LineKind::Given, wholeGiven(c, "n", "Text2", read));
+  const WholeBox read = readWhole(c, 0);
+  line(w, LineKind::Given, wholeGiven(c, "n", 0, read));
   if (!read.whole) {
     answer(w, {"输入的不是数"});
     return w;

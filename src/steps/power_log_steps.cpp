@@ -84,8 +84,8 @@ void logarithms(Working& w, const Calculation& c, const Rational& m,
 
 Working rootWorking(const Calculation& c) {
   Working w = begin(kAlgebraCaption, "开平方与对数");
-  line(w, LineKind::Given, given(c, "m", "Text5"));
-  const std::optional<Rational> m = typed(c, "Text5");
+  line(w, LineKind::Given, given(c, "m", 0));
+  const std::optional<Rational> m = typed(c, 0);
   if (!m) {
     answer(w, {"输入的不是数"});
     return w;

@@ -199,9 +199,9 @@ void fractionalPower(Working& w, const Calculation& c, const Rational& m, const 
 
 Working powerWorking(const Calculation& c) {
   Working w = begin(kAlgebraCaption, "乘方");
-  line(w, LineKind::Given, given(c, "m", "Text5"));
-  line(w, LineKind::Given, given(c, "n", "Text6"));
-  const std::optional<Rational> m = typed(c, "Text5"), n = typed(c, "Text6");
+  line(w, LineKind::Given, given(c, "m", 0));
+  line(w, LineKind::Given, given(c, "n", 1));
+  const std::optional<Rational> m = typed(c, 0), n = typed(c, 1);
   if (!m || !n) {
     answer(w, {"输入的不是数"});
     return w;

@@ -33,10 +33,9 @@ std::string shownExact(const Surd& x, const NumberFormat& format) {
 // The boxes that hold no number, by the names of their coefficients.
 std::vector<std::string> unreadable(const Calculation& c) {
   std::vector<std::string> names;
-  const char* boxes[] = {"Text1", "Text2", "Text3"};
   const char* letters[] = {"a", "b", "c"};
-  for (int i = 0; i < 3; ++i)
-    if (!typed(c, boxes[i])) names.push_back(letters[i]);
+  for (std::size_t i = 0; i < 3; ++i)
+    if (!typed(c, i)) names.push_back(letters[i]);
   return names;
 }
 
@@ -159,14 +158,13 @@ void quadraticCase(Working& w, const Equation& e) {
 
 Working quadraticWorking(const Calculation& c) {
   Working w = begin("解方程", "一元二次方程");
-  line(w, LineKind::Given,
-       given(c, "a", "Text1") + "，" + given(c, "b", "Text2") + "，" + given(c, "c", "Text3"));
+  line(w, LineKind::Given, given(c, "a", 0) + "，" + given(c, "b", 1) + "，" + given(c, "c", 2));
   const std::vector<std::string> missing = unreadable(c);
   if (!missing.empty()) {
     notNumbers(w, c, missing);
     return w;
   }
-  const Equation e{*typed(c, "Text1"), *typed(c, "Text2"), *typed(c, "Text3"), c.format};
+  const Equation e{*typed(c, 0), *typed(c, 1), *typed(c, 2), c.format};
   line(w, LineKind::Step, "方程：" + polynomial(e) + " = 0");
   windowError(w, c, e);
   if (e.a == 0)

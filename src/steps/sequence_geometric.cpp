@@ -114,10 +114,10 @@ void ratio(Working& w, const Calculation& c, const Rational& a1, const Rational&
 
 Working geometricWorking(const Calculation& c) {
   Working w = begin(kSequenceCaption, "等比数列");
-  line(w, LineKind::Given, given(c, firstTerm(), "Text2"));
-  line(w, LineKind::Given, given(c, "q", "Text3"));
-  const std::optional<Rational> a1 = typed(c, "Text2"), q = typed(c, "Text3");
-  const std::optional<Integer> n = termCount(w, c, "Text4", 32767);
+  line(w, LineKind::Given, given(c, firstTerm(), 0));
+  line(w, LineKind::Given, given(c, "q", 1));
+  const std::optional<Rational> a1 = typed(c, 0), q = typed(c, 1);
+  const std::optional<Integer> n = termCount(w, c, 2, 32767);
   if (!n) return w;
   if (!a1 || !q) {
     answer(w, {firstTerm() + " 和 q 必须是数"});

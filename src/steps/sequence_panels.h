@@ -10,7 +10,7 @@
 #include "steps/power_estimate.h"
 #include "steps/working.h"
 
-// The working of each panel of the sequence window ("Form4").
+// The working of each panel of the sequence window.
 
 namespace vorlinde::steps {
 
@@ -26,14 +26,14 @@ inline const std::string& sumName() {
   return name;
 }
 
-Working arithmeticWorking(const Calculation& c);     // "Command4"
-Working geometricWorking(const Calculation& c);      // "Command3"
-Working specialSeriesWorking(const Calculation& c);  // "Command1"
+Working arithmeticWorking(const Calculation& c);
+Working geometricWorking(const Calculation& c);
+Working specialSeriesWorking(const Calculation& c);
 
 // The number of terms n as the panel read it (Given line); nothing when the working
 // ends there, answered, because n is no whole number of at least 1. Above high the
 // window reports an overflow: why, or a plain statement of the range.
-std::optional<exact::Integer> termCount(Working& w, const Calculation& c, std::string_view box,
+std::optional<exact::Integer> termCount(Working& w, const Calculation& c, std::size_t box,
                                         long high, const std::string& why = "");
 
 // The first terms and partial sums (up to 50 of each) as points.

@@ -1,32 +1,17 @@
 #include "exact/notation.h"
 #include "steps/algebra_common.h"
 #include "steps/answer.h"
-#include "steps/builders.h"
 #include "steps/common.h"
 #include "steps/sequence_panels.h"
 
 // The sequence window's panels, and the arithmetic sequence.
 
 namespace vorlinde::steps {
-namespace {
 
 using exact::Integer;
 using exact::Rational;
 
-Builder builderFor(const std::string& button) {
-  if (button == "Command4") return arithmeticWorking;
-  if (button == "Command3") return geometricWorking;
-  if (button == "Command1") return specialSeriesWorking;
-  return [](const Calculation& c) { return noWorking(kSequenceCaption, c); };
-}
-
-}  // namespace
-
-Working sequenceWorking(const Calculation& calculation) {
-  return safely(calculation, kSequenceCaption, builderFor(calculation.button));
-}
-
-std::optional<Integer> termCount(Working& w, const Calculation& c, std::string_view box, long high,
+std::optional<Integer> termCount(Working& w, const Calculation& c, std::size_t box, long high,
                                  const std::string& why) {
   const WholeBox read = readWhole(c, box);
   line(w, LineKind::Given, wholeGiven(c, "n", box, read));
@@ -51,10 +36,10 @@ std::optional<Integer> termCount(Working& w, const Calculation& c, std::string_v
 
 Working arithmeticWorking(const Calculation& c) {
   Working w = begin(kSequenceCaption, "等差数列");
-  line(w, LineKind::Given, given(c, "a" + notation::sub("1"), "Text5"));
-  line(w, LineKind::Given, given(c, "d", "Text6"));
-  const std::optional<Rational> a1 = typed(c, "Text5"), d = typed(c, "Text6");
-  const std::optional<Integer> n = termCount(w, c, "Text7", 32767);
+  line(w, LineKind::Given, given(c, "a" + notation::sub("1"), 0));
+  line(w, LineKind::Given, given(c, "d", 1));
+  const std::optional<Rational> a1 = typed(c, 0), d = typed(c, 1);
+  const std::optional<Integer> n = termCount(w, c, 2, 32767);
   if (!n) return w;
   if (!a1 || !d) {
     answer(w, {"a" + notation::sub("1") + " 和 d 必须是数"});

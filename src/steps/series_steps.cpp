@@ -61,7 +61,7 @@ void figure(Working& w, const Integer& n) {
 Working specialSeriesWorking(const Calculation& c) {
   Working w = begin(kSequenceCaption, "特殊数列求和");
   const std::optional<Integer> n =
-      termCount(w, c, "Text1", 46340,
+      termCount(w, c, 0, 46340,
                 "窗口先用整数算 n(n + 1)，n 大于 46340 时超过 2147483647，报告溢出；"
                 "这里照样算出准确值。");
   if (!n) return w;

@@ -1,17 +1,72 @@
 #include "steps/steps.h"
 
-#include "steps/builders.h"
+#include "steps/algebra_common.h"
+#include "steps/algebra_panels.h"
+#include "steps/equation_panels.h"
+#include "steps/geometry_panels.h"
+#include "steps/linear_system_panels.h"
+#include "steps/sequence_panels.h"
 
 namespace vorlinde::steps {
+namespace {
+
+// Each computing panel's working; nothing for a button that only lays its window out.
+Builder builderFor(PanelId id) {
+  switch (id) {
+    case PanelId::Factorization:
+      return factorizationWorking;
+    case PanelId::Factorial:
+      return factorialWorking;
+    case PanelId::DivisorAndMultiple:
+      return divisorWorking;
+    case PanelId::Power:
+      return powerWorking;
+    case PanelId::RootAndLogarithm:
+      return rootWorking;
+    case PanelId::Trigonometry:
+      return trigWorking;
+    case PanelId::Quadratic:
+      return quadraticWorking;
+    case PanelId::TwoUnknowns:
+      return systemWorking;
+    case PanelId::GridCount:
+      return nullptr;
+    case PanelId::LinearSystem:
+      return linearSystemWorking;
+    case PanelId::SpecialSeries:
+      return specialSeriesWorking;
+    case PanelId::GeometricSequence:
+      return geometricWorking;
+    case PanelId::ArithmeticSequence:
+      return arithmeticWorking;
+    case PanelId::Triangle:
+      return triangleWorking;
+    case PanelId::TriangleBySides:
+      return heronWorking;
+    case PanelId::Rectangle:
+      return rectangleWorking;
+    case PanelId::Trapezoid:
+      return trapezoidWorking;
+    case PanelId::Circle:
+      return circleWorking;
+    case PanelId::Sector:
+      return sectorWorking;
+    case PanelId::Cylinder:
+      return cylinderWorking;
+    case PanelId::Cone:
+      return coneWorking;
+    case PanelId::Sphere:
+      return sphereWorking;
+  }
+  return nullptr;
+}
+
+}  // namespace
 
 Working workingFor(const Calculation& calculation) {
-  const std::string& w = calculation.window;
-  if (w == "Form1") return algebraWorking(calculation);
-  if (w == "Form2") return equationWorking(calculation);
-  if (w == "Form3") return linearSystemWorking(calculation);
-  if (w == "Form4") return sequenceWorking(calculation);
-  if (w == "Form5") return geometryWorking(calculation);
-  return {};
+  const Builder build = builderFor(calculation.panel);
+  if (!build) return {};
+  return safely(calculation, toolWindow(panel(calculation.panel).window).caption, build);
 }
 
 }  // namespace vorlinde::steps

@@ -19,8 +19,6 @@ using notation::frac;
 using notation::sub;
 using system::Equation;
 
-const char* kBoxes[6] = {"Text4", "Text5", "Text6", "Text7", "Text8", "Text9"};
-
 std::string name(char letter, int row) {
   return std::string(1, letter) + sub(std::to_string(row));
 }
@@ -109,7 +107,7 @@ bool readAll(Working& w, const Calculation& c, std::array<Rational, 6>& v) {
   std::string missing;
   const char* names[6] = {"a₁", "b₁", "c₁", "a₂", "b₂", "c₂"};
   for (int i = 0; i < 6; ++i) {
-    const std::optional<Rational> value = typed(c, kBoxes[i]);
+    const std::optional<Rational> value = typed(c, i);
     if (value)
       v[i] = *value;
     else
@@ -147,12 +145,8 @@ std::vector<std::string> solve(Working& w, const Equation& p, const Equation& q,
 Working systemWorking(const Calculation& c) {
   Working w = begin("解方程", "二元一次方程组");
   const NumberFormat& f = c.format;
-  line(w, LineKind::Given,
-       given(c, "a₁", kBoxes[0]) + "，" + given(c, "b₁", kBoxes[1]) + "，" +
-           given(c, "c₁", kBoxes[2]));
-  line(w, LineKind::Given,
-       given(c, "a₂", kBoxes[3]) + "，" + given(c, "b₂", kBoxes[4]) + "，" +
-           given(c, "c₂", kBoxes[5]));
+  line(w, LineKind::Given, given(c, "a₁", 0) + "，" + given(c, "b₁", 1) + "，" + given(c, "c₁", 2));
+  line(w, LineKind::Given, given(c, "a₂", 3) + "，" + given(c, "b₂", 4) + "，" + given(c, "c₂", 5));
   std::array<Rational, 6> v;
   if (!readAll(w, c, v)) return w;
   const Equation p{v[0], v[1], v[2], 1}, q{v[3], v[4], v[5], 2};

@@ -19,9 +19,11 @@ namespace {
 
 using exact::Rational;
 
-// The labels the window writes the six functions to, in order.
-constexpr std::array<const char*, kTrigFunctions> kLabels = {"Label27", "Label29", "Label31",
-                                                             "Label33", "Label35", "Label37"};
+// The panel's labels: the radians first, then the six functions in order.
+constexpr std::size_t kRadiansLabel = 0;
+constexpr std::size_t functionLabel(int function) {
+  return static_cast<std::size_t>(function) + 1;
+}
 
 // An angle as written in degrees: "22.5", or a fraction where the decimal would not end.
 std::string degreesText(const Rational& degrees, const NumberFormat& format) {
@@ -66,14 +68,14 @@ std::array<Value, kTrigFunctions> values(const Rational& reduced, const NumberFo
 void windowDigits(Working& w, const Calculation& c, const std::string& radians,
                   const std::array<Value, kTrigFunctions>& v) {
   std::string differ;
-  const auto compare = [&](const std::string& name, const char* label, const std::string& mine) {
-    const std::string* text = shownText(c, label);
+  const auto compare = [&](const std::string& name, std::size_t label, const std::string& mine) {
+    const std::string* text = c.label(label);
     if (!text || *text == mine) return;
     differ += (differ.empty() ? "" : "，") + name + " = " + *text;
   };
-  compare("α", "Label25", radians);
+  compare("α", kRadiansLabel, radians);
   for (int i = 0; i < kTrigFunctions; ++i)
-    compare(kTrigNames[i], kLabels[i], v[i].decimal);
+    compare(kTrigNames[i], functionLabel(i), v[i].decimal);
   if (differ.empty()) return;
   line(w, LineKind::Note,
        "窗口显示 " + differ +
@@ -82,12 +84,12 @@ void windowDigits(Working& w, const Calculation& c, const std::string& radians,
 
 void windowError(Working& w, const Calculation& c) {
   if (!c.error) return;
-  if (!shownText(c, "Label25")) {
+  if (!c.label(kRadiansLabel)) {
     errorLine(w, c, "角度太大，窗口换算成弧度时超出了范围。");
     return;
   }
   for (int i = 0; i < kTrigFunctions; ++i) {
-    if (shownText(c, kLabels[i])) continue;
+    if (c.label(functionLabel(i))) continue;
     // The window takes cot α as 1/tan α, so at an angle too small for the doubles
     // it divides by a tangent rounded to 0.
     static const char* const windowFormulas[] = {
@@ -124,13 +126,13 @@ void reduction(Working& w, const Rational& degrees, const exact::Integer& turns,
 
 Working trigWorking(const Calculation& c) {
   Working w = begin(kAlgebraCaption, "三角函数");
-  const std::optional<Rational> degrees = typed(c, "Text7");
+  const std::optional<Rational> degrees = typed(c, 0);
   if (!degrees) {
     line(w, LineKind::Given, "α 不是数");
     answer(w, {"输入的不是数"});
     return w;
   }
-  const std::string typedAngle = typedText(c, "Text7");
+  const std::string typedAngle = typedText(c, 0);
   const std::string angle = degreesText(*degrees, c.format);
   line(w, LineKind::Given,
        "α = " + angle + "°" +

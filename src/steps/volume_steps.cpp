@@ -16,11 +16,10 @@ using exact::Rational;
 using notation::frac;
 using notation::sup;
 
-void volume(Working& w, const Calculation& c, const std::string& label, const std::string& steps,
-            const Rational& k) {
+void volume(Working& w, const Calculation& c, const std::string& steps, const Rational& k) {
   const exact::Shown value = exact::show(exact::PiMultiple(k), c.format);
   line(w, LineKind::Step, steps + " = " + value.text());
-  windowResult(w, c, label, value, true);
+  windowResult(w, c, value, true);
   answer(w, {answerItem("V", value)});
 }
 
@@ -28,20 +27,20 @@ void volume(Working& w, const Calculation& c, const std::string& label, const st
 
 Working cylinderWorking(const Calculation& c) {
   Working w = begin(kGeometryCaption, "圆柱");
-  const auto v = measures(w, c, {{"r", "Text11", "底面半径"}, {"h", "Text12", "高"}});
+  const auto v = measures(w, c, {{"r", "底面半径"}, {"h", "高"}});
   if (!v) return w;
   const NumberFormat& f = c.format;
   const Rational &r = (*v)[0], &h = (*v)[1];
   line(w, LineKind::Method, "圆柱的体积 = 底面积×高");
   w.figure = cylinderFigure(r, h, measureLabel("r", r, f), measureLabel("h", h, f));
-  volume(w, c, "Label28",
-         "V = πr" + sup("2") + "h = π×" + base(r, f) + sup("2") + "×" + number(h, f), r * r * h);
+  volume(w, c, "V = πr" + sup("2") + "h = π×" + base(r, f) + sup("2") + "×" + number(h, f),
+         r * r * h);
   return w;
 }
 
 Working coneWorking(const Calculation& c) {
   Working w = begin(kGeometryCaption, "圆锥");
-  const auto v = measures(w, c, {{"r", "Text11", "底面半径"}, {"h", "Text12", "高"}});
+  const auto v = measures(w, c, {{"r", "底面半径"}, {"h", "高"}});
   if (!v) return w;
   const NumberFormat& f = c.format;
   const Rational &r = (*v)[0], &h = (*v)[1];
@@ -56,7 +55,7 @@ Working coneWorking(const Calculation& c) {
                                      ? measureLabel("l", slant.value->a(), f)
                                      : "l ≈ " + l.decimal;
   w.figure = coneFigure(r, h, {measureLabel("r", r, f), measureLabel("h", h, f), slantLabel});
-  volume(w, c, "Label30",
+  volume(w, c,
          "V = " + frac("πr" + sup("2") + "h", "3") + " = " +
              frac("π×" + base(r, f) + sup("2") + "×" + number(h, f), "3"),
          r * r * h / 3);
@@ -65,13 +64,13 @@ Working coneWorking(const Calculation& c) {
 
 Working sphereWorking(const Calculation& c) {
   Working w = begin(kGeometryCaption, "球");
-  const auto v = measures(w, c, {{"r", "Text11", "半径"}});
+  const auto v = measures(w, c, {{"r", "半径"}});
   if (!v) return w;
   const NumberFormat& f = c.format;
   const Rational& r = (*v)[0];
   line(w, LineKind::Method, "球的体积 = " + frac("4", "3") + "π×半径" + sup("3"));
   w.figure = sphereFigure(measureLabel("r", r, f));
-  volume(w, c, "Label32",
+  volume(w, c,
          "V = " + frac("4πr" + sup("3"), "3") + " = " + frac("4×π×" + base(r, f) + sup("3"), "3"),
          4 * r * r * r / 3);
   return w;

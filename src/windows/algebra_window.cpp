@@ -93,73 +93,48 @@ FormDescription algebraWindow() {
 // In the window's Tab order.
 std::vector<ToolWindow::Handled<AlgebraWindow>> AlgebraWindow::panelTable() {
   return {
-      {{"Command1", {"Text1"}, {"List1"}, false}, &AlgebraWindow::factorizeClicked},
-      {{"Command3", {"Text2"}, {"Label5"}}, &AlgebraWindow::factorialClicked},
-      {{"Command4", {"Text3", "Text4"}, {"Label9"}}, &AlgebraWindow::divisorAndMultipleClicked},
-      {{"Command5", {"Text5", "Text6"}, {"Label15"}}, &AlgebraWindow::powerClicked},
-      {{"Command6", {"Text5"}, {"Label20", "Label22"}}, &AlgebraWindow::rootAndLogarithmClicked},
-      {{"Command7",
-        {"Text7"},
-        {"Label25", "Label27", "Label29", "Label31", "Label33", "Label35", "Label37"}},
-       &AlgebraWindow::trigonometryClicked},
+      {PanelId::Factorization, &AlgebraWindow::factorizeClicked},
+      {PanelId::Factorial, &AlgebraWindow::factorialClicked},
+      {PanelId::DivisorAndMultiple, &AlgebraWindow::divisorAndMultipleClicked},
+      {PanelId::Power, &AlgebraWindow::powerClicked},
+      {PanelId::RootAndLogarithm, &AlgebraWindow::rootAndLogarithmClicked},
+      {PanelId::Trigonometry, &AlgebraWindow::trigonometryClicked},
   };
 }
 
 AlgebraWindow::AlgebraWindow(FormRegistry& registry)
     : ToolWindow(registry, algebraWindow(), panelTable(), "Command2") {}
 
-void AlgebraWindow::factorizeClicked(const Panel& panel) {
+void AlgebraWindow::factorizeClicked(const PanelEntry& panel) {
   // The caption changes first, even when the number then turns out too large.
   setCaption(panel.button, "重分解");
   addItem(panel.labels[0], factorize(factorization_, text(panel.boxes[0])));
 }
 
-void AlgebraWindow::factorialClicked(const Panel& panel) {
+void AlgebraWindow::factorialClicked(const PanelEntry& panel) {
   write(panel, {factorialCaption(text(panel.boxes[0]), format())});
 }
 
-void AlgebraWindow::divisorAndMultipleClicked(const Panel& panel) {
+void AlgebraWindow::divisorAndMultipleClicked(const PanelEntry& panel) {
   const auto t = texts(panel);
   write(panel, {divisorAndMultipleCaption(t[0], t[1], format())});
 }
 
-void AlgebraWindow::powerClicked(const Panel& panel) {
+void AlgebraWindow::powerClicked(const PanelEntry& panel) {
   const auto t = texts(panel);
   write(panel, {powerCaption(t[0], t[1], format())});
 }
 
-void AlgebraWindow::rootAndLogarithmClicked(const Panel& panel) {
+void AlgebraWindow::rootAndLogarithmClicked(const PanelEntry& panel) {
   const RootAndLogarithm r = rootAndLogarithm(text(panel.boxes[0]), format());
   write(panel, {r.root, r.logarithm});
 }
 
-void AlgebraWindow::trigonometryClicked(const Panel& panel) {
+void AlgebraWindow::trigonometryClicked(const PanelEntry& panel) {
   // Label after label: a value that fails leaves those before it written.
   const double degrees = readDouble(text(panel.boxes[0]), format());
   for (std::size_t i = 0; i < std::size(kTrigSteps); ++i)
     setCaption(panel.labels[i], trigCaption(kTrigSteps[i], degrees, format()));
-}
-
-std::string AlgebraWindow::advice(const Panel& panel, ErrorCode code) const {
-  const double m = value(panel.boxes[0]);
-  if (panel.button == "Command1")
-    return "要分解的数必须在 -32768 到 32767 之间，请换一个小一些的数。";
-  if (panel.button == "Command3")
-    return fitsInt16(m) ? "171 及以上的阶乘太大，超出了能显示的范围，请输入不大于 170 的自然数。"
-                        : kWholeNumberRange;
-  if (panel.button == "Command4") return "两个数都必须在 -32768 到 32767 之间，请换小一些的数。";
-  if (panel.button == "Command5") {
-    if (code == ErrorCode::InvalidCall)
-      return "负数的非整数次幂不是实数，请把指数改为整数，或把底数改为正数。";
-    if (code == ErrorCode::DivisionByZero)
-      return "0 的负数次幂相当于用 0 作除数，没有意义，请换一个底数或指数。";
-    return "这个幂太大，超出了能显示的范围，请换小一些的底数或指数。";
-  }
-  if (panel.button == "Command6")
-    return m < 0 ? "负数没有实数平方根，也没有对数，请输入正数。" : "0 没有对数，请输入正数。";
-  if (!written(panel.labels[0])) return "角度太大，换算成弧度时超出了范围，请输入小一些的角度。";
-  // Only an angle so small that the doubles round its sine to 0 or near it fails here.
-  return "这个角太小，它的余切、余割太大，超出了能显示的范围，请换一个角度。";
 }
 
 }  // namespace vorlinde

@@ -14,14 +14,13 @@ class AlgebraWindow : public ToolWindow {
   explicit AlgebraWindow(FormRegistry& registry);
 
  private:
-  std::string advice(const Panel& panel, ErrorCode code) const override;
   static std::vector<Handled<AlgebraWindow>> panelTable();
-  void factorizeClicked(const Panel& panel);
-  void factorialClicked(const Panel& panel);
-  void divisorAndMultipleClicked(const Panel& panel);
-  void powerClicked(const Panel& panel);
-  void rootAndLogarithmClicked(const Panel& panel);
-  void trigonometryClicked(const Panel& panel);
+  void factorizeClicked(const PanelEntry& panel);
+  void factorialClicked(const PanelEntry& panel);
+  void divisorAndMultipleClicked(const PanelEntry& panel);
+  void powerClicked(const PanelEntry& panel);
+  void rootAndLogarithmClicked(const PanelEntry& panel);
+  void trigonometryClicked(const PanelEntry& panel);
 
   // The window-level variables of the factorization: they survive unloading.
   Factorization factorization_;

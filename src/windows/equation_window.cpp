@@ -79,10 +79,8 @@ FormDescription equationWindow() {
 
 std::vector<ToolWindow::Handled<EquationWindow>> EquationWindow::panelTable() {
   return {
-      {{"Command1", {"Text1", "Text2", "Text3"}, {"Label9", "Label10"}},
-       &EquationWindow::quadraticClicked},
-      {{"Command3", {"Text4", "Text5", "Text6", "Text7", "Text8", "Text9"}, {"Label28", "Label29"}},
-       &EquationWindow::systemClicked},
+      {PanelId::Quadratic, &EquationWindow::quadraticClicked},
+      {PanelId::TwoUnknowns, &EquationWindow::systemClicked},
   };
 }
 
@@ -91,24 +89,14 @@ EquationWindow::EquationWindow(FormRegistry& registry)
 
 // Both handlers compute everything first and then write both labels, so a
 // click that fails on the way leaves its panel as it was.
-void EquationWindow::quadraticClicked(const Panel& panel) {
+void EquationWindow::quadraticClicked(const PanelEntry& panel) {
   const Answer answer = solveQuadratic(texts(panel), format());
   write(panel, {answer.first, answer.second});
 }
 
-void EquationWindow::systemClicked(const Panel& panel) {
+void EquationWindow::systemClicked(const PanelEntry& panel) {
   const Answer answer = solveSystem(texts(panel), format());
   write(panel, {answer.first, answer.second});
-}
-
-std::string EquationWindow::advice(const Panel& panel, ErrorCode) const {
-  const auto v = [&](std::size_t i) { return value(panel.boxes[i]); };
-  if (panel.button == "Command1")
-    return v(0) == 0 && v(1) == 0
-               ? "a 和 b 都是 0，方程里已没有未知数：c 不为 0 时无解，c 为 0 时任何数都是解。"
-               : "系数太大或太小，计算时超出了范围，请换一组系数。";
-  return v(0) * v(4) == v(3) * v(1) ? "方程组无解或有无穷多解：两个方程中 x、y 的系数成比例。"
-                                    : "系数太大，计算时超出了范围，请换一组系数。";
 }
 
 }  // namespace vorlinde

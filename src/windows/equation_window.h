@@ -13,10 +13,9 @@ class EquationWindow : public ToolWindow {
   explicit EquationWindow(FormRegistry& registry);
 
  private:
-  std::string advice(const Panel& panel, ErrorCode code) const override;
   static std::vector<Handled<EquationWindow>> panelTable();
-  void quadraticClicked(const Panel& panel);
-  void systemClicked(const Panel& panel);
+  void quadraticClicked(const PanelEntry& panel);
+  void systemClicked(const PanelEntry& panel);
 };
 
 }  // namespace vorlinde

@@ -89,27 +89,27 @@ std::vector<ToolWindow::Handled<GeometryWindow>> GeometryWindow::panelTable() {
   using V = std::vector<Real>;
   // The row's handler: the figure's measure applied to its boxes.
   const auto measuring = [](Measure measure) {
-    return [measure](GeometryWindow& w, const Panel& panel) { w.compute(panel, measure); };
+    return [measure](GeometryWindow& w, const PanelEntry& panel) { w.compute(panel, measure); };
   };
   return {
-      {{"Command1", {"Text1", "Text2"}, {"Label7"}},
+      {PanelId::Triangle,
        measuring([](const V& v) -> std::optional<Real> { return triangleArea(v[0], v[1]); })},
-      {{"Command2", {"Text3", "Text4", "Text5"}, {"Label8"}},
+      {PanelId::TriangleBySides,
        measuring([](const V& v) { return triangleAreaFromSides(v[0], v[1], v[2]); })},
-      {{"Command3", {"Text6", "Text7"}, {"Label15"}},
+      {PanelId::Rectangle,
        measuring([](const V& v) -> std::optional<Real> { return rectangleArea(v[0], v[1]); })},
-      {{"Command4", {"Text6", "Text7", "Text8"}, {"Label16"}},
-       measuring(
-           [](const V& v) -> std::optional<Real> { return trapezoidArea(v[0], v[1], v[2]); })},
-      {{"Command5", {"Text9"}, {"Label21"}},
+      {PanelId::Trapezoid, measuring([](const V& v) -> std::optional<Real> {
+         return trapezoidArea(v[0], v[1], v[2]);
+       })},
+      {PanelId::Circle,
        measuring([](const V& v) -> std::optional<Real> { return circleArea(v[0]); })},
-      {{"Command6", {"Text9", "Text10"}, {"Label23"}},
+      {PanelId::Sector,
        measuring([](const V& v) -> std::optional<Real> { return sectorArea(v[0], v[1]); })},
-      {{"Command7", {"Text11", "Text12"}, {"Label28"}},
+      {PanelId::Cylinder,
        measuring([](const V& v) -> std::optional<Real> { return cylinderVolume(v[0], v[1]); })},
-      {{"Command8", {"Text11", "Text12"}, {"Label30"}},
+      {PanelId::Cone,
        measuring([](const V& v) -> std::optional<Real> { return coneVolume(v[0], v[1]); })},
-      {{"Command9", {"Text11"}, {"Label32"}},
+      {PanelId::Sphere,
        measuring([](const V& v) -> std::optional<Real> { return sphereVolume(v[0]); })},
   };
 }
@@ -117,19 +117,12 @@ std::vector<ToolWindow::Handled<GeometryWindow>> GeometryWindow::panelTable() {
 GeometryWindow::GeometryWindow(FormRegistry& registry)
     : ToolWindow(registry, geometryWindow(), panelTable(), "Command10") {}
 
-void GeometryWindow::compute(const Panel& panel, Measure measure) {
+void GeometryWindow::compute(const PanelEntry& panel, Measure measure) {
   std::vector<Real> values;
   for (const std::string& box : panel.boxes)
     values.push_back(readDouble(text(box), format()));
   const std::optional<Real> result = measurable(values) ? measure(values) : std::nullopt;
   write(panel, {result ? "S=" + numberText(result->value(), format()) : kRefusedInput});
-}
-
-std::string GeometryWindow::advice(const Panel& panel, ErrorCode) const {
-  const bool volume =
-      panel.button == "Command7" || panel.button == "Command8" || panel.button == "Command9";
-  return volume ? "数值太大，体积超出了能显示的范围，请换小一些的数。"
-                : "数值太大，面积超出了能显示的范围，请换小一些的数。";
 }
 
 }  // namespace vorlinde

@@ -15,14 +15,13 @@ class GeometryWindow : public ToolWindow {
   explicit GeometryWindow(FormRegistry& registry);
 
  private:
-  std::string advice(const Panel& panel, ErrorCode code) const override;
   // A figure's area or volume from its measurements; no value when they are refused.
   using Measure = std::optional<Real> (*)(const std::vector<Real>& values);
 
   static std::vector<Handled<GeometryWindow>> panelTable();
   // A figure's row: every box read as a double, then the measure; refused
   // measurements show "输入有误！".
-  void compute(const Panel& panel, Measure measure);
+  void compute(const PanelEntry& panel, Measure measure);
 };
 
 }  // namespace vorlinde

@@ -9,6 +9,7 @@
 
 #include "core/arithmetic.h"
 #include "core/linear_system.h"
+#include "core/messages.h"
 #include "core/numbers.h"
 #include "core/result_text.h"
 
@@ -20,7 +21,6 @@ constexpr int kCoefficientBoxes = 100;
 constexpr Twips kWorkingPlace{3720, 600, 1095, 375};
 constexpr int kRows = LinearSystem::kMaxUnknowns;
 // What the grid's message boxes say first, an empty line before the message itself.
-constexpr const char* kCountAdvice = "未知数的个数必须是 1 到 10 之间的整数。";
 constexpr const char* kNoUniqueSolution =
     "这个方程组没有唯一解（或者非常接近没有唯一解），求不出可靠的结果。解题过程里写了原因。";
 
@@ -125,16 +125,9 @@ void spaceHeader(QLabel* header, double columnPixels) {
 // "确定" only lays the grid out; "计 算" reads the boxes of the laid-out rows,
 // leniently, so it has no guard.
 std::vector<ToolWindow::Handled<LinearSystemWindow>> LinearSystemWindow::panelTable() {
-  Panel solve{"Command1", {}, {}, false};
-  for (int k = 0; k < kCoefficientBoxes; ++k)
-    solve.boxes.push_back(element("Text1", k));
-  for (int k = 0; k < kRows; ++k) {
-    solve.boxes.push_back(element("Text2", k));
-    solve.labels.push_back(element("Label5", k));
-  }
   return {
-      {{"Command2", {"TxtNum"}, {}, true, false}, &LinearSystemWindow::layOutClicked},
-      {std::move(solve), &LinearSystemWindow::solveClicked},
+      {PanelId::GridCount, &LinearSystemWindow::layOutClicked},
+      {PanelId::LinearSystem, &LinearSystemWindow::solveClicked},
   };
 }
 
@@ -174,11 +167,11 @@ void LinearSystemWindow::resetGrid() {
 // A count that is refused changes nothing but the message: the grid, its numbers
 // and the count "计 算" solves with stay. An accepted one lays the grid out again
 // with every number in its row and column, where the new grid still has them.
-void LinearSystemWindow::layOutClicked(const Panel& panel) {
+void LinearSystemWindow::layOutClicked(const PanelEntry& panel) {
   const int n = roundToInt16(readLenient(text(panel.boxes[0])));
   if (n > LinearSystem::kMaxUnknowns || n < 1) {
-    messageBox(explained(
-        kCountAdvice, n < 1 ? "Number of input is too small." : "Number of input is too larger."));
+    messageBox(explained(kUnknownCountAdvice, n < 1 ? "Number of input is too small."
+                                                    : "Number of input is too larger."));
     setFocus("TxtNum");
     if (QLineEdit* count = textBox("TxtNum")) count->selectAll();
     return;
@@ -276,7 +269,7 @@ void LinearSystemWindow::layOutRow(int m, int n, GridCursor& at) {
   setCaption("Label3", caption("Label3") + paddedText(m).back() + "    ");
 }
 
-void LinearSystemWindow::solveClicked(const Panel&) {
+void LinearSystemWindow::solveClicked(const PanelEntry&) {
   LinearSystem& system = sharedSystem();
   const int n = system.unknownCount;
   // Hidden first: a solve that fails, or stops on an overflow, must not leave an
@@ -318,14 +311,9 @@ void LinearSystemWindow::moveTo(const std::string& control, int left, int top) {
   move(control, {left, top, p.width, p.height});
 }
 
-std::string LinearSystemWindow::advice(const Panel& panel, ErrorCode) const {
-  if (panel.button == "Command2") return kCountAdvice;
-  return "系数太大，消元时超出了范围，请换小一些的数。";
-}
-
 // "计 算" reads the laid-out rows only: each row's coefficients, then its right-hand side.
-std::vector<std::string> LinearSystemWindow::boxesRead(const Panel& panel) const {
-  if (panel.button != "Command1") return panel.boxes;
+std::vector<std::string> LinearSystemWindow::boxesRead(const PanelEntry& panel) const {
+  if (panel.id != PanelId::LinearSystem) return panel.boxes;
   const int n = unknowns();
   std::vector<std::string> boxes;
   for (int i = 0; i < n; ++i) {

@@ -20,12 +20,11 @@ class LinearSystemWindow : public ToolWindow {
   void onLoad() override;
 
  private:
-  std::string advice(const Panel& panel, ErrorCode code) const override;
-  std::vector<std::string> boxesRead(const Panel& panel) const override;
+  std::vector<std::string> boxesRead(const PanelEntry& panel) const override;
   int unknowns() const override;
   static std::vector<Handled<LinearSystemWindow>> panelTable();
   void resetGrid();
-  void layOutClicked(const Panel& panel);
+  void layOutClicked(const PanelEntry& panel);
   std::vector<std::vector<std::string>> typedRows() const;
   void refill(const std::vector<std::vector<std::string>>& rows);
   // Where the layout has got to: boxes placed, and the last box's left and top.
@@ -34,7 +33,7 @@ class LinearSystemWindow : public ToolWindow {
   };
   void layOutGrid(int n);
   void layOutRow(int m, int n, GridCursor& at);
-  void solveClicked(const Panel& panel);
+  void solveClicked(const PanelEntry& panel);
   void hideResults();
   Real readBox(const std::string& box) const;
   void moveTo(const std::string& control, int left, int top);

@@ -89,14 +89,9 @@ FormDescription sequenceWindow() {
 // From the bottom panel upwards, as the Tab order runs.
 std::vector<ToolWindow::Handled<SequenceWindow>> SequenceWindow::panelTable() {
   return {
-      {{"Command1",
-        {"Text1"},
-        {"Label14", "Label15", "Label16", "Label17", "Label18", "Label19", "Label20"}},
-       &SequenceWindow::specialSeriesClicked},
-      {{"Command3", {"Text2", "Text3", "Text4"}, {"Label28", "Label29"}},
-       &SequenceWindow::geometricClicked},
-      {{"Command4", {"Text5", "Text6", "Text7"}, {"Label30", "Label31"}},
-       &SequenceWindow::arithmeticClicked},
+      {PanelId::SpecialSeries, &SequenceWindow::specialSeriesClicked},
+      {PanelId::GeometricSequence, &SequenceWindow::geometricClicked},
+      {PanelId::ArithmeticSequence, &SequenceWindow::arithmeticClicked},
   };
 }
 
@@ -105,29 +100,22 @@ SequenceWindow::SequenceWindow(FormRegistry& registry)
 
 // Each handler has every result in hand before it writes the first label, so a
 // run-time error leaves the whole panel as it was.
-void SequenceWindow::arithmeticClicked(const Panel& panel) {
+void SequenceWindow::arithmeticClicked(const PanelEntry& panel) {
   const auto t = texts(panel);
   const auto shown = arithmeticPanel(t[0], t[1], t[2], format());
   write(panel, {shown.begin(), shown.end()});
 }
 
-void SequenceWindow::geometricClicked(const Panel& panel) {
+void SequenceWindow::geometricClicked(const PanelEntry& panel) {
   const auto t = texts(panel);
   const auto shown = geometricPanel(t[0], t[1], t[2], format());
   write(panel, {shown.begin(), shown.end()});
 }
 
-void SequenceWindow::specialSeriesClicked(const Panel& panel) {
+void SequenceWindow::specialSeriesClicked(const PanelEntry& panel) {
   const auto shown = specialSeriesPanel(text(panel.boxes[0]), format());
   write(panel, {shown.begin(), shown.end()});
 }
 
 // An n below 1 never gets here: the panel refuses it in its labels.
-std::string SequenceWindow::advice(const Panel& panel, ErrorCode) const {
-  if (panel.button == "Command1")
-    return "n 太大：n(n+1) 超出了整数的范围，请输入在 1 到 46340 之间的 n。";
-  if (!fitsInt16(value(panel.boxes.back()))) return "项数 n 必须是 1 到 32767 之间的整数。";
-  return kResultTooLarge;
-}
-
 }  // namespace vorlinde

@@ -14,11 +14,10 @@ class SequenceWindow : public ToolWindow {
   explicit SequenceWindow(FormRegistry& registry);
 
  private:
-  std::string advice(const Panel& panel, ErrorCode code) const override;
   static std::vector<Handled<SequenceWindow>> panelTable();
-  void arithmeticClicked(const Panel& panel);
-  void geometricClicked(const Panel& panel);
-  void specialSeriesClicked(const Panel& panel);
+  void arithmeticClicked(const PanelEntry& panel);
+  void geometricClicked(const PanelEntry& panel);
+  void specialSeriesClicked(const PanelEntry& panel);
 };
 
 }  // namespace vorlinde

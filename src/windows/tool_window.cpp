@@ -48,8 +48,8 @@ NumberFormat systemFormat() {
 
 void ToolWindow::connectHandlers() {
   for (std::size_t i = 0; i < panels_.size(); ++i) {
-    onClick(panels_[i].button, [this, i] {
-      const Panel& panel = panels_[i];
+    onClick(panels_[i].get().button, [this, i] {
+      const PanelEntry& panel = panels_[i];
       if (panel.guarded && !numbersEntered(panel)) return;
       try {
         handlers_[i](panel);
@@ -57,7 +57,10 @@ void ToolWindow::connectHandlers() {
         // No result of an earlier click may stand beside the error as if it were this one's.
         for (const std::string& label : panel.labels)
           if (this->label(label) && !written(label)) setCaption(label, "");
-        error.advise(advice(panel, error.code()));
+        std::vector<double> values;
+        for (const std::string& box : panel.boxes)
+          values.push_back(value(box));
+        error.advise(panel.advice(error.code(), values));
         record(panel, error.number());
         throw;
       }
@@ -72,29 +75,33 @@ void ToolWindow::connectHandlers() {
 // the Tab order where two do, before the key event returns.
 bool ToolWindow::returnPressed(std::string_view box) {
   const std::vector<std::string>& order = tabOrder();
-  const auto rank = [&](const Panel& panel) { return std::ranges::find(order, panel.button); };
-  const Panel* reader = nullptr;
-  for (const Panel& panel : panels_)
+  const auto rank = [&](const PanelEntry* panel) {
+    return std::ranges::find(order, panel->button);
+  };
+  const PanelEntry* reader = nullptr;
+  for (const PanelEntry& panel : panels_)
     if (std::ranges::find(panel.boxes, box) != panel.boxes.end() &&
-        (!reader || rank(panel) < rank(*reader)))
+        (!reader || rank(&panel) < rank(reader)))
       reader = &panel;
   QPushButton* target = reader ? button(reader->button) : nullptr;
   if (target) target->click();
   return target;
 }
 
-void ToolWindow::record(const Panel& panel, int error) {
+void ToolWindow::record(const PanelEntry& panel, int error) {
   if (!panel.calculation || !link().record) return;
-  Calculation c{name(), panel.button, boxesRead(panel)};
-  for (const std::string& box : c.boxes)
+  Calculation c{panel.id};
+  for (const std::string& box : boxesRead(panel))
     c.texts.push_back(text(box));
   c.unknowns = unknowns();
   c.error = error;
   for (const std::string& name : panel.labels) {
+    std::optional<std::string> shown;
     if (QListWidget* list = listBox(name); list && list->count())
-      c.shown.emplace_back(name, list->item(list->count() - 1)->text().toStdString());
+      shown = list->item(list->count() - 1)->text().toStdString();
     else if (QLabel* l = label(name); l && !l->isHidden())
-      c.shown.emplace_back(name, l->text().toStdString());
+      shown = l->text().toStdString();
+    c.shown.push_back(std::move(shown));
   }
   c.format = format_;
   c.when = QDateTime::currentMSecsSinceEpoch();
@@ -115,13 +122,13 @@ void ToolWindow::connectWorking() {
   action->setShortcutContext(Qt::WindowShortcut);
   QObject::connect(action, &QAction::triggered, button, show);
   window()->addAction(action);
-  for (const Panel& panel : panels_)
+  for (const PanelEntry& panel : panels_)
     for (const std::string& name : panel.labels)
       if (auto* result = dynamic_cast<FormLabel*>(control(name)); result && result->isResult())
         result->addAction(action);
 }
 
-bool ToolWindow::numbersEntered(const Panel& panel) {
+bool ToolWindow::numbersEntered(const PanelEntry& panel) {
   for (const std::string& box : panel.boxes) {
     if (!isNumeric(text(box), format_)) {
       messageBox(kEnterNumbersPrompt);
@@ -139,14 +146,14 @@ double ToolWindow::value(const std::string& box) const {
   return isNumeric(t, format_) ? readDouble(t, format_) : std::numeric_limits<double>::quiet_NaN();
 }
 
-std::vector<std::string> ToolWindow::texts(const Panel& panel) const {
+std::vector<std::string> ToolWindow::texts(const PanelEntry& panel) const {
   std::vector<std::string> result;
   for (const std::string& box : panel.boxes)
     result.push_back(text(box));
   return result;
 }
 
-void ToolWindow::write(const Panel& panel, const std::vector<std::string>& captions) {
+void ToolWindow::write(const PanelEntry& panel, const std::vector<std::string>& captions) {
   for (std::size_t i = 0; i < captions.size() && i < panel.labels.size(); ++i)
     setCaption(panel.labels[i], captions[i]);
 }

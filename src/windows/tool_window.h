@@ -8,9 +8,9 @@
 
 #include "core/calculation.h"
 #include "core/numbers.h"
+#include "core/panels.h"
 #include "core/runtime_error.h"
 #include "forms/form.h"
-#include "windows/panel.h"
 
 namespace vorlinde {
 
@@ -32,25 +32,14 @@ inline constexpr const char* kWorkingButton = "WorkingButton";
 inline constexpr const char* kWorkingShortcut = "Ctrl+J";
 ControlDescription workingButton(Twips place);
 
-// Advice shared by the windows: a whole number out of the 16-bit range, and a
-// result beyond the numbers the window can show.
-inline constexpr const char* kWholeNumberRange =
-    "这里只能输入 -32768 到 32767 之间的整数，请换一个小一些的数。";
-inline constexpr const char* kResultTooLarge = "结果太大，超出了能显示的范围，请换小一些的数。";
-
-// Whether a box's number rounds to a 16-bit whole number.
-inline bool fitsInt16(double v) {
-  return v > -32768.5 && v < 32767.5;
-}
-
 // What the numeric guard says when a box does not hold a number.
 inline constexpr const char* kEnterNumbersPrompt = "请输入数字！";
 
-// A tool window: a form whose compute buttons are declared in a panel table and
-// whose own exit button unloads it.
+// A tool window: a form whose compute buttons run the panels of the panel table
+// that it names, and whose own exit button unloads it.
 class ToolWindow : public Form {
  public:
-  const std::vector<Panel>& panels() const { return panels_; }
+  const std::vector<std::reference_wrapper<const PanelEntry>>& panels() const { return panels_; }
   // The separators of the pupil's locale, which every box is read and every result
   // written with.
   const NumberFormat& format() const { return format_; }
@@ -59,8 +48,8 @@ class ToolWindow : public Form {
   // A panel with the handler its button runs once the guard has passed.
   template <class W>
   struct Handled {
-    Panel panel;
-    std::function<void(W&, const Panel&)> handler;
+    PanelId panel;
+    std::function<void(W&, const PanelEntry&)> handler;
   };
 
   template <class W>
@@ -68,42 +57,40 @@ class ToolWindow : public Form {
              const char* exitButton)
       : Form(registry, std::move(description)), exitButton_(exitButton) {
     for (Handled<W>& row : table) {
-      panels_.push_back(std::move(row.panel));
-      handlers_.push_back(
-          [this, h = std::move(row.handler)](const Panel& p) { h(static_cast<W&>(*this), p); });
+      panels_.push_back(panel(row.panel));
+      handlers_.push_back([this, h = std::move(row.handler)](const PanelEntry& p) {
+        h(static_cast<W&>(*this), p);
+      });
     }
   }
 
   void connectHandlers() override;
   bool returnPressed(std::string_view box) override;
 
-  // What went wrong in the panel's calculation, in the pupil's words, and what to
-  // change: the sentence the run-time error's box shows first.
-  virtual std::string advice(const Panel& panel, ErrorCode code) const = 0;
   // The number a box holds as strict reading takes it; NaN when it holds none.
   double value(const std::string& box) const;
 
   // The boxes a click of the panel read, in the order read, and the number of
   // unknowns it solved for: the grid reads only the rows it has laid out.
-  virtual std::vector<std::string> boxesRead(const Panel& panel) const { return panel.boxes; }
+  virtual std::vector<std::string> boxesRead(const PanelEntry& panel) const { return panel.boxes; }
   virtual int unknowns() const { return 0; }
 
   // The texts of the panel's boxes, in its order.
-  std::vector<std::string> texts(const Panel& panel) const;
+  std::vector<std::string> texts(const PanelEntry& panel) const;
   // Writes the captions into the panel's labels, in its order.
-  void write(const Panel& panel, const std::vector<std::string>& captions);
+  void write(const PanelEntry& panel, const std::vector<std::string>& captions);
 
  private:
   // The guard: true when every box of the panel holds a number (the numeric
   // test); otherwise the prompt "请输入数字！", and false.
-  bool numbersEntered(const Panel& panel);
+  bool numbersEntered(const PanelEntry& panel);
   // Sends the click's calculation to the working, once its labels are written.
-  void record(const Panel& panel, int error);
+  void record(const PanelEntry& panel, int error);
   // The working's button, shortcut and the results' context menus.
   void connectWorking();
 
-  std::vector<Panel> panels_;
-  std::vector<std::function<void(const Panel&)>> handlers_;
+  std::vector<std::reference_wrapper<const PanelEntry>> panels_;
+  std::vector<std::function<void(const PanelEntry&)>> handlers_;
   const char* exitButton_;
   NumberFormat format_ = systemFormat();
 };

@@ -26,14 +26,15 @@ std::int64_t now() {
   return QDateTime::currentMSecsSinceEpoch();
 }
 
-// The file's contents: empty when there is none, nothing when it cannot be read.
-std::optional<HistoryFile> readFile(const QString& path) {
+// The file's contents; an empty history when there is no file.
+DecodedHistory readFile(const QString& path) {
   QFile file(path);
-  if (!file.exists()) return HistoryFile{};
-  if (file.size() > kLargestFile || !file.open(QIODevice::ReadOnly)) return std::nullopt;
-  std::optional<HistoryFile> read = decodeHistory(file.readAll());
+  if (!file.exists()) return {DecodedHistory::Read, {}};
+  if (file.size() > kLargestFile || !file.open(QIODevice::ReadOnly))
+    return {DecodedHistory::Damaged, {}};
+  DecodedHistory read = decodeHistory(file.readAll());
   // A clearing dated ahead of the clock would swallow every calculation until then.
-  if (read) read->cleared = std::min(read->cleared, now());
+  read.file.cleared = std::min(read.file.cleared, now());
   return read;
 }
 
@@ -52,17 +53,10 @@ QString keepAside(const QString& path) {
   return bad;
 }
 
-bool sameCalculation(const Calculation& x, const Calculation& y) {
-  return x.when == y.when && x.window == y.window && x.button == y.button && x.boxes == y.boxes &&
-         x.texts == y.texts && x.unknowns == y.unknowns && x.error == y.error &&
-         x.shown == y.shown && x.format.decimal == y.format.decimal &&
-         x.format.group == y.format.group && x.message == y.message;
-}
-
 // Newest first, so a calculation kept already is among the last kept of its time.
 bool keptAlready(const std::vector<HistoryEntry>& kept, const Calculation& c) {
   for (auto it = kept.rbegin(); it != kept.rend() && it->calculation.when == c.when; ++it)
-    if (sameCalculation(it->calculation, c)) return true;
+    if (it->calculation == c) return true;
   return false;
 }
 
@@ -129,30 +123,41 @@ void History::flush() {
 void History::load() {
   if (loaded_) return;
   loaded_ = true;
-  std::optional<HistoryFile> read = readFile(path_);
-  if (!read) {
+  DecodedHistory read = readFile(path_);
+  if (read.status == DecodedHistory::Newer) {
+    inMemory_ = true;
+    return;
+  }
+  if (read.status == DecodedHistory::Damaged) {
     // Set aside under the lock, where no other copy is writing a good one in its place.
     dirty_ = true;
     save(kBriefWait);
     return;
   }
-  entries_ = std::move(read->entries);
-  cleared_ = read->cleared;
+  entries_ = std::move(read.file.entries);
+  cleared_ = read.file.cleared;
   if (entries_.size() > kLimit) entries_.resize(kLimit);
 }
 
-// The file as it is now, a damaged one set aside; called with the lock held.
-HistoryFile History::readLocked() {
-  if (std::optional<HistoryFile> read = readFile(path_)) return *std::move(read);
+// The file as it is now, a damaged one set aside, or nothing for a newer
+// program's file; called with the lock held.
+std::optional<HistoryFile> History::readLocked() {
+  DecodedHistory read = readFile(path_);
+  if (read.status == DecodedHistory::Read) return std::move(read.file);
+  if (read.status == DecodedHistory::Newer) return std::nullopt;
   const QString keptAs = keepAside(path_);
   if (!keptAs.isEmpty()) emit damagedFileKept(keptAs);
-  return {};
+  return HistoryFile{};
 }
 
 // Merges with the file and writes; when another copy holds the lock past the
 // wait, leaves it to the timer to try again.
 void History::save(std::chrono::milliseconds wait) {
   timer_.stop();
+  if (inMemory_) {
+    dirty_ = false;
+    return;
+  }
   QDir().mkpath(QFileInfo(path_).absolutePath());
   QLockFile lock(path_ + ".lock");
   if (!lock.tryLock(wait)) {
@@ -162,7 +167,14 @@ void History::save(std::chrono::milliseconds wait) {
     }
     qWarning("The history's lock file %s.lock could not be made.", qPrintable(path_));
   }
-  const HistoryFile merged = mergeHistories({entries_, cleared_}, readLocked());
+  const std::optional<HistoryFile> onDisk = readLocked();
+  if (!onDisk) {
+    // A newer copy of the program wrote it: it stays as that copy left it.
+    inMemory_ = true;
+    dirty_ = false;
+    return;
+  }
+  const HistoryFile merged = mergeHistories({entries_, cleared_}, *onDisk);
   cleared_ = merged.cleared;
   dirty_ = false;
   QSaveFile file(path_);

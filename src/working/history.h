@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTimer>
 #include <chrono>
+#include <optional>
 #include <vector>
 
 #include "working/history_json.h"
@@ -16,7 +17,9 @@ namespace vorlinde {
 // a lock file beside it and written whole or not at all, at most once a second
 // and when flush() is called; while another copy holds the lock, the write is
 // tried again a second later. A file that cannot be read is set aside under the
-// first free name of "<file>.bad", "<file>.bad.1", ... and the history starts empty.
+// first free name of "<file>.bad", "<file>.bad.1", ... and the history starts empty;
+// a file written by a later version of the program is left as it is, and the
+// history of this session is kept in memory only.
 class History : public QObject {
   Q_OBJECT
 
@@ -46,13 +49,14 @@ class History : public QObject {
  private:
   void load();
   void save(std::chrono::milliseconds wait);
-  HistoryFile readLocked();
+  std::optional<HistoryFile> readLocked();
 
   QString path_;
   std::vector<HistoryEntry> entries_;  // newest first
   std::int64_t cleared_ = 0;
   bool loaded_ = false;
   bool dirty_ = false;
+  bool inMemory_ = false;  // the file is a later version's, never written here
   QTimer timer_;
 };
 

@@ -3,13 +3,14 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace vorlinde {
 namespace {
 
-constexpr int kVersion = 1;
+constexpr int kVersion = 2;
 constexpr double kWhen = 9007199254740992.0;  // 2^53: every integer below is exact
 
 QString text(const std::string& s) {
@@ -26,12 +27,10 @@ QJsonArray strings(const std::vector<std::string>& list) {
 QJsonObject encode(const HistoryEntry& entry) {
   const Calculation& c = entry.calculation;
   QJsonArray shown;
-  for (const auto& [label, value] : c.shown)
-    shown.append(QJsonObject{{"label", text(label)}, {"text", text(value)}});
+  for (const std::optional<std::string>& value : c.shown)
+    shown.append(value ? QJsonValue(text(*value)) : QJsonValue());
   return {
-      {"window", text(c.window)},
-      {"button", text(c.button)},
-      {"boxes", strings(c.boxes)},
+      {"panel", text(std::string(panel(c.panel).key))},
       {"texts", strings(c.texts)},
       {"unknowns", c.unknowns},
       {"error", c.error},
@@ -82,22 +81,48 @@ class Reader {
   }
 };
 
-HistoryEntry decode(const QJsonObject& o, Reader& r) {
-  constexpr double kInt = std::numeric_limits<int>::max();
-  HistoryEntry entry;
-  Calculation& c = entry.calculation;
-  c.window = r.string(o, "window");
-  c.button = r.string(o, "button");
-  c.boxes = r.strings(o, "boxes");
-  c.texts = r.strings(o, "texts");
-  c.unknowns = int(r.integer(o, "unknowns", -kInt, kInt));
-  c.error = int(r.integer(o, "error", -kInt, kInt));
+// Version 1 named the panel by its window and button, and the labels by name.
+const PanelEntry* decodeFirstVersion(const QJsonObject& o, Reader& r, Calculation& c) {
+  const PanelEntry* p = panelOf(r.string(o, "window"), r.string(o, "button"));
+  r.strings(o, "boxes");
+  const QJsonValue shown = o.value("shown");
+  if (!shown.isArray()) r.ok = false;
+  std::vector<std::pair<std::string, std::string>> pairs;
+  for (const QJsonValue& item : shown.toArray()) {
+    const QJsonObject pair = r.object(item);
+    pairs.emplace_back(r.string(pair, "label"), r.string(pair, "text"));
+  }
+  for (const std::string& label : p ? p->labels : std::vector<std::string>{}) {
+    const auto found = std::ranges::find(pairs, label, &std::pair<std::string, std::string>::first);
+    c.shown.push_back(found == pairs.end() ? std::nullopt : std::optional(found->second));
+  }
+  return p;
+}
+
+const PanelEntry* decodeSecondVersion(const QJsonObject& o, Reader& r, Calculation& c) {
+  const PanelEntry* p = panelByKey(r.string(o, "panel"));
   const QJsonValue shown = o.value("shown");
   if (!shown.isArray()) r.ok = false;
   for (const QJsonValue& item : shown.toArray()) {
-    const QJsonObject pair = r.object(item);
-    c.shown.emplace_back(r.string(pair, "label"), r.string(pair, "text"));
+    if (item.isNull())
+      c.shown.emplace_back();
+    else if (item.isString())
+      c.shown.emplace_back(item.toString().toStdString());
+    else
+      r.ok = false;
   }
+  return p;
+}
+
+// The entry, or nothing where its panel is not one of this program's.
+std::optional<HistoryEntry> decode(const QJsonObject& o, int version, Reader& r) {
+  constexpr double kInt = std::numeric_limits<int>::max();
+  HistoryEntry entry;
+  Calculation& c = entry.calculation;
+  const PanelEntry* p = version == 1 ? decodeFirstVersion(o, r, c) : decodeSecondVersion(o, r, c);
+  c.texts = r.strings(o, "texts");
+  c.unknowns = int(r.integer(o, "unknowns", -kInt, kInt));
+  c.error = int(r.integer(o, "error", -kInt, kInt));
   const QJsonObject format = r.object(o.value("format"));
   c.format.decimal = r.string(format, "decimal");
   c.format.group = r.string(format, "group");
@@ -105,6 +130,8 @@ HistoryEntry decode(const QJsonObject& o, Reader& r) {
   c.message = r.string(o, "message");
   entry.title = r.string(o, "title");
   entry.answer = r.string(o, "answer");
+  if (!p) return std::nullopt;
+  c.panel = p->id;
   return entry;
 }
 
@@ -119,23 +146,26 @@ QByteArray encodeHistory(const HistoryFile& file) {
   return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
-std::optional<HistoryFile> decodeHistory(const QByteArray& json) {
+DecodedHistory decodeHistory(const QByteArray& json) {
+  const DecodedHistory damaged{DecodedHistory::Damaged, {}};
   QJsonParseError error;
   const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-  if (error.error != QJsonParseError::NoError || !document.isObject()) return std::nullopt;
+  if (error.error != QJsonParseError::NoError || !document.isObject()) return damaged;
   const QJsonObject root = document.object();
-  const QJsonValue version = root.value("version"), calculations = root.value("calculations");
-  if (!version.isDouble() || version.toDouble() != kVersion || !calculations.isArray())
-    return std::nullopt;
   Reader reader;
-  HistoryFile file;
-  if (root.contains("cleared")) file.cleared = reader.integer(root, "cleared", -kWhen, kWhen);
+  const auto version = int(reader.integer(root, "version", 1, kWhen));
+  if (!reader.ok) return damaged;
+  if (version > kVersion) return {DecodedHistory::Newer, {}};
+  const QJsonValue calculations = root.value("calculations");
+  if (!calculations.isArray()) return damaged;
+  DecodedHistory read{DecodedHistory::Read, {}};
+  if (root.contains("cleared")) read.file.cleared = reader.integer(root, "cleared", -kWhen, kWhen);
   for (const QJsonValue& item : calculations.toArray()) {
-    file.entries.push_back(decode(reader.object(item), reader));
-    if (!reader.ok) return std::nullopt;
+    std::optional<HistoryEntry> entry = decode(reader.object(item), version, reader);
+    if (!reader.ok) return damaged;
+    if (entry) read.file.entries.push_back(std::move(*entry));
   }
-  if (!reader.ok) return std::nullopt;
-  return file;
+  return reader.ok ? read : damaged;
 }
 
 }  // namespace vorlinde

@@ -1,15 +1,16 @@
 #pragma once
 
 #include <QByteArray>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/calculation.h"
 
-// The history file: {"version": 1, "cleared": ..., "calculations": [...]}, newest
-// first, each calculation with every field it was recorded with. "cleared", when
-// the history was last emptied, is left out until it first is.
+// The history file: {"version": 2, "cleared": ..., "calculations": [...]}, newest
+// first, each calculation with every field it was recorded with and its panel by
+// key. "cleared", when the history was last emptied, is left out until it first
+// is. Files of version 1, which named the window and the button instead, are read
+// too and written back as version 2.
 
 namespace vorlinde {
 
@@ -28,8 +29,16 @@ struct HistoryFile {
 };
 
 QByteArray encodeHistory(const HistoryFile& file);
-// The file's contents, or nothing when the text is not a history of this version
-// with every field of the right type.
-std::optional<HistoryFile> decodeHistory(const QByteArray& json);
+
+struct DecodedHistory {
+  enum Status {
+    Read,     // a history of this version or an earlier one
+    Damaged,  // not a history, or a field missing or of the wrong type
+    Newer,    // a history of a later version, which this program cannot read
+  } status;
+  HistoryFile file;  // what was read; empty unless Read
+};
+// An entry whose panel this program does not know is left out.
+DecodedHistory decodeHistory(const QByteArray& json);
 
 }  // namespace vorlinde

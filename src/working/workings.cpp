@@ -11,7 +11,8 @@ namespace vorlinde {
 namespace {
 
 std::string titleOf(const steps::Working& working, const Calculation& calculation) {
-  if (working.window.empty()) return calculation.window;
+  if (working.window.empty())
+    return std::string(toolWindow(panel(calculation.panel).window).caption);
   return working.panel.empty() ? working.window : working.window + " · " + working.panel;
 }
 
@@ -20,8 +21,9 @@ std::string titleOf(const steps::Working& working, const Calculation& calculatio
 std::string summaryOf(const Calculation& calculation) {
   if (calculation.error != 0) return "运行时错误 " + std::to_string(calculation.error);
   std::string summary;
-  for (std::size_t i = 0; i < calculation.shown.size() && i < 3; ++i)
-    summary += (i ? "，" : "") + calculation.shown[i].second;
+  int count = 0;
+  for (const std::optional<std::string>& shown : calculation.shown)
+    if (shown && count++ < 3) summary += (count > 1 ? "，" : "") + *shown;
   return summary;
 }
 

@@ -43,7 +43,7 @@ TEST(Messages, EveryErrorGuardAndGridMessageReadsWhole) {
     QWidget* window = program.enter(entry);
     for (const QString& row : QString(kProvoked[entry - 1]).split("; ")) {
       const QStringList words = row.split(' ');
-      for (const Panel& panel : program.tool(entry).panels())
+      for (const PanelEntry& panel : program.tool(entry).panels())
         for (std::size_t k = 0; words[0] == panel.button.c_str() && k < panel.boxes.size(); ++k)
           type(window, QString::fromStdString(panel.boxes[k]), words.value(int(k) + 1));
       const std::vector<ShownBox> boxes = click(window, words[0]);

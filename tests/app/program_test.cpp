@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <functional>
+#include <set>
 
 #include "support/program.h"
 #include "working/working_window.h"
@@ -109,7 +110,7 @@ TEST(Program, EveryWindowIsNamedWalkedByTabAndLaidOutInside) {
     }
     expectTabRound(tool);
     expectControlsInside(tool);
-    for (const Panel& panel : tool.panels()) {
+    for (const PanelEntry& panel : tool.panels()) {
       for (const std::string& box : panel.boxes)
         if (!tool.control(box)->isHidden()) type(window, QString::fromStdString(box), "3");
       click(window, QString::fromStdString(panel.button));
@@ -135,58 +136,98 @@ TEST(Program, GridBoxesAreNamedByRowAndColumn) {
         << control;
 }
 
-// Exercises typed into the real windows; the working window, opened from the
-// window's own button, shows each one's answer line, and a refused click leaves
-// it as it was.
-TEST(Program, TheWorkingFollowsTheWindows) {
+// Every computing panel, clicked in its real window, shows its own working: the
+// sample, the heading and the answer line are written here, apart from the panel
+// table, so that two panels' workings swapped or a panel lost fails. The grid is
+// laid out for two unknowns first; a refused click leaves the working as it was.
+TEST(Program, EachPanelShowsItsOwnWorking) {
   Program program;
-  struct Case {
-    int entry;
-    const char* count;  // the grid's unknowns, or nothing
-    std::vector<std::pair<const char*, const char*>> typed;
-    const char* button;
+  struct Sample {
+    PanelId panel;
+    std::vector<const char*> texts;
+    const char* heading;
     const char* answer;
-  } cases[] = {
-      {2,
-       nullptr,
-       {{"Text1", "1"}, {"Text2", "-3"}, {"Text3", "1"}},
-       "Command1",
-       "答：x₁ = (3+√5)/2 ≈ 2.61803398874989，x₂ = (3-√5)/2 ≈ 0.381966011250105"},
-      {3,
-       "3",
-       {{"Text1(0)", "1"},
-        {"Text1(1)", "1"},
-        {"Text1(2)", "1"},
-        {"Text2(0)", "0"},
-        {"Text1(3)", "2"},
-        {"Text1(4)", "-1"},
-        {"Text1(5)", "3"},
-        {"Text2(1)", "-3"},
-        {"Text1(6)", "1"},
-        {"Text1(7)", "2"},
-        {"Text1(8)", "-1"},
-        {"Text2(2)", "1"}},
-       "Command1",
-       "答：x₁ = -1，x₂ = 1，x₃ = 0"},
-      {5, nullptr, {{"Text9", "3"}}, "Command5", "答：S = 9π ≈ 28.2743338823081"},
-      {5, nullptr, {{"Text9", "5cm"}}, "Command5", "答：S = 9π ≈ 28.2743338823081"},  // refused
   };
-  for (const Case& c : cases) {
-    QWidget* window = program.enter(c.entry);
-    if (c.count) {
-      type(window, "TxtNum", c.count);
+  const Sample samples[] = {
+      {PanelId::Factorization, {"360"}, "代数 · 分解质因数", "答：360 = 2³×3²×5"},
+      {PanelId::Factorial, {"10"}, "代数 · 求阶乘", "答：10! = 3628800"},
+      {PanelId::DivisorAndMultiple,
+       {"12", "18"},
+       "代数 · 求最大公约数与最小公倍数",
+       "答：最大公约数 = 6，最小公倍数 = 36"},
+      {PanelId::Power, {"2", "10"}, "代数 · 乘方", "答：mⁿ = 1024"},
+      {PanelId::RootAndLogarithm,
+       {"72"},
+       "代数 · 开平方与对数",
+       "答：√m = 6√2 ≈ 8.48528137423857，ln m ≈ 4.27666611901606，lg m ≈ 1.85733249643127"},
+      {PanelId::Trigonometry,
+       {"30"},
+       "代数 · 三角函数",
+       "答：α = π/6 ≈ 0.523598775598299，sin α = 1/2 = 0.5，cos α = √3/2 ≈ 0.866025403784439，"
+       "tan α = √3/3 ≈ 0.577350269189626，cot α = √3 ≈ 1.73205080756888，"
+       "sec α = 2√3/3 ≈ 1.15470053837925，csc α = 2"},
+      {PanelId::Quadratic, {"1", "-3", "2"}, "解方程 · 一元二次方程", "答：x₁ = 2，x₂ = 1"},
+      {PanelId::TwoUnknowns,
+       {"3", "4", "11", "5", "-6", "-7"},
+       "解方程 · 二元一次方程组",
+       "答：x = 1，y = 2"},
+      {PanelId::LinearSystem,
+       {"1", "1", "3", "1", "-1", "1"},
+       "解线性方程组 · 2 元线性方程组",
+       "答：x₁ = 2，x₂ = 1"},
+      {PanelId::SpecialSeries,
+       {"10"},
+       "求数列前n项的和 · 特殊数列求和",
+       "答：S₁ = 55，S₂ = 100，S₃ = 110，S₄ = 385，S₅ = 3025，S₆ = 440，"
+       "S₇ = 10/11 ≈ 0.909090909090909"},
+      {PanelId::GeometricSequence,
+       {"3", "2", "5"},
+       "求数列前n项的和 · 等比数列",
+       "答：aₙ = 48，Sₙ = 93"},
+      {PanelId::ArithmeticSequence,
+       {"2", "3", "10"},
+       "求数列前n项的和 · 等差数列",
+       "答：aₙ = 29，Sₙ = 155"},
+      {PanelId::Triangle, {"6", "4"}, "几何求积 · 三角形（底和高）", "答：S = 12"},
+      {PanelId::TriangleBySides, {"3", "4", "5"}, "几何求积 · 三角形（三边）", "答：S = 6"},
+      {PanelId::Rectangle, {"5", "3"}, "几何求积 · 长方形", "答：S = 15"},
+      {PanelId::Trapezoid, {"5", "4", "3"}, "几何求积 · 梯形", "答：S = 16"},
+      {PanelId::Circle, {"3"}, "几何求积 · 圆", "答：S = 9π ≈ 28.2743338823081"},
+      {PanelId::Circle, {"5cm"}, "几何求积 · 圆", "答：S = 9π ≈ 28.2743338823081"},  // refused
+      {PanelId::Sector, {"6", "60"}, "几何求积 · 扇形", "答：S = 6π ≈ 18.8495559215388"},
+      {PanelId::Cylinder, {"2", "5"}, "几何求积 · 圆柱", "答：V = 20π ≈ 62.8318530717959"},
+      {PanelId::Cone, {"3", "4"}, "几何求积 · 圆锥", "答：V = 12π ≈ 37.6991118430775"},
+      {PanelId::Sphere, {"3"}, "几何求积 · 球", "答：V = 36π ≈ 113.097335529233"},
+  };
+  std::set<PanelId> sampled;
+  for (const Sample& s : samples) {
+    const PanelEntry& p = panel(s.panel);
+    sampled.insert(p.id);
+    const int entry = int(p.window) + 1;
+    QWidget* window = program.enter(entry);
+    if (p.id == PanelId::LinearSystem) {
+      type(window, "TxtNum", "2");
       click(window, "Command2");
     }
-    for (const auto& [box, text] : c.typed)
-      type(window, box, text);
-    click(window, c.button);
+    // The grid's two rows are read row by row, each row's right-hand side last.
+    const auto box = [&](std::size_t k) {
+      if (p.id != PanelId::LinearSystem) return p.boxes[k];
+      const std::size_t row = k / 3, column = k % 3;
+      return column < 2 ? p.boxes[row * 2 + column] : p.boxes[100 + row];
+    };
+    for (std::size_t k = 0; k < s.texts.size(); ++k)
+      type(window, QString::fromStdString(box(k)), s.texts[k]);
+    click(window, QString::fromStdString(p.button));
     click(window, "WorkingButton");
     QCoreApplication::processEvents();
     WorkingWindow* working = program.working().workings().window();
     ASSERT_TRUE(working && working->isVisible());
     const QString text = find<QTextEdit>(working, "WorkingText")->toPlainText();
-    EXPECT_EQ(text.section('\n', -1), QString::fromUtf8(c.answer)) << c.answer;
+    EXPECT_EQ(text.section('\n', 0, 0), QString::fromUtf8(s.heading)) << p.key;
+    EXPECT_EQ(text.section('\n', -1), QString::fromUtf8(s.answer)) << p.key;
   }
+  for (const PanelEntry& p : panels())
+    EXPECT_TRUE(!p.calculation || sampled.count(p.id)) << p.key << " has no sample";
 }
 
 // The working opens beside the window that asked, where the screen has room;

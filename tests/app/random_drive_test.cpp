@@ -96,7 +96,7 @@ class Drive {
       note(tool.name() + " closed");
       return random_.chance(50) ? void(tool.window()->close()) : tool.unload();
     }
-    const Panel& panel = tool.panels()[random_.below(int(tool.panels().size()))];
+    const PanelEntry& panel = tool.panels()[random_.below(int(tool.panels().size()))];
     if (tool.control(panel.button)->isHidden()) return;
     for (const std::string& box : panel.boxes) {
       if (tool.control(box)->isHidden()) continue;
@@ -141,7 +141,7 @@ class Drive {
     QMap<QString, QString> shown;
     for (int entry = 1; entry <= 5; ++entry) {
       ToolWindow& tool = program_.tool(entry);
-      for (const Panel& panel : tool.panels())
+      for (const PanelEntry& panel : tool.panels())
         for (const std::string& label : panel.labels)
           if (auto* l = tool.label(label); l && !l->isHidden())
             shown[QString::fromStdString(tool.name() + "." + label)] = l->text();
@@ -152,7 +152,7 @@ class Drive {
   // One outcome, the program's own box if any; nothing changes on a refusal (the
   // guard's, or any box of a button that only lays the window out), and a click
   // writes only its own panel's labels.
-  void check(ToolWindow& tool, const Panel& panel, const std::vector<ShownBox>& boxes,
+  void check(ToolWindow& tool, const PanelEntry& panel, const std::vector<ShownBox>& boxes,
              const QMap<QString, QString>& before) {
     ASSERT_FALSE(program_.forms().ended());
     ASSERT_LE(boxes.size(), 1u);

@@ -9,17 +9,13 @@
 #include "exact/notation.h"
 #include "steps/steps.h"
 #include "steps/trig_values.h"
+#include "steps/working_lines.h"
 
 // The working against the window's own arithmetic and the C library, over whole
 // ranges of input: two computations written apart that must agree.
 
 namespace vorlinde::steps {
 namespace {
-
-Working run(const std::string& button, std::vector<std::string> boxes,
-            std::vector<std::string> texts) {
-  return workingFor(Calculation{"Form1", button, std::move(boxes), std::move(texts)});
-}
 
 // The primes of a list entry " 12 =  2 ×  2 ×  3", or of "12 = 2×2×3".
 std::vector<int> primesOf(std::string product) {
@@ -43,7 +39,7 @@ std::string withoutTimes(std::string text) {
 TEST(AlgebraAgreement, FactorsMultiplyBackAsTheWindowsList) {
   Factorization state;
   for (int n = 4; n <= 3000; ++n) {
-    const Working w = run("Command1", {"Text1"}, {std::to_string(n)});
+    const Working w = run(PanelId::Factorization, {std::to_string(n)});
     const std::string entry = factorize(state, std::to_string(n));
     if (entry.find("素数") != std::string::npos) {
       EXPECT_EQ(w.answer(), "答：" + std::to_string(n) + " 是素数");
@@ -65,7 +61,7 @@ TEST(AlgebraAgreement, DivisorAndMultipleAsTheWindowFindsThem) {
       const DivisorAndMultiple r =
           divisorAndMultiple(static_cast<std::int16_t>(a), static_cast<std::int16_t>(b));
       if (r.divisor == 0) continue;
-      const Working w = run("Command4", {"Text3", "Text4"}, {std::to_string(a), std::to_string(b)});
+      const Working w = run(PanelId::DivisorAndMultiple, {std::to_string(a), std::to_string(b)});
       EXPECT_EQ(w.answer(), "答：最大公约数 = " + std::to_string(r.divisor) +
                                 "，最小公倍数 = " + std::to_string(r.multiple))
           << a << " " << b;
@@ -100,7 +96,7 @@ TEST(AlgebraAgreement, FactorialsAsTheWindowMultipliesThem) {
     std::ostringstream digits;
     digits.precision(0);
     digits << std::fixed << factorial(static_cast<std::int16_t>(n)).value();
-    EXPECT_EQ(run("Command3", {"Text2"}, {std::to_string(n)}).answer(),
+    EXPECT_EQ(run(PanelId::Factorial, {std::to_string(n)}).answer(),
               "答：" + std::to_string(n) + "! = " + digits.str());
   }
 }

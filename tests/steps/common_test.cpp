@@ -9,13 +9,13 @@ namespace vorlinde::steps {
 namespace {
 
 TEST(Working, GivenValuesAndTheAnswerLine) {
-  Calculation c{"Form2", "Command1", {"Text1", "Text2", "Text3"}, {"0.1", " 3 ", "１２"}};
-  EXPECT_EQ(notation::plain(given(c, "a", "Text1")), "a = 1/10（输入的是“0.1”）");
-  EXPECT_EQ(notation::plain(given(c, "b", "Text2")), "b = 3");
-  EXPECT_EQ(notation::plain(given(c, "c", "Text3")), "c = 12（输入的是“１２”）");
-  EXPECT_EQ(given(c, "d", "Text4"), "d 不是数");
+  Calculation c{PanelId::Quadratic, {"0.1", " 3 ", "１２"}};
+  EXPECT_EQ(notation::plain(given(c, "a", 0)), "a = 1/10（输入的是“0.1”）");
+  EXPECT_EQ(notation::plain(given(c, "b", 1)), "b = 3");
+  EXPECT_EQ(notation::plain(given(c, "c", 2)), "c = 12（输入的是“１２”）");
+  EXPECT_EQ(given(c, "d", 3), "d 不是数");
   c.texts[1] = "+1" + std::string(100, '0');
-  EXPECT_EQ(notation::plain(given(c, "b", "Text2")),
+  EXPECT_EQ(notation::plain(given(c, "b", 1)),
             "b = 1" + std::string(100, '0') +
                 "（输入的是“+10000000000000000000000…00000000，共 102 个字符”）");
 

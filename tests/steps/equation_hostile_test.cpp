@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "steps/builders.h"
+#include "steps/steps.h"
 
 namespace vorlinde::steps {
 namespace {
@@ -62,8 +62,8 @@ TEST(HostileEquations, NeverThrowAndDrawOnlyFiniteFigures) {
       {"0", "1E-300", "1E+300"},
   };
   for (const auto& t : quadratics) {
-    const Calculation c{"Form2", "Command1", {"Text1", "Text2", "Text3"}, t};
-    expectSound(equationWorking(c), t[0] + " " + t[1] + " " + t[2]);
+    const Calculation c{PanelId::Quadratic, t};
+    expectSound(workingFor(c), t[0] + " " + t[1] + " " + t[2]);
   }
   const std::vector<std::vector<std::string>> systems = {
       {"1E+300", "1", "1", "1", "1E+300", "1"},
@@ -75,9 +75,8 @@ TEST(HostileEquations, NeverThrowAndDrawOnlyFiniteFigures) {
       {kBeyond, "", "1", "1", "1", "1"},
   };
   for (const auto& t : systems) {
-    const Calculation c{
-        "Form2", "Command3", {"Text4", "Text5", "Text6", "Text7", "Text8", "Text9"}, t};
-    expectSound(equationWorking(c), t[0] + " " + t[1]);
+    const Calculation c{PanelId::TwoUnknowns, t};
+    expectSound(workingFor(c), t[0] + " " + t[1]);
   }
 }
 
@@ -99,12 +98,10 @@ TEST(HostileLinearSystems, NeverThrowWhateverTheGrid) {
       {4, {}},
   };
   for (const Grid& g : grids) {
-    Calculation c{"Form3", "Command1", {}, {}, g.n};
-    for (int k = 0; !g.cells.empty() && k < g.n * (g.n + 1); ++k) {
-      c.boxes.push_back("box");
+    Calculation c{PanelId::LinearSystem, {}, g.n};
+    for (int k = 0; !g.cells.empty() && k < g.n * (g.n + 1); ++k)
       c.texts.push_back(g.cells[(k * 7 + k / 3) % g.cells.size()]);
-    }
-    expectSound(linearSystemWorking(c), std::to_string(g.n));
+    expectSound(workingFor(c), std::to_string(g.n));
   }
 }
 

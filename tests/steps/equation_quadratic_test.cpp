@@ -4,14 +4,14 @@
 #include <string>
 
 #include "exact/notation.h"
-#include "steps/builders.h"
+#include "steps/steps.h"
 #include "steps/working_lines.h"
 
 namespace vorlinde::steps {
 namespace {
 
 Calculation quadratic(std::string a, std::string b, std::string c, int error = 0) {
-  Calculation calc{"Form2", "Command1", {"Text1", "Text2", "Text3"}, {a, b, c}};
+  Calculation calc{PanelId::Quadratic, {a, b, c}};
   calc.error = error;
   return calc;
 }
@@ -41,48 +41,47 @@ TEST(QuadraticWorking, AnswersTextbookExercises) {
       {"1", "x", "1", "答：b 不是数，无法求解"},
   };
   for (const Exercise& e : table)
-    EXPECT_EQ(equationWorking(quadratic(e.a, e.b, e.c)).answer(), e.answer)
+    EXPECT_EQ(workingFor(quadratic(e.a, e.b, e.c)).answer(), e.answer)
         << e.a << " " << e.b << " " << e.c;
 }
 
 TEST(QuadraticWorking, WritesTheDecimalWithTheWindowsSeparator) {
   Calculation c = quadratic("1", "0", "-0,5");
   c.format = {",", "."};
-  EXPECT_EQ(equationWorking(c).answer(),
+  EXPECT_EQ(workingFor(c).answer(),
             "答：x₁ = √2/2 ≈ 0,707106781186548，x₂ = -√2/2 ≈ -0,707106781186548");
 }
 
 TEST(QuadraticWorking, ShowsTheKeySteps) {
-  const Working unreal = equationWorking(quadratic("2", "-3", "5"));
+  const Working unreal = workingFor(quadratic("2", "-3", "5"));
   EXPECT_TRUE(hasLineWith(unreal, "Δ = b² - 4ac = (-3)² - 4×2×5 = 9 - 40 = -31"));
   EXPECT_TRUE(hasLineWith(unreal, "= (3 ± √31 i)/4"));
 
-  const Working surd = equationWorking(quadratic("1", "2", "-4"));
+  const Working surd = workingFor(quadratic("1", "2", "-4"));
   EXPECT_TRUE(hasLineWith(surd, "其中 √20 = 2√5"));
   EXPECT_TRUE(hasLineWith(surd, "= -1 ± √5"));
   EXPECT_TRUE(hasLineWith(surd, "x₁x₂ = -4 = c/a = -4，相符"));
 
-  EXPECT_TRUE(hasLineWith(equationWorking(quadratic("2", "-6", "0")), "2x² - 6x = 2x(x - 3) = 0"));
-  const Working cross = equationWorking(quadratic("-2", "3", "5"));
+  EXPECT_TRUE(hasLineWith(workingFor(quadratic("2", "-6", "0")), "2x² - 6x = 2x(x - 3) = 0"));
+  const Working cross = workingFor(quadratic("-2", "3", "5"));
   EXPECT_TRUE(hasLineWith(cross, "-2x² + 3x + 5 = -(x + 1)(2x - 5) = 0"));
   EXPECT_TRUE(hasLineWith(cross, "交叉相乘再相加：1×(-5) + 2×1 = -3"));
-  EXPECT_TRUE(
-      hasLineWith(equationWorking(quadratic("1", "-6", "9")), "x² - 6x + 9 = (x - 3)² = 0"));
+  EXPECT_TRUE(hasLineWith(workingFor(quadratic("1", "-6", "9")), "x² - 6x + 9 = (x - 3)² = 0"));
 }
 
 TEST(QuadraticWorking, TellsTheWindowsRunTimeError) {
-  const Working none = equationWorking(quadratic("0", "0", "5", 11));
+  const Working none = workingFor(quadratic("0", "0", "5", 11));
   EXPECT_TRUE(hasLineWith(none, "除以了 0"));
   EXPECT_TRUE(hasLineWith(none, "运行时错误 11"));
-  EXPECT_TRUE(hasLineWith(equationWorking(quadratic("0", "0", "0", 6)), "运行时错误 6"));
+  EXPECT_TRUE(hasLineWith(workingFor(quadratic("0", "0", "0", 6)), "运行时错误 6"));
   // b² overflows in the window; the exact working still solves it.
-  const Working big = equationWorking(quadratic("1", "1E+200", "0", 6));
+  const Working big = workingFor(quadratic("1", "1E+200", "0", 6));
   EXPECT_TRUE(hasLineWith(big, "超出了范围"));
   EXPECT_TRUE(big.answer().starts_with("答：x₁ = 0，x₂ = -1000000")) << big.answer();
 }
 
 TEST(QuadraticWorking, DrawsTheParabolaWithRootsAndVertex) {
-  const Figure f = equationWorking(quadratic("1", "-3", "1")).figure;
+  const Figure f = workingFor(quadratic("1", "-3", "1")).figure;
   ASSERT_GE(f.paths.size(), 2u);
   EXPECT_EQ(f.paths[1].stroke, Stroke::Dashed);  // the axis of symmetry x = 3/2
   EXPECT_DOUBLE_EQ(f.paths[1].points[0].x, 1.5);
@@ -98,12 +97,12 @@ TEST(QuadraticWorking, DrawsTheParabolaWithRootsAndVertex) {
   EXPECT_TRUE(f.axes && f.xTick > 0 && f.yTick > 0);
   EXPECT_TRUE(f.left < 0 && f.right > 0);  // the y axis is in view
   // For a < 0 the window's x₁ is the smaller root, and the figure names it so.
-  for (const Figure::Label& l : equationWorking(quadratic("-1", "2", "3")).figure.labels)
+  for (const Figure::Label& l : workingFor(quadratic("-1", "2", "3")).figure.labels)
     if (notation::plain(l.text) == "x₁") {
       EXPECT_DOUBLE_EQ(l.at.x, -1);
     }
   // A linear equation is a line through its root.
-  const Figure line = equationWorking(quadratic("0", "2", "-3")).figure;
+  const Figure line = workingFor(quadratic("0", "2", "-3")).figure;
   ASSERT_EQ(line.dots.size(), 1u);
   EXPECT_DOUBLE_EQ(line.dots[0].at.x, 1.5);
 }

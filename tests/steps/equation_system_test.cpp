@@ -4,14 +4,14 @@
 #include <vector>
 
 #include "exact/notation.h"
-#include "steps/builders.h"
+#include "steps/steps.h"
 #include "steps/working_lines.h"
 
 namespace vorlinde::steps {
 namespace {
 
 Calculation system(std::vector<std::string> texts, int error = 0) {
-  Calculation c{"Form2", "Command3", {"Text4", "Text5", "Text6", "Text7", "Text8", "Text9"}, texts};
+  Calculation c{PanelId::TwoUnknowns, texts};
   c.error = error;
   return c;
 }
@@ -41,37 +41,37 @@ TEST(SystemWorking, AnswersTextbookExercises) {
       {{"2", "0", "1", "4", "0", "3"}, "答：方程组无解"},
   };
   for (const Exercise& e : table)
-    EXPECT_EQ(equationWorking(system(e.coefficients)).answer(), e.answer) << e.coefficients[0];
+    EXPECT_EQ(workingFor(system(e.coefficients)).answer(), e.answer) << e.coefficients[0];
 }
 
 TEST(SystemWorking, EliminatesStepByStepAndChecksByDeterminants) {
-  const Working w = equationWorking(system({"2", "3", "12", "1", "-1", "1"}));
+  const Working w = workingFor(system({"2", "3", "12", "1", "-1", "1"}));
   EXPECT_TRUE(hasLineWith(w, "②×2，得 2x - 2y = 2　③"));
   EXPECT_TRUE(hasLineWith(w, "① - ③，得 5y = 10"));
   EXPECT_TRUE(hasLineWith(w, "把 y = 2 代入 ①，得 2x + 3×2 = 12，2x = 6，x = 6/2 = 3"));
   EXPECT_TRUE(hasLineWith(w, "D = a₁b₂ - a₂b₁ = 2×(-1) - 1×3 = -5"));
   EXPECT_TRUE(hasLineWith(w, "x = D₁/D = -15/(-5) = 3"));
   // Fractions are cleared first; opposite coefficients are added.
-  const Working cleared = equationWorking(system({"0.5", "1", "2", "1", "-1", "1"}));
+  const Working cleared = workingFor(system({"0.5", "1", "2", "1", "-1", "1"}));
   EXPECT_TRUE(hasLineWith(cleared, "去分母：①×2，得 x + 2y = 4　③"));
   EXPECT_TRUE(hasLineWith(cleared, "③ - ②，得 3y = 3"));
-  const Working opposite = equationWorking(system({"1", "1", "5", "2", "-1", "1"}));
+  const Working opposite = workingFor(system({"1", "1", "5", "2", "-1", "1"}));
   EXPECT_TRUE(hasLineWith(opposite, "① + ②，得 3x = 6"));
-  const Working parallel = equationWorking(system({"1", "2", "3", "2", "4", "7"}));
+  const Working parallel = workingFor(system({"1", "2", "3", "2", "4", "7"}));
   EXPECT_TRUE(hasLineWith(parallel, "③ - ②，得 0 = -1"));
 }
 
 TEST(SystemWorking, ExplainsTheWindowsErrorWhereDIsZero) {
-  const Working w = equationWorking(system({"1", "2", "3", "2", "4", "7"}, 11));
+  const Working w = workingFor(system({"1", "2", "3", "2", "4", "7"}, 11));
   EXPECT_TRUE(hasLineWith(w, "系数成比例"));
   EXPECT_TRUE(hasLineWith(w, "运行时错误 11"));
   EXPECT_EQ(w.answer(), "答：方程组无解");
-  const Working many = equationWorking(system({"1", "2", "3", "2", "4", "6"}, 6));
+  const Working many = workingFor(system({"1", "2", "3", "2", "4", "6"}, 6));
   EXPECT_TRUE(hasLineWith(many, "y = -1/2x + 3/2（x 取任意数）"));
 }
 
 TEST(SystemWorking, DrawsTheLinesAndTheirMeetingPoint) {
-  const Figure f = equationWorking(system({"2", "3", "12", "1", "-1", "1"})).figure;
+  const Figure f = workingFor(system({"2", "3", "12", "1", "-1", "1"})).figure;
   ASSERT_EQ(f.paths.size(), 2u);
   ASSERT_EQ(f.dots.size(), 1u);
   EXPECT_EQ(f.dots[0].stroke, Stroke::Emphasis);
@@ -84,14 +84,14 @@ TEST(SystemWorking, DrawsTheLinesAndTheirMeetingPoint) {
     }
   EXPECT_NEAR(2 * f.paths[0].points[0].x + 3 * f.paths[0].points[0].y, 12, 1e-9);
   // A vertical line, and parallel lines without a meeting point.
-  const Figure vertical = equationWorking(system({"2", "0", "4", "3", "5", "1"})).figure;
+  const Figure vertical = workingFor(system({"2", "0", "4", "3", "5", "1"})).figure;
   EXPECT_DOUBLE_EQ(vertical.paths[0].points[0].x, 2);
   EXPECT_DOUBLE_EQ(vertical.paths[0].points[1].x, 2);
-  const Figure parallel = equationWorking(system({"1", "2", "3", "2", "4", "7"})).figure;
+  const Figure parallel = workingFor(system({"1", "2", "3", "2", "4", "7"})).figure;
   EXPECT_EQ(parallel.paths.size(), 2u);
   EXPECT_TRUE(parallel.dots.empty());
   // 0x + 0y = 5 has no line: only the other one is drawn, and a label says why.
-  const Figure none = equationWorking(system({"0", "0", "5", "1", "1", "1"})).figure;
+  const Figure none = workingFor(system({"0", "0", "5", "1", "1", "1"})).figure;
   EXPECT_EQ(none.paths.size(), 1u);
   EXPECT_FALSE(none.labels.empty());
 }

@@ -1,33 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <map>
 
 #include "exact/notation.h"
 #include "steps/steps.h"
+#include "steps/working_lines.h"
 
 namespace vorlinde::steps {
 namespace {
-
-const std::map<std::string, std::vector<std::string>> kBoxes = {
-    {"Command1", {"Text1", "Text2"}},           // base, height
-    {"Command2", {"Text3", "Text4", "Text5"}},  // three sides
-    {"Command3", {"Text6", "Text7"}},           // length, width
-    {"Command4", {"Text6", "Text7", "Text8"}},  // lower base, height, upper base
-    {"Command5", {"Text9"}},                    // radius
-    {"Command6", {"Text9", "Text10"}},          // radius, angle in degrees
-    {"Command7", {"Text11", "Text12"}},         // cylinder
-    {"Command8", {"Text11", "Text12"}},         // cone
-    {"Command9", {"Text11"}},                   // sphere
-};
-
-Working run(const std::string& button, const std::vector<std::string>& texts, int error = 0,
-            std::vector<std::pair<std::string, std::string>> shown = {}) {
-  Calculation c{"Form5", button, kBoxes.at(button), texts};
-  c.error = error;
-  c.shown = std::move(shown);
-  return workingFor(c);
-}
 
 bool mentions(const Working& w, const std::string& text) {
   return w.plainText().find(text) != std::string::npos;
@@ -50,85 +30,86 @@ bool sensible(const Figure& f) {
 }
 
 struct Case {
-  const char* button;
+  PanelId button;
   std::vector<std::string> texts;
   const char* answer;
 };
 
 const Case kCases[] = {
-    {"Command1", {"6", "4"}, "答：S = 12"},
-    {"Command1", {"5", "3"}, "答：S = 15/2 = 7.5"},
-    {"Command2", {"3", "4", "5"}, "答：S = 6"},
-    {"Command2", {"13", "14", "15"}, "答：S = 84"},
-    {"Command2", {"5", "5", "6"}, "答：S = 12"},
-    {"Command2", {"0.3", "0.4", "0.5"}, "答：S = 3/50 = 0.06"},
-    {"Command2", {"1", "1", "1"}, "答：S = √3/4 ≈ 0.433012701892219"},
-    {"Command2", {"2", "3", "4"}, "答：S = 3√15/4 ≈ 2.90473750965556"},
-    {"Command2", {"1", "2", "3"}, "答：这三条线段不能构成三角形"},
-    {"Command2", {"1", "2", "4"}, "答：这三条线段不能构成三角形"},
-    {"Command3", {"5", "3"}, "答：S = 15"},
-    {"Command3", {"2.5", "4"}, "答：S = 10"},
-    {"Command4", {"5", "4", "3"}, "答：S = 16"},
-    {"Command4", {"7", "3", "2"}, "答：S = 27/2 = 13.5"},
-    {"Command5", {"3"}, "答：S = 9π ≈ 28.2743338823081"},
-    {"Command5", {"0.5"}, "答：S = π/4 ≈ 0.785398163397448"},
-    {"Command6", {"6", "60"}, "答：S = 6π ≈ 18.8495559215388"},
-    {"Command6", {"2", "90"}, "答：S = π ≈ 3.14159265358979"},
-    {"Command7", {"2", "5"}, "答：V = 20π ≈ 62.8318530717959"},
-    {"Command8", {"3", "4"}, "答：V = 12π ≈ 37.6991118430775"},
-    {"Command8", {"1", "1"}, "答：V = π/3 ≈ 1.0471975511966"},
-    {"Command9", {"3"}, "答：V = 36π ≈ 113.097335529233"},
-    {"Command9", {"1.5"}, "答：V = 9π/2 ≈ 14.1371669411541"},
-    {"Command5", {"-3"}, "答：输入有误，半径 r 不能是负数"},
-    {"Command4", {"5", "-1", "3"}, "答：输入有误，高 h 不能是负数"},
+    {PanelId::Triangle, {"6", "4"}, "答：S = 12"},
+    {PanelId::Triangle, {"5", "3"}, "答：S = 15/2 = 7.5"},
+    {PanelId::TriangleBySides, {"3", "4", "5"}, "答：S = 6"},
+    {PanelId::TriangleBySides, {"13", "14", "15"}, "答：S = 84"},
+    {PanelId::TriangleBySides, {"5", "5", "6"}, "答：S = 12"},
+    {PanelId::TriangleBySides, {"0.3", "0.4", "0.5"}, "答：S = 3/50 = 0.06"},
+    {PanelId::TriangleBySides, {"1", "1", "1"}, "答：S = √3/4 ≈ 0.433012701892219"},
+    {PanelId::TriangleBySides, {"2", "3", "4"}, "答：S = 3√15/4 ≈ 2.90473750965556"},
+    {PanelId::TriangleBySides, {"1", "2", "3"}, "答：这三条线段不能构成三角形"},
+    {PanelId::TriangleBySides, {"1", "2", "4"}, "答：这三条线段不能构成三角形"},
+    {PanelId::Rectangle, {"5", "3"}, "答：S = 15"},
+    {PanelId::Rectangle, {"2.5", "4"}, "答：S = 10"},
+    {PanelId::Trapezoid, {"5", "4", "3"}, "答：S = 16"},
+    {PanelId::Trapezoid, {"7", "3", "2"}, "答：S = 27/2 = 13.5"},
+    {PanelId::Circle, {"3"}, "答：S = 9π ≈ 28.2743338823081"},
+    {PanelId::Circle, {"0.5"}, "答：S = π/4 ≈ 0.785398163397448"},
+    {PanelId::Sector, {"6", "60"}, "答：S = 6π ≈ 18.8495559215388"},
+    {PanelId::Sector, {"2", "90"}, "答：S = π ≈ 3.14159265358979"},
+    {PanelId::Cylinder, {"2", "5"}, "答：V = 20π ≈ 62.8318530717959"},
+    {PanelId::Cone, {"3", "4"}, "答：V = 12π ≈ 37.6991118430775"},
+    {PanelId::Cone, {"1", "1"}, "答：V = π/3 ≈ 1.0471975511966"},
+    {PanelId::Sphere, {"3"}, "答：V = 36π ≈ 113.097335529233"},
+    {PanelId::Sphere, {"1.5"}, "答：V = 9π/2 ≈ 14.1371669411541"},
+    {PanelId::Circle, {"-3"}, "答：输入有误，半径 r 不能是负数"},
+    {PanelId::Trapezoid, {"5", "-1", "3"}, "答：输入有误，高 h 不能是负数"},
 };
 
 TEST(GeometryWorking, AnswersOfTextbookExercises) {
   for (const Case& c : kCases) {
     const Working w = run(c.button, c.texts);
-    EXPECT_EQ(w.answer(), c.answer) << c.button << " " << c.texts[0];
+    EXPECT_EQ(w.answer(), c.answer) << panel(c.button).key << " " << c.texts[0];
     if (w.answer().find("输入有误") == std::string::npos) {
-      EXPECT_TRUE(sensible(w.figure)) << c.button << " " << c.texts[0];
+      EXPECT_TRUE(sensible(w.figure)) << panel(c.button).key << " " << c.texts[0];
     }
   }
 }
 
 TEST(GeometryWorking, KeySteps) {
-  const Working heron = run("Command2", {"13", "14", "15"});
+  const Working heron = run(PanelId::TriangleBySides, {"13", "14", "15"});
   EXPECT_TRUE(mentions(heron, "a + b\t= 13 + 14\t= 27\t> 15\t= c"));
   EXPECT_TRUE(mentions(heron, "p = (13 + 14 + 15)/2 = 21"));
   EXPECT_TRUE(mentions(heron, "= √(21×8×7×6) = √7056 = 84"));
-  EXPECT_TRUE(mentions(run("Command2", {"1", "2", "3"}), "a + b\t= 1 + 2\t= 3\t= 3\t= c"));
-  EXPECT_TRUE(mentions(run("Command6", {"6", "60"}), "弧长 l = nπr/180 = (60×π×6)/180 = 2π"));
-  EXPECT_TRUE(mentions(run("Command8", {"3", "4"}), "母线 l = √(r² + h²) = √(3² + 4²) = √25 = 5"));
-  EXPECT_TRUE(mentions(run("Command5", {"3"}), "S = πr² = π×3² = 9π ≈ 28.2743338823081"));
+  EXPECT_TRUE(
+      mentions(run(PanelId::TriangleBySides, {"1", "2", "3"}), "a + b\t= 1 + 2\t= 3\t= 3\t= c"));
+  EXPECT_TRUE(mentions(run(PanelId::Sector, {"6", "60"}), "弧长 l = nπr/180 = (60×π×6)/180 = 2π"));
+  EXPECT_TRUE(
+      mentions(run(PanelId::Cone, {"3", "4"}), "母线 l = √(r² + h²) = √(3² + 4²) = √25 = 5"));
+  EXPECT_TRUE(mentions(run(PanelId::Circle, {"3"}), "S = πr² = π×3² = 9π ≈ 28.2743338823081"));
   // Where the window's last digit differs, it says why.
   // 16π: the window's π, a little short, makes 50.2654824574366 of 50.26548245743669….
-  EXPECT_TRUE(mentions(run("Command5", {"4"}, 0, {{"Label21", "S=50.2654824574366"}}),
+  EXPECT_TRUE(mentions(run(PanelId::Circle, {"4"}, 0, {{0, "S=50.2654824574366"}}),
                        "窗口显示 S=50.2654824574366"));
-  EXPECT_FALSE(
-      mentions(run("Command5", {"3"}, 0, {{"Label21", "S=28.2743338823081"}}), "窗口显示"));
-  const Working overflow = run("Command5", {"1E200"}, 6);
+  EXPECT_FALSE(mentions(run(PanelId::Circle, {"3"}, 0, {{0, "S=28.2743338823081"}}), "窗口显示"));
+  const Working overflow = run(PanelId::Circle, {"1E200"}, 6);
   EXPECT_TRUE(mentions(overflow, "窗口报告：运行时错误 6，溢出。"));
   EXPECT_EQ(overflow.answer(), "答：S = 1" + std::string(400, '0') + "π ≈ 3.14159265358979E+400");
 }
 
 TEST(GeometryWorking, FiguresToScaleWithTheirMeasures) {
-  const Figure triangle = run("Command2", {"3", "4", "5"}).figure;
+  const Figure triangle = run(PanelId::TriangleBySides, {"3", "4", "5"}).figure;
   ASSERT_EQ(triangle.paths.size(), 1u);
   const std::vector<Point>& v = triangle.paths[0].points;  // A, B on the base c, then C
   EXPECT_NEAR(std::hypot(v[1].x - v[0].x, v[1].y - v[0].y), 1.0, 1e-12);
   EXPECT_NEAR(std::hypot(v[2].x - v[1].x, v[2].y - v[1].y), 0.6, 1e-12);
   EXPECT_NEAR(std::hypot(v[2].x - v[0].x, v[2].y - v[0].y), 0.8, 1e-12);
   // Sides of 1E+200 are drawn at unit size and labelled with their real length.
-  const Figure huge = run("Command2", {"1E200", "1E200", "1E200"}).figure;
+  const Figure huge = run(PanelId::TriangleBySides, {"1E200", "1E200", "1E200"}).figure;
   EXPECT_TRUE(sensible(huge));
   EXPECT_EQ(notation::plain(huge.labels[0].text), "a = 1E+200");
   // A measure far smaller than the others keeps a visible size, and the caption says so.
-  const Figure thin = run("Command3", {"1000", "0.001"}).figure;
+  const Figure thin = run(PanelId::Rectangle, {"1000", "0.001"}).figure;
   EXPECT_TRUE(sensible(thin));
   EXPECT_NE(thin.caption.find("未按比例"), std::string::npos);
-  const Figure cone = run("Command8", {"3", "4"}).figure;
+  const Figure cone = run(PanelId::Cone, {"3", "4"}).figure;
   EXPECT_EQ(cone.ellipses.size(), 2u);  // the base's front half solid, its back half dashed
   EXPECT_EQ(cone.ellipses[1].stroke, Stroke::Dashed);
 }
@@ -137,19 +118,20 @@ TEST(GeometryWorking, HostileInputs) {
   const std::vector<std::string> texts = {"0",      "1E308", "1E-320", "4.9E-324",
                                           "1E-300", "1E300", "abc",    "",
                                           "-0",     "360.5", "100000", std::string(1500, '9')};
-  for (const auto& [button, boxes] : kBoxes)
-    for (const std::string& a : texts)
-      for (const std::string& b : {std::string("1"), a}) {
-        std::vector<std::string> in = {a, b, "1"};
-        in.resize(boxes.size());
-        const Working w = run(button, in, 6);
-        EXPECT_FALSE(w.answer().empty() || w.answer() == "答：无法列出计算过程")
-            << button << " " << a << " " << b;
-        if (!w.figure.empty()) {
-          EXPECT_TRUE(
-              std::isfinite(w.figure.left + w.figure.right + w.figure.top + w.figure.bottom));
+  for (const PanelEntry& p : panels())
+    if (p.window == WindowId::Geometry)
+      for (const std::string& a : texts)
+        for (const std::string& b : {std::string("1"), a}) {
+          std::vector<std::string> in = {a, b, "1"};
+          in.resize(p.boxes.size());
+          const Working w = run(p.id, in, 6);
+          EXPECT_FALSE(w.answer().empty() || w.answer() == "答：无法列出计算过程")
+              << p.key << " " << a << " " << b;
+          if (!w.figure.empty()) {
+            EXPECT_TRUE(
+                std::isfinite(w.figure.left + w.figure.right + w.figure.top + w.figure.bottom));
+          }
         }
-      }
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "exact/notation.h"
-#include "steps/builders.h"
+#include "steps/steps.h"
 #include "steps/working_lines.h"
 
 namespace vorlinde::steps {
@@ -12,13 +12,7 @@ namespace {
 
 // The grid read row by row: each row's n coefficients, then its right-hand side.
 Calculation grid(int n, std::vector<std::string> texts) {
-  Calculation c{"Form3", "Command1", {}, texts, n};
-  for (int i = 0; i < n; ++i) {
-    for (int j = 0; j < n; ++j)
-      c.boxes.push_back("Text1(" + std::to_string(i * n + j) + ")");
-    c.boxes.push_back("Text2(" + std::to_string(i) + ")");
-  }
-  return c;
+  return Calculation{PanelId::LinearSystem, std::move(texts), n};
 }
 
 struct Exercise {
@@ -55,7 +49,7 @@ TEST(LinearSystemWorking, AnswersTextbookExercises) {
       {3, {"", "", "", "", "", "", "", "", "", "", "", ""}, "答：方程组有无穷多解"},
   };
   for (const Exercise& e : table)
-    EXPECT_EQ(linearSystemWorking(grid(e.n, e.texts)).answer(), e.answer) << e.texts[0];
+    EXPECT_EQ(workingFor(grid(e.n, e.texts)).answer(), e.answer) << e.texts[0];
 }
 
 TEST(LinearSystemWorking, SolvesTenUnknowns) {
@@ -70,12 +64,12 @@ TEST(LinearSystemWorking, SolvesTenUnknowns) {
     expected += (i > 1 ? "，x" : "x") + notation::plain(notation::sub(std::to_string(i))) + " = " +
                 (i % 2 ? std::to_string(i) + "/2 = " + half(i) : half(i));
   }
-  EXPECT_EQ(linearSystemWorking(grid(10, texts)).answer(), expected);
+  EXPECT_EQ(workingFor(grid(10, texts)).answer(), expected);
 }
 
 TEST(LinearSystemWorking, WritesTheRowOperationsAndRanks) {
   const Working w =
-      linearSystemWorking(grid(3, {"1", "1", "1", "6", "2", "-1", "1", "3", "1", "2", "-1", "2"}));
+      workingFor(grid(3, {"1", "1", "1", "6", "2", "-1", "1", "3", "1", "2", "-1", "2"}));
   EXPECT_TRUE(hasLineWith(w, "消去 x₁（主元 1）：R₂ - 2R₁ → R₂，R₃ - R₁ → R₃"));
   EXPECT_TRUE(hasLineWith(w, "消去 x₂（主元 -3）：R₃ + 1/3R₂ → R₃"));
   EXPECT_TRUE(hasLineWith(w, "R₂：-3x₂ - x₃ = -9，代入 x₃ = 3，得 -3x₂ = -6，x₂ = 2"));
@@ -86,16 +80,16 @@ TEST(LinearSystemWorking, WritesTheRowOperationsAndRanks) {
   EXPECT_TRUE(shown);
 
   const Working none =
-      linearSystemWorking(grid(3, {"0", "1", "1", "2", "1", "1", "1", "3", "2", "2", "2", "7"}));
+      workingFor(grid(3, {"0", "1", "1", "2", "1", "1", "1", "3", "2", "2", "2", "7"}));
   EXPECT_TRUE(hasLineWith(none, "R₁ ↔ R₂"));
   EXPECT_TRUE(hasLineWith(none, "r(A) = 2，增广矩阵的秩 r(A|b) = 3，r(A) < r(A|b)"));
   const Working many =
-      linearSystemWorking(grid(3, {"1", "2", "3", "6", "2", "4", "6", "12", "1", "1", "1", "3"}));
+      workingFor(grid(3, {"1", "2", "3", "6", "2", "4", "6", "12", "1", "1", "1", "3"}));
   EXPECT_TRUE(hasLineWith(many, "通解：x₁ = x₃，x₂ = 3 - 2x₃，其中 x₃ 取任意数"));
 }
 
 TEST(LinearSystemWorking, SaysHowTheBoxesWereReadAndWhatTheWindowDid) {
-  const Working read = linearSystemWorking(grid(2, {"12.5cm", "", "3", "1", "-1", "abc"}));
+  const Working read = workingFor(grid(2, {"12.5cm", "", "3", "1", "-1", "abc"}));
   EXPECT_TRUE(hasLineWith(read, "a₁₁ 格中“12.5cm”按 25/2 读入"));
   EXPECT_TRUE(hasLineWith(read, "b₂ 格中“abc”按 0 读入"));
   EXPECT_TRUE(hasLineWith(read, "空着的格子按 0 读入：a₁₂"));
@@ -105,26 +99,25 @@ TEST(LinearSystemWorking, SaysHowTheBoxesWereReadAndWhatTheWindowDid) {
   tiny.message =
       "这个方程组没有唯一解（或者非常接近没有唯一解），求不出可靠的结果。解题过程里写了原因。\n\nGa"
       "uss fail at 1.";
-  EXPECT_TRUE(hasLineWith(linearSystemWorking(tiny), "窗口显示“Gauss fail at 1.”：它用小数消元"));
+  EXPECT_TRUE(hasLineWith(workingFor(tiny), "窗口显示“Gauss fail at 1.”：它用小数消元"));
   // Nearly singular: the window solves it, with a large rounding error.
   const Working near =
-      linearSystemWorking(grid(2, {"1", "1", "2", "1", "1.00000000000001", "2.00000000000001"}));
+      workingFor(grid(2, {"1", "1", "2", "1", "1.00000000000001", "2.00000000000001"}));
   EXPECT_TRUE(hasLineWith(near, "接近奇异"));
   EXPECT_EQ(near.answer(), "答：x₁ = 1，x₂ = 1");
   // Singular, though the window's rounding hides it.
-  const Working hidden = linearSystemWorking(grid(2, {"1.3", "7.7", "1", "3.9", "23.1", "3"}));
+  const Working hidden = workingFor(grid(2, {"1.3", "7.7", "1", "3.9", "23.1", "3"}));
   EXPECT_TRUE(hasLineWith(hidden, "没有发现"));
   EXPECT_EQ(hidden.answer(), "答：方程组有无穷多解");
 }
 
 TEST(LinearSystemWorking, DrawsTwoUnknownsAsLines) {
-  const Figure f = linearSystemWorking(grid(2, {"1", "1", "3", "1", "-1", "1"})).figure;
+  const Figure f = workingFor(grid(2, {"1", "1", "3", "1", "-1", "1"})).figure;
   ASSERT_EQ(f.dots.size(), 1u);
   EXPECT_DOUBLE_EQ(f.dots[0].at.x, 2);
   EXPECT_DOUBLE_EQ(f.dots[0].at.y, 1);
-  EXPECT_TRUE(
-      linearSystemWorking(grid(3, {"1", "1", "1", "6", "2", "-1", "1", "3", "1", "2", "-1", "2"}))
-          .figure.empty());
+  EXPECT_TRUE(workingFor(grid(3, {"1", "1", "1", "6", "2", "-1", "1", "3", "1", "2", "-1", "2"}))
+                  .figure.empty());
 }
 
 }  // namespace

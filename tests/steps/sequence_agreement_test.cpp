@@ -29,8 +29,8 @@ std::vector<std::string> values(const std::string& answer) {
 TEST(SequenceAgreement, SpecialSeriesAsTheWindowSumsThem) {
   for (int n = 1; n <= 2000; n += 13) {
     const std::array<double, 7> window = specialSums(Int32(n));
-    const std::vector<std::string> mine = values(
-        workingFor(Calculation{"Form4", "Command1", {"Text1"}, {std::to_string(n)}}).answer());
+    const std::vector<std::string> mine =
+        values(workingFor(Calculation{PanelId::SpecialSeries, {std::to_string(n)}}).answer());
     ASSERT_EQ(mine.size(), 7u);
     for (int i = 0; i < 6; ++i)
       EXPECT_EQ(mine[i], numberText(window[i])) << "S" << i + 1 << " n = " << n;
@@ -46,16 +46,14 @@ TEST(SequenceAgreement, WholeSequencesAsTheWindowComputesThem) {
                                                 std::to_string(n)};
         const TermAndSum arithmetic = arithmeticSequence(a1, step, Int16(n));
         const std::vector<std::string> mine =
-            values(workingFor(Calculation{"Form4", "Command4", {"Text5", "Text6", "Text7"}, texts})
-                       .answer());
+            values(workingFor(Calculation{PanelId::ArithmeticSequence, texts}).answer());
         EXPECT_EQ(mine, (std::vector{numberText(arithmetic.term), numberText(arithmetic.sum)}));
         if (step == 1 || step == 0) continue;
         const TermAndSum geometric = *geometricSequence(a1, step, Int16(n));
         // Past 15 digits the window writes a rounding; the working, every digit.
         if (std::abs(geometric.sum) >= 1e15 || std::abs(geometric.term) >= 1e15) continue;
         const std::vector<std::string> exact =
-            values(workingFor(Calculation{"Form4", "Command3", {"Text2", "Text3", "Text4"}, texts})
-                       .answer());
+            values(workingFor(Calculation{PanelId::GeometricSequence, texts}).answer());
         EXPECT_EQ(exact, (std::vector{numberText(geometric.term), numberText(geometric.sum)}))
             << a1 << " " << step << " " << n;
       }

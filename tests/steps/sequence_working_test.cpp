@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <map>
 
 #include "exact/notation.h"
 #include "steps/steps.h"
@@ -10,99 +9,94 @@
 namespace vorlinde::steps {
 namespace {
 
-const std::map<std::string, std::vector<std::string>> kBoxes = {
-    {"Command4", {"Text5", "Text6", "Text7"}},  // a₁, d, n
-    {"Command3", {"Text2", "Text3", "Text4"}},  // a₁, q, n
-    {"Command1", {"Text1"}},                    // n
-};
-
-Working run(const std::string& button, const std::vector<std::string>& texts, int error = 0) {
-  Calculation c{"Form4", button, kBoxes.at(button), texts};
-  c.error = error;
-  return workingFor(c);
-}
-
 struct Case {
-  const char* button;
+  PanelId button;
   std::vector<std::string> texts;
   const char* answer;
 };
 
 const Case kCases[] = {
     // Arithmetic: aₙ = a₁ + (n − 1)d, Sₙ = n(a₁ + aₙ)/2.
-    {"Command4", {"2", "3", "10"}, "答：aₙ = 29，Sₙ = 155"},
-    {"Command4", {"100", "-2", "50"}, "答：aₙ = 2，Sₙ = 2550"},
-    {"Command4", {"0.1", "0.2", "3"}, "答：aₙ = 1/2 = 0.5，Sₙ = 9/10 = 0.9"},
-    {"Command4", {"0.5", "-0.25", "7.5"}, "答：aₙ = -5/4 = -1.25，Sₙ = -3"},
-    {"Command4", {"1", "2", "32767"}, "答：aₙ = 65533，Sₙ = 1073676289"},
-    {"Command4", {"1", "1", "0"}, "答：项数 n 必须是正整数"},
+    {PanelId::ArithmeticSequence, {"2", "3", "10"}, "答：aₙ = 29，Sₙ = 155"},
+    {PanelId::ArithmeticSequence, {"100", "-2", "50"}, "答：aₙ = 2，Sₙ = 2550"},
+    {PanelId::ArithmeticSequence, {"0.1", "0.2", "3"}, "答：aₙ = 1/2 = 0.5，Sₙ = 9/10 = 0.9"},
+    {PanelId::ArithmeticSequence, {"0.5", "-0.25", "7.5"}, "答：aₙ = -5/4 = -1.25，Sₙ = -3"},
+    {PanelId::ArithmeticSequence, {"1", "2", "32767"}, "答：aₙ = 65533，Sₙ = 1073676289"},
+    {PanelId::ArithmeticSequence, {"1", "1", "0"}, "答：项数 n 必须是正整数"},
     // Geometric: aₙ = a₁qⁿ⁻¹, Sₙ = a₁(1 − qⁿ)/(1 − q); q = 1 on its own.
-    {"Command3", {"3", "2", "5"}, "答：aₙ = 48，Sₙ = 93"},
-    {"Command3", {"2", "3", "4"}, "答：aₙ = 54，Sₙ = 80"},
-    {"Command3", {"1", "-2", "6"}, "答：aₙ = -32，Sₙ = -21"},
-    {"Command3", {"1", "0.5", "10"}, "答：aₙ = 1/512 = 0.001953125，Sₙ = 1023/512 = 1.998046875"},
-    {"Command3", {"3", "1", "5"}, "答：aₙ = 3，Sₙ = 15"},
-    {"Command3", {"5", "0", "3"}, "答：aₙ = 0，Sₙ = 5"},
-    {"Command3",
+    {PanelId::GeometricSequence, {"3", "2", "5"}, "答：aₙ = 48，Sₙ = 93"},
+    {PanelId::GeometricSequence, {"2", "3", "4"}, "答：aₙ = 54，Sₙ = 80"},
+    {PanelId::GeometricSequence, {"1", "-2", "6"}, "答：aₙ = -32，Sₙ = -21"},
+    {PanelId::GeometricSequence,
+     {"1", "0.5", "10"},
+     "答：aₙ = 1/512 = 0.001953125，Sₙ = 1023/512 = 1.998046875"},
+    {PanelId::GeometricSequence, {"3", "1", "5"}, "答：aₙ = 3，Sₙ = 15"},
+    {PanelId::GeometricSequence, {"5", "0", "3"}, "答：aₙ = 0，Sₙ = 5"},
+    {PanelId::GeometricSequence,
      {"1", "2", "32767"},
      "答：aₙ = 一个 9864 位数 ≈ 3.53865257761239E+9863，Sₙ = 一个 9864 位数 ≈ "
      "7.07730515522477E+9863"},
-    {"Command3",
+    {PanelId::GeometricSequence,
      {"1", "10", "32767"},
      "答：aₙ = 一个 32767 位数 = 1E+32766，Sₙ = 一个 32767 位数 ≈ 1.11111111111111E+32766"},
-    {"Command3", {"1", "1.0001", "30000"}, "答：aₙ ≈ 20.0805164677636，Sₙ ≈ 190825.245194104"},
-    {"Command3", {"1", "0", "0"}, "答：项数 n 必须是正整数"},
+    {PanelId::GeometricSequence,
+     {"1", "1.0001", "30000"},
+     "答：aₙ ≈ 20.0805164677636，Sₙ ≈ 190825.245194104"},
+    {PanelId::GeometricSequence, {"1", "0", "0"}, "答：项数 n 必须是正整数"},
     // The seven special series, S₁ … S₇ in the window's rows.
-    {"Command1",
+    {PanelId::SpecialSeries,
      {"10"},
      "答：S₁ = 55，S₂ = 100，S₃ = 110，S₄ = 385，S₅ = 3025，S₆ = 440，S₇ = 10/11 ≈ "
      "0.909090909090909"},
-    {"Command1", {"1"}, "答：S₁ = 1，S₂ = 1，S₃ = 2，S₄ = 1，S₅ = 1，S₆ = 2，S₇ = 1/2 = 0.5"},
-    {"Command1",
+    {PanelId::SpecialSeries,
+     {"1"},
+     "答：S₁ = 1，S₂ = 1，S₃ = 2，S₄ = 1，S₅ = 1，S₆ = 2，S₇ = 1/2 = 0.5"},
+    {PanelId::SpecialSeries,
      {"100"},
      "答：S₁ = 5050，S₂ = 10000，S₃ = 10100，S₄ = 338350，S₅ = 25502500，S₆ = 343400，S₇ = "
      "100/101 ≈ 0.99009900990099"},
-    {"Command1",
+    {PanelId::SpecialSeries,
      {"46341"},
      "答：S₁ = 1073767311，S₂ = 2147488281，S₃ = 2147534622，S₄ = 33173325228471，S₅ = "
      "1152976238172170721，S₆ = 33174398995782，S₇ = 46341/46342 ≈ 0.99997842130249"},
-    {"Command1", {"-1"}, "答：项数 n 必须是正整数"},
+    {PanelId::SpecialSeries, {"-1"}, "答：项数 n 必须是正整数"},
 };
 
 TEST(SequenceWorking, AnswersOfTextbookExercises) {
   for (const Case& c : kCases) {
     const Working w = run(c.button, c.texts);
-    EXPECT_EQ(w.answer(), c.answer) << c.button << " " << c.texts.back();
+    EXPECT_EQ(w.answer(), c.answer) << panel(c.button).key << " " << c.texts.back();
   }
 }
 
 TEST(SequenceWorking, KeySteps) {
-  const Working arithmetic = run("Command4", {"0.5", "-0.25", "8"});
+  const Working arithmetic = run(PanelId::ArithmeticSequence, {"0.5", "-0.25", "8"});
   EXPECT_TRUE(hasLine(arithmetic, "a₈ = 1/2 + (8 - 1)×(-1/4) = 1/2 - 7/4 = -5/4 = -1.25"));
   EXPECT_TRUE(hasLine(arithmetic, "S₈ = (8×(1/2 - 5/4))/2 = -3"));
-  const Working geometric = run("Command3", {"3", "2", "5"});
+  const Working geometric = run(PanelId::GeometricSequence, {"3", "2", "5"});
   EXPECT_TRUE(hasLine(geometric, "a₅ = 3×2⁴ = 3×16 = 48"));
   EXPECT_TRUE(hasLine(geometric, "S₅ = (3×(1 - 2⁵))/(1 - 2) = (3×(1 - 32))/(-1) = 93"));
-  EXPECT_TRUE(hasLine(run("Command3", {"3", "1", "5"}), "S₅ = na₁ = 5×3 = 15"));
-  const Working series = run("Command1", {"10"});
+  EXPECT_TRUE(hasLine(run(PanelId::GeometricSequence, {"3", "1", "5"}), "S₅ = na₁ = 5×3 = 15"));
+  const Working series = run(PanelId::SpecialSeries, {"10"});
   EXPECT_TRUE(hasLine(series, "S₄ = n(n + 1)(2n + 1)/6 = (10×11×21)/6 = 385"));
   EXPECT_TRUE(hasLine(series, "S₅ = [n(n + 1)/2]² = ((10×11)/2)² = 55² = 3025"));
-  EXPECT_TRUE(hasLine(run("Command4", {"1", "1", "2.5"}), "n = 2.5 取整为 2"));
-  EXPECT_TRUE(hasLine(run("Command1", {"46341"}, 6), "窗口报告：运行时错误 6，溢出。"));
-  EXPECT_TRUE(hasLineWith(run("Command4", {"1", "1", "40000"}, 6), "窗口只接受 1 到 32767"));
-  const Working none = run("Command3", {"1", "2", "-3"});  // fewer than one term
+  EXPECT_TRUE(hasLine(run(PanelId::ArithmeticSequence, {"1", "1", "2.5"}), "n = 2.5 取整为 2"));
+  EXPECT_TRUE(hasLine(run(PanelId::SpecialSeries, {"46341"}, 6), "窗口报告：运行时错误 6，溢出。"));
+  EXPECT_TRUE(hasLineWith(run(PanelId::ArithmeticSequence, {"1", "1", "40000"}, 6),
+                          "窗口只接受 1 到 32767"));
+  const Working none = run(PanelId::GeometricSequence, {"1", "2", "-3"});  // fewer than one term
   EXPECT_TRUE(hasLine(none, "数列从第 1 项开始，没有第 -3 项，也谈不上前 -3 项的和。"));
   EXPECT_FALSE(hasLineWith(none, "窗口"));
 }
 
 // The terms and partial sums as points: the first 50 at most, on a readable scale.
 TEST(SequenceWorking, FigureOfTermsAndSums) {
-  const Figure f = run("Command3", {"3", "2", "5"}).figure;
+  const Figure f = run(PanelId::GeometricSequence, {"3", "2", "5"}).figure;
   ASSERT_EQ(f.dots.size(), 10u);
   EXPECT_EQ(f.dots[4].at.y, 48);  // a₅
   EXPECT_EQ(f.dots[9].at.y, 93);  // S₅
   EXPECT_TRUE(f.bottom < 0 && f.top > 93);
-  const Figure big = run("Command3", {"1E300", "1E10", "32767"}).figure;
+  const Figure big = run(PanelId::GeometricSequence, {"1E300", "1E10", "32767"}).figure;
   EXPECT_EQ(big.dots.size(), 100u);
   for (const Figure::Dot& d : big.dots)
     EXPECT_TRUE(std::isfinite(d.at.y) && std::abs(d.at.y) <= 10);
@@ -123,17 +117,18 @@ TEST(SequenceWorking, HostileInputs) {
                                           "-0.5",
                                           "4.9E-324",
                                           std::string(2000, '9')};
-  for (const auto& [button, boxes] : kBoxes)
-    for (const std::string& a : texts)
-      for (const std::string& q : {std::string("0"), std::string("-1"), a}) {
-        std::vector<std::string> in = {a, q, a};
-        in.resize(boxes.size());
-        const Working w = run(button, in, 6);
-        EXPECT_FALSE(w.answer().empty() || w.answer() == "答：无法列出计算过程")
-            << button << " " << a << " " << q;
-        const Figure& f = w.figure;
-        EXPECT_TRUE(std::isfinite(f.left + f.right + f.top + f.bottom)) << button << " " << a;
-      }
+  for (const PanelEntry& p : panels())
+    if (p.window == WindowId::Sequences)
+      for (const std::string& a : texts)
+        for (const std::string& q : {std::string("0"), std::string("-1"), a}) {
+          std::vector<std::string> in = {a, q, a};
+          in.resize(p.boxes.size());
+          const Working w = run(p.id, in, 6);
+          EXPECT_FALSE(w.answer().empty() || w.answer() == "答：无法列出计算过程")
+              << p.key << " " << a << " " << q;
+          const Figure& f = w.figure;
+          EXPECT_TRUE(std::isfinite(f.left + f.right + f.top + f.bottom)) << p.key << " " << a;
+        }
 }
 
 }  // namespace

@@ -4,11 +4,8 @@
 
 #include <QApplication>
 
-#include "windows/algebra_window.h"
-#include "windows/equation_window.h"
-#include "windows/geometry_window.h"
-#include "windows/linear_system_window.h"
-#include "windows/sequence_window.h"
+#include "core/panels.h"
+#include "windows/tool_windows.h"
 
 namespace vorlinde::test {
 
@@ -22,28 +19,17 @@ Program::~Program() {
 }
 
 QWidget* Program::enter(int which) {
-  const QString name = QString("Command%1").arg(which);
-  EXPECT_TRUE(click(main().window(), name).empty());
-  const char* forms[] = {"", "Form1", "Form2", "Form3", "Form4", "Form5"};
+  const WindowEntry& entry = toolWindows()[which - 1];
+  EXPECT_TRUE(click(main().window(), QString::fromUtf8(entry.enter)).empty());
+  const QString name = QString::fromUtf8(entry.name);
   for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == forms[which] && w->isVisible()) return w;
-  ADD_FAILURE() << "window " << forms[which] << " did not open";
+    if (w->objectName() == name && w->isVisible()) return w;
+  ADD_FAILURE() << "window " << name.toStdString() << " did not open";
   return nullptr;
 }
 
 ToolWindow& Program::tool(int which) {
-  switch (which) {
-    case 1:
-      return forms_->instance<AlgebraWindow>();
-    case 2:
-      return forms_->instance<EquationWindow>();
-    case 3:
-      return forms_->instance<LinearSystemWindow>();
-    case 4:
-      return forms_->instance<SequenceWindow>();
-    default:
-      return forms_->instance<GeometryWindow>();
-  }
+  return toolWindowOf(*forms_, toolWindows()[which - 1].id);
 }
 
 }  // namespace vorlinde::test

@@ -60,7 +60,7 @@ void expectResultsFit(const std::string& prefix, bool fill) {
   }
   const QSize tableSize = window->size();
   std::vector<QLabel*> results;
-  for (const Panel& panel : form.panels())
+  for (const PanelEntry& panel : form.panels())
     for (const std::string& name : panel.labels)
       if (QLabel* label = form.label(name)) {
         results.push_back(label);

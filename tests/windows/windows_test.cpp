@@ -13,6 +13,7 @@
 #include "windows/geometry_window.h"
 #include "windows/linear_system_window.h"
 #include "windows/sequence_window.h"
+#include "windows/tool_windows.h"
 
 // The wiring of every compute button, read from its window's panel table: its
 // boxes in their order, its labels in theirs, its guard, its run-time errors,
@@ -25,51 +26,51 @@ namespace {
 // failing input, for one button; the labels after the failure where the click
 // wrote some before it failed (the others are emptied).
 struct Wiring {
-  const char* button;
+  PanelId panel;
   QStringList known, shown, failing;
   int error;
   QStringList afterError = {};
 };
 
-const std::map<QString, std::vector<Wiring>> kWiring = {
-    {"Form1",
-     {{"Command1", {"12"}, {" 12 =  2 ×  2 ×  3"}, {"40000"}, 6},
-      {"Command3", {"5"}, {"阶乘结果是：120"}, {"171"}, 6},
-      {"Command4", {"12", "-18"}, {"结果分别为： 6  36"}, {"40000", "1"}, 6},
-      {"Command5", {"2", "10"}, {"1024"}, {"0", "-1"}, 11},
-      {"Command6", {"10"}, {"3.16227766016838", "2.30258509299405"}, {"0"}, 5},
-      {"Command7",
-       {"30"},
-       {"0.523598775598298", "0.5", "0.866025403784439", "0.577350269189626", "1.73205080756888",
-        "1.15470053837925", "2"},
-       {"1E-322"},
-       11,
-       {"0", "0", "1", "0", "", "", ""}}}},
-    {"Form2",
-     {{"Command1", {"2", "-4", "-6"}, {"x1=3", "x2=-1"}, {"0", "0", "5"}, 11},
-      {"Command3",
-       {"3", "4", "11", "5", "-6", "-7"},
-       {"x1=1", "x2=2"},
-       {"1", "1", "1", "1", "1", "2"},
-       11}}},
-    {"Form4",
-     {{"Command1",
-       {"10"},
-       {"55", "100", "110", "385", "3025", "440", "0.909090909090909"},
-       {"46341"},
-       6},
-      {"Command3", {"3", "-2", "5"}, {"48", "33"}, {"1", "1", "32768"}, 6},
-      {"Command4", {"0.5", "0.1", "10"}, {"1.4", "9.5"}, {"1", "2", "40000"}, 6}}},
-    {"Form5",
-     {{"Command1", {"5", "2.5"}, {"S=6.25"}, {"1E200", "1E200"}, 6},
-      {"Command2", {"7", "8", "9"}, {"S=26.8328157299975"}, {"1E103", "1E103", "1E103"}, 6},
-      {"Command3", {"6", "7"}, {"S=42"}, {"1E200", "1E200"}, 6},
-      {"Command4", {"5", "3", "2"}, {"S=10.5"}, {"1E200", "1E200", "1E200"}, 6},
-      {"Command5", {"2"}, {"S=12.5663706143592"}, {"1E200"}, 6},
-      {"Command6", {"7.45", "375"}, {"S=181.631506516529"}, {"1E200", "1"}, 6},
-      {"Command7", {"6.82", "364.5"}, {"S=53261.8386543324"}, {"1E200", "1"}, 6},
-      {"Command8", {"18.5", "225.3"}, {"S=80748.2774354021"}, {"1E200", "1"}, 6},
-      {"Command9", {"4.87"}, {"S=483.810726646464"}, {"1E200"}, 6}}},
+const Wiring kWiring[] = {
+    {PanelId::Factorization, {"12"}, {" 12 =  2 ×  2 ×  3"}, {"40000"}, 6},
+    {PanelId::Factorial, {"5"}, {"阶乘结果是：120"}, {"171"}, 6},
+    {PanelId::DivisorAndMultiple, {"12", "-18"}, {"结果分别为： 6  36"}, {"40000", "1"}, 6},
+    {PanelId::Power, {"2", "10"}, {"1024"}, {"0", "-1"}, 11},
+    {PanelId::RootAndLogarithm, {"10"}, {"3.16227766016838", "2.30258509299405"}, {"0"}, 5},
+    {PanelId::Trigonometry,
+     {"30"},
+     {"0.523598775598298", "0.5", "0.866025403784439", "0.577350269189626", "1.73205080756888",
+      "1.15470053837925", "2"},
+     {"1E-322"},
+     11,
+     {"0", "0", "1", "0", "", "", ""}},
+    {PanelId::Quadratic, {"2", "-4", "-6"}, {"x1=3", "x2=-1"}, {"0", "0", "5"}, 11},
+    {PanelId::TwoUnknowns,
+     {"3", "4", "11", "5", "-6", "-7"},
+     {"x1=1", "x2=2"},
+     {"1", "1", "1", "1", "1", "2"},
+     11},
+    {PanelId::SpecialSeries,
+     {"10"},
+     {"55", "100", "110", "385", "3025", "440", "0.909090909090909"},
+     {"46341"},
+     6},
+    {PanelId::GeometricSequence, {"3", "-2", "5"}, {"48", "33"}, {"1", "1", "32768"}, 6},
+    {PanelId::ArithmeticSequence, {"0.5", "0.1", "10"}, {"1.4", "9.5"}, {"1", "2", "40000"}, 6},
+    {PanelId::Triangle, {"5", "2.5"}, {"S=6.25"}, {"1E200", "1E200"}, 6},
+    {PanelId::TriangleBySides,
+     {"7", "8", "9"},
+     {"S=26.8328157299975"},
+     {"1E103", "1E103", "1E103"},
+     6},
+    {PanelId::Rectangle, {"6", "7"}, {"S=42"}, {"1E200", "1E200"}, 6},
+    {PanelId::Trapezoid, {"5", "3", "2"}, {"S=10.5"}, {"1E200", "1E200", "1E200"}, 6},
+    {PanelId::Circle, {"2"}, {"S=12.5663706143592"}, {"1E200"}, 6},
+    {PanelId::Sector, {"7.45", "375"}, {"S=181.631506516529"}, {"1E200", "1"}, 6},
+    {PanelId::Cylinder, {"6.82", "364.5"}, {"S=53261.8386543324"}, {"1E200", "1"}, 6},
+    {PanelId::Cone, {"18.5", "225.3"}, {"S=80748.2774354021"}, {"1E200", "1"}, 6},
+    {PanelId::Sphere, {"4.87"}, {"S=483.810726646464"}, {"1E200"}, 6},
 };
 
 // What a label shows, or a list's last entry.
@@ -79,14 +80,14 @@ QString shownIn(QWidget* window, const QString& name) {
   return caption(window, name);
 }
 
-QStringList shownBy(QWidget* window, const Panel& panel) {
+QStringList shownBy(QWidget* window, const PanelEntry& panel) {
   QStringList shown;
   for (const std::string& label : panel.labels)
     shown << shownIn(window, QString::fromStdString(label));
   return shown;
 }
 
-void fill(QWidget* window, const Panel& panel, const QStringList& texts) {
+void fill(QWidget* window, const PanelEntry& panel, const QStringList& texts) {
   for (std::size_t i = 0; i < panel.boxes.size(); ++i)
     type(window, QString::fromStdString(panel.boxes[i]), texts.value(int(i)));
 }
@@ -111,15 +112,13 @@ void expectWiring() {
   Opened<W> opened;
   QWidget* w = opened.window();
   QApplication::setActiveWindow(w);
-  for (const Panel& panel : opened.form().panels()) {
+  for (const PanelEntry& panel : opened.form().panels()) {
     const QString button = QString::fromStdString(panel.button);
     const std::string where = w->objectName().toStdString() + "." + panel.button;
     expectReadingOrder(w, panel.boxes, where);
     expectReadingOrder(w, panel.labels, where);
-    const auto rows = kWiring.at(w->objectName());
-    const auto row =
-        std::find_if(rows.begin(), rows.end(), [&](auto& r) { return button == r.button; });
-    ASSERT_NE(row, rows.end()) << where;
+    const auto row = std::ranges::find(kWiring, panel.id, &Wiring::panel);
+    ASSERT_NE(row, std::end(kWiring)) << where;
 
     fill(w, panel, row->known);
     EXPECT_TRUE(click(w, button).empty()) << where;
@@ -155,11 +154,34 @@ void expectWiring() {
   ASSERT_FALSE(opened.form().isLoaded());
   opened.form().show();
   w = opened.window();
-  for (const Panel& panel : opened.form().panels()) {
+  for (const PanelEntry& panel : opened.form().panels()) {
     for (const std::string& box : panel.boxes)
       EXPECT_TRUE(find<QLineEdit>(w, QString::fromStdString(box))->text().isEmpty()) << box;
     for (const QString& shown : shownBy(w, panel))
       EXPECT_TRUE(shown.isEmpty()) << panel.button;
+  }
+}
+
+// The panel table and the windows' control tables are written apart, so that a
+// control renamed in one fails here: every panel names its own window's button,
+// boxes and labels, each of the kind it is used as.
+TEST(Windows, EveryPanelNamesControlsOfItsWindow) {
+  FormRegistry forms;
+  for (const PanelEntry& p : panels()) {
+    const FormDescription& form = toolWindowOf(forms, p.window).description();
+    EXPECT_EQ(form.name, toolWindow(p.window).name) << p.key;
+    const auto kind = [&](const std::string& name) {
+      for (const ControlDescription& c : form.controls)
+        if (c.objectName() == name) return int(c.kind);
+      return -1;
+    };
+    EXPECT_EQ(kind(p.button), int(ControlKind::Button)) << p.key << " " << p.button;
+    for (const std::string& box : p.boxes)
+      EXPECT_EQ(kind(box), int(ControlKind::TextBox)) << p.key << " " << box;
+    for (const std::string& label : p.labels)
+      EXPECT_TRUE(kind(label) == int(ControlKind::Label) ||
+                  kind(label) == int(ControlKind::ListBox))
+          << p.key << " " << label;
   }
 }
 
@@ -261,7 +283,7 @@ TEST(Windows, TheGridStaysOnTheScreen) {
 TEST(Windows, TrigonometryOnAnAxisNamesTheUndefinedFunctions) {
   Opened<AlgebraWindow> opened;
   QWidget* w = opened.window();
-  const Panel& panel = opened.form().panels().back();
+  const PanelEntry& panel = opened.form().panels().back();
   ASSERT_EQ(panel.button, "Command7");
   fill(w, panel, {"-180"});
   EXPECT_TRUE(click(w, "Command7").empty());
@@ -301,7 +323,7 @@ TEST(Windows, CalculationsGoToTheWorking) {
     solve({"0", "0", "5"});
     ASSERT_EQ(sent.size(), 2u);
     EXPECT_EQ(sent[0].texts, (std::vector<std::string>{"1", "-3", "2"}));
-    EXPECT_EQ(sent[0].shown[1], (std::pair<std::string, std::string>{"Label10", "x2=1"}));
+    EXPECT_EQ(sent[0].shown[1], "x2=1");
     EXPECT_EQ(sent[1].error, 11);
     click(w, "WorkingButton");
     QApplication::setActiveWindow(w);
@@ -323,8 +345,8 @@ TEST(Windows, CalculationsGoToTheWorking) {
     click(w, "Command1");
     ASSERT_EQ(sent.size(), 3u);
     EXPECT_EQ(sent[2].unknowns, 2);
-    EXPECT_EQ(sent[2].boxes, (std::vector<std::string>{"Text1(0)", "Text1(1)", "Text2(0)",
-                                                       "Text1(2)", "Text1(3)", "Text2(1)"}));
+    // Row by row, each row's coefficients and then its right-hand side.
+    EXPECT_EQ(sent[2].texts, (std::vector<std::string>{"1", "1", "", "1", "1", ""}));
     EXPECT_TRUE(QString::fromStdString(sent[2].message).endsWith("\n\nGauss fail at 1."));
   }
   setWorkingLink({});

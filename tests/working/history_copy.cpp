@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
     for (int i = 1; words[0] == "add" && i <= words.value(2).toInt(); ++i) {
       const QString text = words.value(1) + "-" + QString::number(i);
       const qint64 now = QDateTime::currentMSecsSinceEpoch();
-      history.add({{"Form5", "Command4", {"Text9"}, {text.toStdString()}, 0, 0, {}, {}, now}});
+      history.add({{vorlinde::PanelId::Circle, {text.toStdString()}, 0, 0, {}, {}, now}});
     }
     if (words[0] == "flush") history.flush();
     if (words[0] == "clear") history.clear();

@@ -38,13 +38,11 @@ class HistoryTest : public ::testing::Test {
 
 Calculation calculation(int i) {
   Calculation c;
-  c.window = "Form" + std::to_string(i % 5 + 1);
-  c.button = "Command" + std::to_string(i % 3 + 1);
-  c.boxes = {"Text1", "Text2"};
+  c.panel = panels()[std::size_t(i) % panels().size()].id;
   c.texts = {"1.234,5", "１２．５厘米 \"引号\" \\ \t末"};
   c.unknowns = i % 4;
   c.error = i % 2 ? 13 : 0;
-  c.shown = {{"Label5", "x₁ = 2,618"}, {"List1", "2³×3²×5"}};
+  c.shown = {"x₁ = 2,618", std::nullopt, "2³×3²×5"};
   c.format = {",", "."};
   c.when = 1700000000000LL + i;
   c.message = i % 3 ? "" : "Gauss fail at 1.";
@@ -57,17 +55,9 @@ HistoryEntry entry(int i) {
 
 void expectSame(const HistoryEntry& a, const HistoryEntry& b) {
   const Calculation &x = a.calculation, &y = b.calculation;
-  EXPECT_EQ(x.window, y.window);
-  EXPECT_EQ(x.button, y.button);
-  EXPECT_EQ(x.boxes, y.boxes);
+  EXPECT_EQ(panel(x.panel).key, panel(y.panel).key);
   EXPECT_EQ(x.texts, y.texts);
-  EXPECT_EQ(x.unknowns, y.unknowns);
-  EXPECT_EQ(x.error, y.error);
-  EXPECT_EQ(x.shown, y.shown);
-  EXPECT_EQ(x.format.decimal, y.format.decimal);
-  EXPECT_EQ(x.format.group, y.format.group);
-  EXPECT_EQ(x.when, y.when);
-  EXPECT_EQ(x.message, y.message);
+  EXPECT_TRUE(x == y) << x.when << " " << y.when;
   EXPECT_EQ(a.title, b.title);
   EXPECT_EQ(a.answer, b.answer);
 }
@@ -113,7 +103,7 @@ TEST_F(HistoryTest, WritesWithinASecondNotAtEachChange) {
   history.add(entry(2));
   EXPECT_FALSE(QFile::exists(path));
   EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(path); }, 3000));
-  EXPECT_EQ(decodeHistory(read(path))->entries.size(), 2u);
+  EXPECT_EQ(decodeHistory(read(path)).file.entries.size(), 2u);
 }
 
 TEST_F(HistoryTest, AnUnreadableFileIsSetAsideAndANewOneBegun) {
@@ -129,10 +119,10 @@ TEST_F(HistoryTest, AnUnreadableFileIsSetAsideAndANewOneBegun) {
       {"garbage", QByteArray("\x00\xff\xfe{\"version\"", 14)},
       {"empty", ""},
       {"a list", "[1, 2, 3]"},
-      {"a later version", QByteArray(good).replace("\"version\":1", "\"version\":2")},
       {"a field of the wrong type", wrongType},
-      {"a calculation that is not an object", "{\"version\":1,\"calculations\":[7]}"},
-      {"a missing field", QByteArray(good).replace("\"button\"", "\"buttons\"")},
+      {"a calculation that is not an object", "{\"version\":2,\"calculations\":[7]}"},
+      {"a missing field", QByteArray(good).replace("\"texts\"", "\"text\"")},
+      {"no version", QByteArray(good).replace("\"version\":2", "\"versions\":2")},
       {"a clearing time of the wrong type", "{\"cleared\":[]," + good.mid(1)},
   };
   write(path + ".bad", "an older bad file");
@@ -145,12 +135,62 @@ TEST_F(HistoryTest, AnUnreadableFileIsSetAsideAndANewOneBegun) {
     EXPECT_EQ(read(path + ".bad." + QString::number(++kept)), c.bytes);
     history.add(entry(2));
     history.flush();
-    const auto written = decodeHistory(read(path));
-    ASSERT_TRUE(written.has_value());
-    ASSERT_EQ(written->entries.size(), 1u);
-    expectSame(written->entries.front(), entry(2));
+    const DecodedHistory written = decodeHistory(read(path));
+    ASSERT_EQ(written.status, DecodedHistory::Read);
+    ASSERT_EQ(written.file.entries.size(), 1u);
+    expectSame(written.file.entries.front(), entry(2));
   }
   EXPECT_EQ(read(path + ".bad"), "an older bad file");
+}
+
+// A file of the first version named the window and the button: its entries are
+// read into their panels (one of a window no longer known is left out) and the
+// file is written back in the present version.
+TEST_F(HistoryTest, AFileOfTheFirstVersionIsReadAndWrittenBackInThePresentOne) {
+  const auto old = [](const char* window, const char* button, const char* shown) {
+    return QByteArray(R"({"window":")") + window + R"(","button":")" + button +
+           R"(","boxes":["Text1"],"texts":["1","-3","2"],"unknowns":0,"error":0,"shown":)" + shown +
+           R"(,"format":{"decimal":".","group":","},"when":1700000000000,"message":"",)"
+           R"("title":"t","answer":"a"})";
+  };
+  write(path, R"({"version":1,"calculations":[)" +
+                  old("Form2", "Command1",
+                      R"([{"label":"Label10","text":"x2=1"},{"label":"Label9","text":"x1=2"}])") +
+                  "," + old("Form1", "Command7", R"([{"label":"Label29","text":"1"}])") + "," +
+                  old("Form9", "Command1", "[]") + "]}");
+  History history;
+  ASSERT_EQ(history.entries().size(), 2u);
+  const Calculation& quadratic = history.entries()[0].calculation;
+  EXPECT_EQ(quadratic.panel, PanelId::Quadratic);
+  EXPECT_EQ(quadratic.texts, (std::vector<std::string>{"1", "-3", "2"}));
+  EXPECT_EQ(quadratic.shown, (std::vector<std::optional<std::string>>{"x1=2", "x2=1"}));
+  const Calculation& trig = history.entries()[1].calculation;
+  EXPECT_EQ(trig.panel, PanelId::Trigonometry);
+  EXPECT_TRUE(trig.label(2) && *trig.label(2) == "1" && !trig.label(0));
+  history.add(entry(3));
+  history.flush();
+  const QByteArray written = read(path);
+  EXPECT_TRUE(written.contains(R"("version":2)")) << written.toStdString();
+  EXPECT_TRUE(written.contains(R"("panel":"equations.quadratic")"));
+  EXPECT_EQ(decodeHistory(written).file.entries.size(), 3u);
+}
+
+// A file a later version of the program wrote is left as it is, not set aside:
+// this session's calculations are kept in memory only.
+TEST_F(HistoryTest, AFileOfALaterVersionIsLeftAsItIs) {
+  const QByteArray later = R"({"version":3,"calculations":[{"whatever":true}]})";
+  write(path, later);
+  History history;
+  EXPECT_TRUE(history.entries().empty());
+  history.add(entry(1));
+  history.flush();
+  history.clear();
+  EXPECT_EQ(history.entries().size(), 0u);
+  history.add(entry(2));
+  history.flush();
+  EXPECT_EQ(history.entries().size(), 1u);
+  EXPECT_EQ(read(path), later);
+  EXPECT_FALSE(QFile::exists(path + ".bad"));
 }
 
 TEST_F(HistoryTest, WaitsWhileALiveCopyHoldsTheLock) {
@@ -180,8 +220,8 @@ TEST_F(HistoryTest, TwoCopiesAtOnceKeepBothOnesCalculationsAndClearing) {
     copy.start(HISTORY_COPY, {path});
   const auto inFile = [&] {
     QStringList texts;
-    const std::optional<HistoryFile> file = decodeHistory(read(path));
-    for (const HistoryEntry& e : file->entries)
+    const DecodedHistory file = decodeHistory(read(path));
+    for (const HistoryEntry& e : file.file.entries)
       texts << QString::fromStdString(e.calculation.texts.at(0));
     return texts.join(' ');
   };

@@ -18,13 +18,11 @@ int main(int argc, char* argv[]) {
       [](const vorlinde::Calculation&) { return vorlinde::working::sample::quadratic(); });
   workings.history().clear();
   for (int i = 0; i < 3; ++i)
-    workings.record({"Form2",
-                     "Command1",
-                     {"Text1"},
+    workings.record({vorlinde::PanelId::Quadratic,
                      {"1"},
                      0,
                      0,
-                     {{"Label5", "2.618"}},
+                     {"x1=2.618"},
                      {},
                      QDateTime::currentMSecsSinceEpoch() + 60000 * i});
   app.processEvents();

@@ -42,7 +42,7 @@ steps::Working fakeWorking(const Calculation& c) {
 }
 
 Calculation typed(const std::string& text) {
-  return {"Form2", "Command1", {"Text1"}, {text}, 0, 0, {{"Label5", text}}, {}, 0};
+  return {PanelId::Quadratic, {text}, 0, 0, {text}};
 }
 
 class WorkingWindowTest : public ::testing::Test {
