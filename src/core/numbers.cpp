@@ -86,85 +86,107 @@ int takeDigits(std::string_view body, std::size_t& i, std::string& out) {
   return count;
 }
 
+// Reads an optional sign at body[i]; true for a minus.
+bool takeSign(std::string_view body, std::size_t& i) {
+  if (i >= body.size() || (body[i] != '+' && body[i] != '-')) return false;
+  return body[i++] == '-';
+}
+
 // The whole part: digits, or one to three digits followed by groups of exactly
 // three, each after a grouping separator. False for grouping of any other shape.
-bool takeWholePart(std::string_view body, std::size_t& i, std::string_view group, std::string& out,
-                   int& digits) {
-  digits = takeDigits(body, i, out);
+bool takeWholePart(std::string_view body, std::size_t& i, std::string_view group,
+                   std::string& out) {
+  const int digits = takeDigits(body, i, out);
   if (group.empty() || !body.substr(i).starts_with(group)) return true;
   if (digits < 1 || digits > 3) return false;
   while (body.substr(i).starts_with(group)) {
     i += group.size();
-    std::string three;
-    if (takeDigits(body, i, three) != 3) return false;
-    out += three;
-    digits += 3;
+    if (takeDigits(body, i, out) != 3) return false;
   }
   return true;
 }
 
-// Checks the strict grammar on a folded text and, when it holds, returns the
-// text in the form parseWellFormed() takes: no grouping, a full stop, an E.
-bool normalizeStrict(std::string_view text, const NumberFormat& format, std::string& out) {
+// Checks the strict grammar on a folded text and, when it holds, takes it apart.
+bool scanStrict(std::string_view text, const NumberFormat& format, TypedNumber& out) {
   std::size_t begin = text.find_first_not_of(' ');
   if (begin == std::string_view::npos) return false;
   std::size_t end = text.find_last_not_of(' ') + 1;
   std::string_view body = text.substr(begin, end - begin);
 
-  out.clear();
+  out = {};
   std::size_t i = 0;
-  if (body[i] == '+' || body[i] == '-') {
-    if (body[i] == '-') out += '-';
-    ++i;
-  }
-  int digits = 0;
-  if (!takeWholePart(body, i, format.group, out, digits)) return false;
+  out.negative = takeSign(body, i);
+  if (!takeWholePart(body, i, format.group, out.whole)) return false;
   const std::string_view decimal =
       format.decimal.empty() ? std::string_view(".") : std::string_view(format.decimal);
   if (body.substr(i).starts_with(decimal)) {
     i += decimal.size();
-    out += '.';
-    digits += takeDigits(body, i, out);
+    takeDigits(body, i, out.fraction);
   }
-  if (digits == 0) return false;
+  if (out.whole.empty() && out.fraction.empty()) return false;
   if (i < body.size() && isExponentLetter(body[i])) {
-    out += 'E';
     ++i;
-    if (i < body.size() && (body[i] == '+' || body[i] == '-')) {
-      if (body[i] == '-') out += '-';
-      ++i;
-    }
-    if (takeDigits(body, i, out) == 0) return false;
+    if (takeSign(body, i)) out.exponent = "-";
+    if (takeDigits(body, i, out.exponent) == 0) return false;
   }
   return i == body.size();
 }
 
+// The parts written as parseWellFormed() takes them.
+std::string wellFormed(const TypedNumber& n) {
+  std::string text = n.negative ? "-" : "";
+  text.append(n.whole).append(".").append(n.fraction);
+  if (!n.exponent.empty()) text.append("E").append(n.exponent);
+  return text;
+}
+
 // The strict reading's value, or nothing when the text is not a number.
 std::optional<double> strictValue(std::string_view text, const NumberFormat& format,
-                                  std::string& normal) {
-  if (!normalizeStrict(fold(text, format.decimal), format, normal)) return std::nullopt;
+                                  TypedNumber& parts) {
+  if (!scanStrict(fold(text, format.decimal), format, parts)) return std::nullopt;
+  const std::string normal = wellFormed(parts);
   const double value = clampShownMaximum(normal, parseWellFormed(normal));
   if (!std::isfinite(value)) return std::nullopt;
   return value;
 }
 
-// Reads a whole number in the given base from the digits at the start of text.
-double readRadix(std::string_view text, int base) {
-  double value = 0;
-  for (char c : text) {
-    int digit;
-    if (isDigit(c))
-      digit = c - '0';
-    else if (c >= 'A' && c <= 'F')
-      digit = c - 'A' + 10;
-    else if (c >= 'a' && c <= 'f')
-      digit = c - 'a' + 10;
-    else
-      break;
-    if (digit >= base) break;
-    value = value * base + digit;
+// The value of a digit in the given base, or the base itself for a character
+// that is no digit there.
+int digitValue(char c, int base) {
+  int digit = base;
+  if (isDigit(c))
+    digit = c - '0';
+  else if (c >= 'A' && c <= 'F')
+    digit = c - 'A' + 10;
+  else if (c >= 'a' && c <= 'f')
+    digit = c - 'a' + 10;
+  return digit < base ? digit : base;
+}
+
+// The base &H or &O at the start of a text announces; 10 for neither.
+int announcedBase(std::string_view s) {
+  if (s.size() < 2 || s[0] != '&') return 10;
+  if (s[1] == 'H' || s[1] == 'h') return 16;
+  if (s[1] == 'O' || s[1] == 'o') return 8;
+  return 10;
+}
+
+// The longest prefix [sign] digits [. digits] [E|D [sign] digits] of a folded
+// text without blanks; no digit at all gives no parts. An exponent letter counts
+// only with a digit after it.
+TypedNumber lenientPrefix(std::string_view s) {
+  TypedNumber n;
+  std::size_t i = 0;
+  n.negative = takeSign(s, i);
+  takeDigits(s, i, n.whole);
+  if (i < s.size() && s[i] == '.') takeDigits(s, ++i, n.fraction);
+  if (n.whole.empty() && n.fraction.empty()) return {};
+  if (i < s.size() && isExponentLetter(s[i])) {
+    std::size_t j = i + 1;
+    std::string exponent = takeSign(s, j) ? "-" : "";
+    if (takeDigits(s, j, exponent) > 0) n.exponent = exponent;
   }
-  return value;
+  return n;
 }
 
 template <typename Int>
@@ -176,17 +198,12 @@ Int roundToInteger(double value) {
   return static_cast<Int>(rounded);
 }
 
-struct Decimal {
-  bool negative = false;
-  std::string digits;  // 1 to 15 significant digits, no trailing zeros
-  int exponent = 0;    // decimal exponent of the first digit
-};
-
 // Rounds a finite, non-zero value to 15 significant digits.
-Decimal toDecimal(double value) {
+SignificantDigits toDigits(double value) {
   char buffer[40];
   std::snprintf(buffer, sizeof buffer, "%.14e", value);
-  Decimal d;
+  SignificantDigits d;
+  d.digits.clear();
   const char* p = buffer;
   if (*p == '-') {
     d.negative = true;
@@ -194,82 +211,68 @@ Decimal toDecimal(double value) {
   }
   for (; *p != 'e'; ++p)
     if (isDigit(*p)) d.digits += *p;
-  d.exponent = std::atoi(p + 1);
-  d.digits.erase(d.digits.find_last_not_of('0') + 1);
+  d.exponent = std::atol(p + 1);
   return d;
 }
 
-// The digits without sign: plain when the exponent is -4 to 14, else 1.5E+15.
-std::string formatUnsigned(const Decimal& d) {
-  const int count = static_cast<int>(d.digits.size());
-  if (d.exponent < -4 || d.exponent > 14) {
-    std::string text = d.digits;
-    if (count > 1) text.insert(1, 1, '.');
-    char exponent[16];
-    std::snprintf(exponent, sizeof exponent, "E%c%02d", d.exponent < 0 ? '-' : '+',
-                  std::abs(d.exponent));
-    return text + exponent;
-  }
-  if (d.exponent < 0) return "0." + std::string(-d.exponent - 1, '0') + d.digits;
-  if (count <= d.exponent + 1) return d.digits + std::string(d.exponent + 1 - count, '0');
-  return d.digits.substr(0, d.exponent + 1) + "." + d.digits.substr(d.exponent + 1);
+// Plain notation covers these decimal exponents of the first digit; beyond them
+// the exponent is written: 1E-05, 1.5E+15.
+constexpr long kLeastPlainExponent = -4;
+constexpr long kMostPlainExponent = 14;
+
+// "E+15", "E-05", "E+9863": a sign and at least two digits.
+std::string exponentText(long exponent) {
+  const unsigned long magnitude = exponent < 0 ? 0UL - static_cast<unsigned long>(exponent)
+                                               : static_cast<unsigned long>(exponent);
+  std::string digits = std::to_string(magnitude);
+  if (digits.size() < 2) digits.insert(0, 1, '0');
+  return std::string("E") + (exponent < 0 ? '-' : '+') + digits;
 }
 
 }  // namespace
 
 bool isNumeric(std::string_view text, const NumberFormat& format) {
-  std::string normal;
-  return strictValue(text, format, normal).has_value();
+  TypedNumber parts;
+  return strictValue(text, format, parts).has_value();
 }
 
-std::optional<std::string> plainNumber(std::string_view text, const NumberFormat& format) {
-  std::string normal;
-  if (!strictValue(text, format, normal)) return std::nullopt;
-  return normal;
+std::optional<TypedNumber> strictParts(std::string_view text, const NumberFormat& format) {
+  TypedNumber parts;
+  if (!strictValue(text, format, parts)) return std::nullopt;
+  return parts;
 }
 
-double readLenient(std::string_view text) {
+TypedNumber lenientParts(std::string_view text) {
   std::string s;
   for (char c : fold(text, "."))
     if (c != ' ' && c != '\t' && c != '\n') s += c;
+  const int base = announcedBase(s);
+  if (base == 10) return lenientPrefix(s);
+  TypedNumber n;
+  n.base = base;
+  for (std::size_t i = 2; i < s.size() && digitValue(s[i], base) < base; ++i)
+    n.whole += s[i];
+  return n;
+}
 
-  if (s.size() >= 2 && s[0] == '&') {
-    if (s[1] == 'H' || s[1] == 'h') return readRadix(std::string_view(s).substr(2), 16);
-    if (s[1] == 'O' || s[1] == 'o') return readRadix(std::string_view(s).substr(2), 8);
+double lenientValue(const TypedNumber& parts) {
+  if (parts.base != 10) {
+    double value = 0;
+    for (char c : parts.whole)
+      value = value * parts.base + digitValue(c, parts.base);
+    return value;
   }
+  if (parts.whole.empty() && parts.fraction.empty()) return 0;
+  return parseWellFormed(wellFormed(parts));
+}
 
-  std::string prefix;
-  std::size_t i = 0;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) prefix += s[i++];
-  int digits = 0;
-  while (i < s.size() && isDigit(s[i])) {
-    prefix += s[i++];
-    ++digits;
-  }
-  if (i < s.size() && s[i] == '.') {
-    prefix += s[i++];
-    while (i < s.size() && isDigit(s[i])) {
-      prefix += s[i++];
-      ++digits;
-    }
-  }
-  if (digits == 0) return 0;
-  // The exponent counts only when at least one digit follows it.
-  if (i < s.size() && isExponentLetter(s[i])) {
-    std::size_t j = i + 1;
-    std::string exponent = "E";
-    if (j < s.size() && (s[j] == '+' || s[j] == '-')) exponent += s[j++];
-    std::size_t firstDigit = j;
-    while (j < s.size() && isDigit(s[j]))
-      exponent += s[j++];
-    if (j > firstDigit) prefix += exponent;
-  }
-  return parseWellFormed(prefix);
+double readLenient(std::string_view text) {
+  return lenientValue(lenientParts(text));
 }
 
 double readDouble(std::string_view text, const NumberFormat& format) {
-  std::string normal;
-  const std::optional<double> value = strictValue(text, format, normal);
+  TypedNumber parts;
+  const std::optional<double> value = strictValue(text, format, parts);
   if (!value) throw RuntimeError(ErrorCode::TypeMismatch);
   return *value;
 }
@@ -293,25 +296,38 @@ double wholePart(double value) {
 }
 
 std::string numberText(double value, const NumberFormat& format) {
-  if (value == 0 || !std::isfinite(value)) return value == 0 ? "0" : "";
-  Decimal d = toDecimal(value);
-  std::string text = formatUnsigned(d);
-  if (const std::size_t stop = text.find('.'); stop != std::string::npos)
-    text.replace(stop, 1, format.decimal);
-  if (d.negative) text.insert(0, 1, '-');
-  return text;
+  if (!std::isfinite(value)) return "";
+  return value == 0 ? "0" : numberText(toDigits(value), format);
 }
 
 std::string numberText(std::int32_t value) {
   return std::to_string(value);
 }
 
+std::string numberText(const SignificantDigits& value, const NumberFormat& format) {
+  std::string_view s = value.digits;
+  s = s.substr(0, s.find_last_not_of('0') + 1);
+  if (s.empty()) return "0";
+  const long e = value.exponent;
+  const long count = static_cast<long>(s.size());
+  std::string text = value.negative ? "-" : "";
+  if (e < kLeastPlainExponent || e > kMostPlainExponent) {
+    text += s.front();
+    if (count > 1) text.append(format.decimal).append(s.substr(1));
+    return text + exponentText(e);
+  }
+  if (e < 0) return text.append("0").append(format.decimal).append(-e - 1, '0').append(s);
+  if (count <= e + 1) return text.append(s).append(e + 1 - count, '0');
+  return text.append(s.substr(0, e + 1)).append(format.decimal).append(s.substr(e + 1));
+}
+
 std::string paddedText(double value) {
-  if (value == 0 || !std::isfinite(value)) return value == 0 ? " 0" : "";
-  Decimal d = toDecimal(value);
-  std::string text = formatUnsigned(d);
-  if (text.rfind("0.", 0) == 0) text.erase(0, 1);
-  return (d.negative ? "-" : " ") + text;
+  std::string text = numberText(value);
+  if (text.empty()) return text;
+  const bool negative = text.front() == '-';
+  if (negative) text.erase(0, 1);
+  if (text.starts_with("0.")) text.erase(0, 1);
+  return (negative ? "-" : " ") + text;
 }
 
 }  // namespace vorlinde

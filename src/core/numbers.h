@@ -26,10 +26,20 @@ struct NumberFormat {
 // three digits, then groups of exactly three: "12,345,678.5") are allowed.
 bool isNumeric(std::string_view text, const NumberFormat& format = {});
 
-// The number a text holds, as the numeric test takes it, written plainly in
-// ASCII: [-]digits[.digits][E[-]digits], with no grouping ("-1,000.50" gives
-// "-1000.50"). Nothing when the text is not a number, or lies beyond the doubles.
-std::optional<std::string> plainNumber(std::string_view text, const NumberFormat& format = {});
+// A number as a text holds it, taken apart but not converted, so that the
+// windows make a double of it and the working an exact fraction.
+struct TypedNumber {
+  bool negative = false;
+  std::string whole;  // the digits before the point, grouping left out; all of them after &H / &O
+  std::string fraction;  // the digits after the point
+  std::string exponent;  // its digits, after a "-" when negative; empty for none
+  int base = 10;         // 16 after &H, 8 after &O
+};
+
+// The number a text holds as the numeric test takes it: " -1,000.50 " is
+// negative, "1000" and "50". Nothing when the text is not a number, or lies
+// beyond the doubles.
+std::optional<TypedNumber> strictParts(std::string_view text, const NumberFormat& format = {});
 
 // Lenient reading: never fails on format, and the full stop is its decimal point
 // whatever the locale. Blanks, tabs and line feeds anywhere are ignored; then the
@@ -38,6 +48,10 @@ std::optional<std::string> plainNumber(std::string_view text, const NumberFormat
 // gives 12.5, "3,5" gives 3). A value beyond the double range comes back as an
 // infinity, which the guarded arithmetic refuses.
 double readLenient(std::string_view text);
+// The same in two halves: the parts of the prefix read (no digit gives no digits),
+// and the double made of them.
+TypedNumber lenientParts(std::string_view text);
+double lenientValue(const TypedNumber& parts);
 
 // Strict reading. Text that fails isNumeric() raises error 13; an integer
 // outside its kind's range after rounding raises error 6. Integers are rounded
@@ -60,6 +74,17 @@ double wholePart(double value);
 // separator is the format's.
 std::string numberText(double value, const NumberFormat& format = {});
 std::string numberText(std::int32_t value);
+
+// A value its caller has rounded to at most 15 significant digits, which number
+// text writes by the same rules: the digits without sign, the first not 0 (trailing
+// zeros are dropped; only zeros stand for 0), and the decimal exponent of the
+// first, which may lie far beyond the doubles' ("7.07730515522477E+9863").
+struct SignificantDigits {
+  bool negative = false;
+  std::string digits = "0";
+  long exponent = 0;
+};
+std::string numberText(const SignificantDigits& value, const NumberFormat& format = {});
 
 // Padded number text: like number text, but with a sign position (a blank for
 // zero and positive values, a minus sign otherwise) and no leading zero before

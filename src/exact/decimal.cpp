@@ -1,7 +1,6 @@
 #include <locale.h>
 #include <stdlib.h>
 
-#include <cstdio>
 #include <string>
 
 #include "exact/detail.h"
@@ -23,26 +22,6 @@ void roundUp(Digits& d) {
   } else {
     ++s[i - 1];
   }
-}
-
-std::string exponentText(long exponent) {
-  char text[32];
-  std::snprintf(text, sizeof text, "E%c%02ld", exponent < 0 ? '-' : '+', std::labs(exponent));
-  return text;
-}
-
-// The digits without a sign, with a full stop as the decimal point.
-std::string unsignedText(const Digits& d) {
-  const std::string& s = d.digits;
-  const long count = static_cast<long>(s.size());
-  if (d.exponent < -4 || d.exponent > 14) {
-    std::string text = s;
-    if (count > 1) text.insert(1, 1, '.');
-    return text + exponentText(d.exponent);
-  }
-  if (d.exponent < 0) return std::string("0.").append(-d.exponent - 1, '0').append(s);
-  if (count <= d.exponent + 1) return s + std::string(d.exponent + 1 - count, '0');
-  return s.substr(0, d.exponent + 1) + "." + s.substr(d.exponent + 1);
 }
 
 }  // namespace
@@ -82,12 +61,7 @@ Digits round(const Rational& value, int significant) {
 }
 
 Decimal format(const Digits& d, const NumberFormat& format) {
-  if (d.digits == "0") return {"0", d.exact};
-  std::string text = unsignedText(d);
-  if (const std::size_t stop = text.find('.'); stop != std::string::npos)
-    text.replace(stop, 1, format.decimal);
-  if (d.negative) text.insert(0, 1, '-');
-  return {text, d.exact};
+  return {numberText(d, format), d.exact};
 }
 
 Digits roundIrrational(const Bounds& bounds, int significant, long mostDigits) {

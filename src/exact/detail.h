@@ -12,11 +12,9 @@
 namespace vorlinde::exact::detail {
 
 // A value rounded to some significant digits, not yet written out.
-struct Digits {
-  bool negative = false;
-  std::string digits = "0";  // no trailing zeros; "0" for zero
-  long exponent = 0;         // the decimal exponent of the first digit
-  bool exact = true;         // no digit was dropped
+// Its digits have no trailing zeros, "0" for zero.
+struct Digits : SignificantDigits {
+  bool exact = true;  // no digit was dropped
 };
 
 // Rounded half away from zero to the given number of significant digits.

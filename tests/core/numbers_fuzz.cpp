@@ -1,6 +1,6 @@
 // libFuzzer target for the number rules. Built with clang by .ci/run:
-//   clang++ -std=c++20 -fsanitize=fuzzer,address,undefined -Isrc tests/shell/numbers_fuzz.cpp \
-//     src/shell/numbers.cpp src/shell/arithmetic.cpp src/shell/runtime_error.cpp
+//   clang++ -std=c++20 -fsanitize=fuzzer,address,undefined -Isrc tests/core/numbers_fuzz.cpp \
+//     src/core/numbers.cpp src/core/arithmetic.cpp src/core/runtime_error.cpp
 // Every input is taken both as a text typed into a box and as the bits of a double.
 #include <cmath>
 #include <cstdint>

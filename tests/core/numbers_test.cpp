@@ -38,6 +38,9 @@ TEST(NumberText, FifteenDigitsAndTheExponentRules) {
     EXPECT_EQ(numberText(c.value), c.text) << c.value;
     EXPECT_EQ(paddedText(c.value), c.padded) << c.value;
   }
+  // Digits rounded elsewhere: exponents past the doubles', and no digits for 0.
+  EXPECT_EQ(numberText(SignificantDigits{true, "1", -100000}), "-1E-100000");
+  EXPECT_EQ(numberText(SignificantDigits{false, "", -1}), "0");
   EXPECT_EQ(numberText(2.5, {",", "."}), "2,5");
   EXPECT_EQ(paddedText(-2.5), "-2.5");  // the full stop whatever the locale
   // Every number shown reads back, the largest too, though it lies above the largest double.
@@ -88,7 +91,9 @@ TEST(Reading, PerLocaleAndInputForm) {
       {"12a", "-", "-", 12},
       {"\t12", "-", "-", 12},
       {"&H1F", "-", "-", 31},
-      {"&O777", "-", "-", 511},
+      {"&o7779", "-", "-", 511},
+      {" - 3 . 5 e 2x", "-", "-", -350},
+      {"1e+x", "-", "-", 1},
       {"1e400", "-", "-", INFINITY},
       {"1e-400", "0", "0", 0},
       {"12.5cm", "-", "-", 12.5},
@@ -104,7 +109,9 @@ TEST(Reading, PerLocaleAndInputForm) {
     EXPECT_EQ(isNumeric(c.text), std::string(c.c) != "-") << c.text;
     EXPECT_EQ(readLenient(c.text), c.lenient) << c.text;
   }
-  EXPECT_EQ(plainNumber(" -1,000.50 "), "-1000.50");
+  const std::optional<TypedNumber> parts = strictParts(" -1,000.50D-3 ");
+  EXPECT_TRUE(parts && parts->negative && parts->whole == "1000" && parts->fraction == "50" &&
+              parts->exponent == "-3");
 }
 
 TEST(Reading, WholeNumbersRoundHalfToEvenWithinTheirRange) {
