@@ -4,16 +4,9 @@
 
 #include "core/arithmetic.h"
 #include "core/messages.h"
+#include "core/numbers.h"
 
 namespace vorlinde::advice {
-namespace {
-
-// Whether a box's number rounds to a 16-bit whole number.
-bool fitsInt16(double v) {
-  return v > -32768.5 && v < 32767.5;
-}
-
-}  // namespace
 
 std::string factorization(ErrorCode, const Values&) {
   return "要分解的数必须在 -32768 到 32767 之间，请换一个小一些的数。";

@@ -1,6 +1,7 @@
 #include "core/equations.h"
 
 #include "core/arithmetic.h"
+#include "core/messages.h"
 #include "core/numbers.h"
 
 namespace vorlinde {
@@ -18,15 +19,16 @@ Answer solveQuadratic(const std::vector<std::string>& abc, const NumberFormat& f
   const Real c = readDouble(abc[2], format);
   // The discriminant comes first, so an overflow in it stops even the linear case.
   const Real d = power(b, 2) - (a * 4) * c;
-  if (a == 0) return Answer{shown("x=", -c / b, format), ""};
-  if (d < 0) return Answer{"无实数根", ""};
+  if (a == 0) return Answer{shown(kOnlyRootPrefix, -c / b, format), ""};
+  if (d < 0) return Answer{kNoRealRoots, ""};
   const Real s = squareRoot(d);
   const Real twoA = a + a;
   // Each root is the sum or difference of two quotients, not one quotient of a
   // sum: that order decides the last digits.
   const Real centre = -b / twoA;
   const Real spread = s / twoA;
-  return Answer{shown("x1=", centre + spread, format), shown("x2=", centre - spread, format)};
+  return Answer{shown(kFirstRootPrefix, centre + spread, format),
+                shown(kSecondRootPrefix, centre - spread, format)};
 }
 
 Answer solveSystem(const std::vector<std::string>& coefficients, const NumberFormat& format) {
@@ -42,7 +44,7 @@ Answer solveSystem(const std::vector<std::string>& coefficients, const NumberFor
   const Real x = (c1 * b2 - c2 * b1) / det;
   const Real y = (a1 * c2 - a2 * c1) / det;
   // The unknowns go under the roots' prefixes: y is shown as "x2=".
-  return Answer{shown("x1=", x, format), shown("x2=", y, format)};
+  return Answer{shown(kFirstRootPrefix, x, format), shown(kSecondRootPrefix, y, format)};
 }
 
 }  // namespace vorlinde

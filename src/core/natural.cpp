@@ -17,7 +17,7 @@ Real factorial(std::int16_t n) {
 std::string factorialCaption(std::string_view text, const NumberFormat& format) {
   const std::int16_t n = readInt16(text, format);
   if (n < 0) return kRefusedInput;
-  return "阶乘结果是：" + numberText(factorial(n).value(), format);
+  return kFactorialPrefix + numberText(factorial(n).value(), format);
 }
 
 DivisorAndMultiple divisorAndMultiple(std::int16_t a, std::int16_t b) {
@@ -39,7 +39,7 @@ std::string divisorAndMultipleCaption(std::string_view first, std::string_view s
   const std::int16_t a = readInt16(first, format);
   const std::int16_t b = readInt16(second, format);
   const DivisorAndMultiple r = divisorAndMultiple(a, b);
-  return "结果分别为： " + numberText(r.divisor) + "  " + numberText(r.multiple);
+  return std::string(kDivisorPrefix) + " " + numberText(r.divisor) + "  " + numberText(r.multiple);
 }
 
 }  // namespace vorlinde

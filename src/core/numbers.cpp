@@ -189,13 +189,21 @@ TypedNumber lenientPrefix(std::string_view s) {
   return n;
 }
 
+// The value rounded to a whole number, or nothing outside the kind's range.
 template <typename Int>
-Int roundToInteger(double value) {
+std::optional<Int> roundedInteger(double value) {
   // nearbyint rounds in the current mode, which is to nearest, halves to even.
   double rounded = std::nearbyint(value);
   if (!(rounded >= std::numeric_limits<Int>::min() && rounded <= std::numeric_limits<Int>::max()))
-    throw RuntimeError(ErrorCode::Overflow);
+    return std::nullopt;
   return static_cast<Int>(rounded);
+}
+
+template <typename Int>
+Int roundToInteger(double value) {
+  const std::optional<Int> rounded = roundedInteger<Int>(value);
+  if (!rounded) throw RuntimeError(ErrorCode::Overflow);
+  return *rounded;
 }
 
 // Rounds a finite, non-zero value to 15 significant digits.
@@ -289,6 +297,9 @@ std::int16_t roundToInt16(double value) {
 }
 std::int32_t roundToInt32(double value) {
   return roundToInteger<std::int32_t>(value);
+}
+bool fitsInt16(double value) {
+  return roundedInteger<std::int16_t>(value).has_value();
 }
 
 double wholePart(double value) {

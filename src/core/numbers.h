@@ -64,6 +64,8 @@ std::int32_t readInt32(std::string_view text, const NumberFormat& format = {});
 // kind's range (or not a number at all) raises error 6.
 std::int16_t roundToInt16(double value);
 std::int32_t roundToInt32(double value);
+// Whether the value rounds to a 16-bit whole number, so that roundToInt16 takes it.
+bool fitsInt16(double value);
 
 // The largest whole number not greater than the value (-2.5 gives -3).
 double wholePart(double value);

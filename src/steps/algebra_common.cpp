@@ -52,6 +52,14 @@ bool within(const exact::Integer& n, long low, long high) {
   return n >= low && n <= high;
 }
 
+bool fitsInt16(const exact::Integer& n) {
+  return within(n, kInt16Min, kInt16Max);
+}
+
+std::string int16Range() {
+  return std::to_string(kInt16Min) + " 到 " + std::to_string(kInt16Max);
+}
+
 std::string number(const exact::Rational& value, const NumberFormat& format) {
   return exact::text(value, format);
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/calculation.h"
+#include "core/limits.h"
 #include "exact/exact.h"
 #include "steps/working.h"
 
@@ -33,6 +34,10 @@ std::string wholeGiven(const Calculation& c, std::string_view name, std::size_t 
 std::string typedText(const Calculation& c, std::size_t box);
 
 bool within(const exact::Integer& n, long low, long high);
+// Whether n is a 16-bit whole number, as the windows round most boxes to, and
+// those numbers in words: "-32768 到 32767".
+bool fitsInt16(const exact::Integer& n);
+std::string int16Range();
 
 // The value as the working writes it: "3", "-3", "1/2", or in words past 1,000 digits.
 std::string number(const exact::Rational& value, const NumberFormat& format);

@@ -1,3 +1,4 @@
+#include "core/messages.h"
 #include "exact/notation.h"
 #include "steps/algebra_common.h"
 #include "steps/answer.h"
@@ -74,7 +75,7 @@ Working heronWorking(const Calculation& c) {
   if (!(ab && bc && ac)) {
     line(w, LineKind::Step, "有两边之和不大于第三边，这三条线段不能构成三角形。");
     const std::string* shown = c.label(0);
-    if (shown && *shown == "S=0")
+    if (shown && *shown == std::string(kMeasurePrefix) + "0")
       line(w, LineKind::Note, "两边之和等于第三边时三条线段叠在一条直线上，窗口按面积 0 计算。");
     w.figure = sidesFigure(*v, labels, false);
     answer(w, {"这三条线段不能构成三角形"});

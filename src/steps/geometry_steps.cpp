@@ -1,3 +1,4 @@
+#include "core/messages.h"
 #include "exact/notation.h"
 #include "steps/algebra_common.h"
 #include "steps/common.h"
@@ -26,7 +27,8 @@ std::optional<std::vector<exact::Rational>> measures(Working& w, const Calculati
   std::string names;
   for (const std::string& r : refused)
     names += (names.empty() ? "" : "、") + r;
-  line(w, LineKind::Step, "长度和角度都不能是负数：" + names + " 小于 0，窗口显示“输入有误！”。");
+  line(w, LineKind::Step,
+       "长度和角度都不能是负数：" + names + " 小于 0，窗口显示“" + kRefusedInput + "”。");
   answer(w, {"输入有误，" + names + " 不能是负数"});
   return std::nullopt;
 }
@@ -37,8 +39,8 @@ void windowResult(Working& w, const Calculation& c, const exact::Shown& exact, b
     return;
   }
   const std::string* shown = c.label(0);
-  if (!shown || shown->rfind("S=", 0) != 0) return;
-  const std::string window = shown->substr(2);
+  if (!shown || !shown->starts_with(kMeasurePrefix)) return;
+  const std::string window = shown->substr(std::string_view(kMeasurePrefix).size());
   const std::string mine = exact.decimal.empty() ? notation::plain(exact.exact) : exact.decimal;
   if (window == mine) return;
   line(w, LineKind::Note,

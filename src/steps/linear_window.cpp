@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/linear_system.h"
+#include "core/messages.h"
 #include "core/numbers.h"
 #include "core/runtime_error.h"
 #include "steps/common.h"
@@ -71,13 +72,14 @@ void windowNotes(Working& w, const Calculation& c, const WindowRun& run,
     say(w, c, "有的数太大，窗口用小数消元时超出了范围；上面用精确的分数计算。");
   } else if (failed && solution) {
     say(w, c,
-        "窗口显示“Gauss fail at 1.”：它用小数消元，每一步选绝对值最大的数作主元 p，遇到 1 + p = "
-        "1（|p| 小于约 "
-        "1.1×10⁻¹⁶）就当作 0 而停下。这个方程组用分数精确计算并不奇异，有唯一解。");
+        std::string("窗口显示“") + kGaussFailed +
+            "”：它用小数消元，每一步选绝对值最大的数作主元 p，遇到 1 + p = 1（|p| 小于约 "
+            "1.1×10⁻¹⁶）就当作 0 而停下。这个方程组用分数精确计算并不奇异，有唯一解。");
   } else if (failed) {
     say(w, c,
-        "窗口显示“Gauss fail at 1.”：消元时找不到不为 0 的主元，方程组没有唯一解；"
-        "上面按秩说明了它是无解还是有无穷多解。");
+        std::string("窗口显示“") + kGaussFailed +
+            "”：消元时找不到不为 0 的主元，方程组没有唯一解；"
+            "上面按秩说明了它是无解还是有无穷多解。");
   } else if (!solution) {
     say(w, c, "窗口用小数计算，舍入误差使它没有发现这个方程组其实是奇异的，它显示的“解”不可信。");
   } else if (const std::string stray = strayValues(c, run, *solution); !stray.empty()) {

@@ -110,8 +110,8 @@ Working divisorWorking(const Calculation& c) {
     return w;
   }
   const Integer &a = *ra.whole, &b = *rb.whole;
-  if (!within(a, -32768, 32767) || !within(b, -32768, 32767))
-    windowNote(w, c, "窗口把两个数取整后只接受 -32768 到 32767 之间的整数，这里超出了范围。");
+  if (!fitsInt16(a) || !fitsInt16(b))
+    windowNote(w, c, "窗口把两个数取整后只接受 " + int16Range() + " 之间的整数，这里超出了范围。");
   const Integer x = abs(a), y = abs(b);
   if (a < 0 || b < 0)
     line(w, LineKind::Step,

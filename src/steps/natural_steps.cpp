@@ -1,6 +1,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/messages.h"
 #include "exact/notation.h"
 #include "steps/algebra_common.h"
 #include "steps/algebra_panels.h"
@@ -92,9 +93,9 @@ Working factorizationWorking(const Calculation& c) {
   }
   line(w, LineKind::Given, factorizationGiven(c, read));
   const Integer& n = *read.whole;
-  if (!within(n, -32768, 32767)) {
-    const std::string what =
-        "窗口把输入取整后只能分解 -32768 到 32767 之间的整数，" + number(n) + " 超出了这个范围。";
+  if (!fitsInt16(n)) {
+    const std::string what = "窗口把输入取整后只能分解 " + int16Range() + " 之间的整数，" +
+                             number(n) + " 超出了这个范围。";
     windowNote(w, c, what);
   } else if (n < -1) {
     line(w, LineKind::Note, "窗口对负数不作分解，只列出“" + number(n) + " = ”。");
@@ -119,8 +120,6 @@ Working factorizationWorking(const Calculation& c) {
 
 namespace {
 
-// The window multiplies in doubles: 170! is the last factorial they hold.
-constexpr long kLargestWindowFactorial = 170;
 // Past this the exact factorial is not worked out, only its size.
 constexpr long kLargestExactFactorial = 50000;
 
@@ -148,10 +147,13 @@ void overflowNote(Working& w, const Calculation& c) {
     mpz_fac_ui(f.get_mpz_t(), k);
     return exact::decimal(Rational(f), c.format).text;
   };
+  const std::string last = std::to_string(kLargestFactorial);
+  const std::string first = std::to_string(kLargestFactorial + 1);
   const std::string what = "窗口用双精度数计算阶乘，最大只能表示约 " +
-                           numberText(std::numeric_limits<double>::max(), c.format) + "：170! ≈ " +
-                           near(170) + " 还在范围内，171! ≈ " + near(171) +
-                           " 就超出了，所以 n ≥ 171 时窗口报告溢出。";
+                           numberText(std::numeric_limits<double>::max(), c.format) + "：" + last +
+                           "! ≈ " + near(kLargestFactorial) + " 还在范围内，" + first + "! ≈ " +
+                           near(kLargestFactorial + 1) + " 就超出了，所以 n ≥ " + first +
+                           " 时窗口报告溢出。";
   windowNote(w, c, what);
 }
 
@@ -174,13 +176,14 @@ Working factorialWorking(const Calculation& c) {
     return w;
   }
   const Integer& n = *read.whole;
-  if (!within(n, -32768, 32767)) {
+  if (!fitsInt16(n)) {
     const std::string what =
-        "窗口把 n 取整后只接受 -32768 到 32767 之间的整数，" + number(n) + " 超出了这个范围。";
+        "窗口把 n 取整后只接受 " + int16Range() + " 之间的整数，" + number(n) + " 超出了这个范围。";
     windowNote(w, c, what);
   }
   if (n < 0) {
-    line(w, LineKind::Step, "阶乘只对自然数定义：负数没有阶乘，窗口显示“输入有误！”。");
+    line(w, LineKind::Step,
+         std::string("阶乘只对自然数定义：负数没有阶乘，窗口显示“") + kRefusedInput + "”。");
     answer(w, {"负数没有阶乘"});
     return w;
   }
@@ -208,7 +211,7 @@ Working factorialWorking(const Calculation& c) {
     line(w, LineKind::Note,
          name + " 的末尾有 " + std::to_string(trailingZeros(k)) +
              " 个 0：每个 0 来自一个因数 5 与一个因数 2 的乘积。");
-  if (k > kLargestWindowFactorial) overflowNote(w, c);
+  if (k > kLargestFactorial) overflowNote(w, c);
   answer(w, {name + " = " + value});
   return w;
 }

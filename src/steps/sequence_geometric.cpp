@@ -1,3 +1,4 @@
+#include "core/series.h"
 #include "exact/notation.h"
 #include "steps/algebra_common.h"
 #include "steps/answer.h"
@@ -49,7 +50,8 @@ void constantRatio(Working& w, const Calculation& c, const Rational& a1, const I
        indexed("S", n) + " = n" + firstTerm() + " = " + number(n) + "×" + factor(a1, f) + " = " +
            sum.text());
   line(w, LineKind::Note,
-       "窗口显示“对不起，q不能等于1！”：它的求和公式 " + sumName() + " = " +
+       std::string("窗口显示“") + kRatioOneFirst + kRatioOneSecond + "”：它的求和公式 " +
+           sumName() + " = " +
            notation::frac(firstTerm() + "(1 - q" + notation::sup("n") + ")", "1 - q") +
            " 要除以 1 - q = 0。");
   figure(w, a1, 1, n);
@@ -117,7 +119,7 @@ Working geometricWorking(const Calculation& c) {
   line(w, LineKind::Given, given(c, firstTerm(), 0));
   line(w, LineKind::Given, given(c, "q", 1));
   const std::optional<Rational> a1 = typed(c, 0), q = typed(c, 1);
-  const std::optional<Integer> n = termCount(w, c, 2, 32767);
+  const std::optional<Integer> n = termCount(w, c, 2, kInt16Max);
   if (!n) return w;
   if (!a1 || !q) {
     answer(w, {firstTerm() + " 和 q 必须是数"});

@@ -39,7 +39,7 @@ Working arithmeticWorking(const Calculation& c) {
   line(w, LineKind::Given, given(c, "a" + notation::sub("1"), 0));
   line(w, LineKind::Given, given(c, "d", 1));
   const std::optional<Rational> a1 = typed(c, 0), d = typed(c, 1);
-  const std::optional<Integer> n = termCount(w, c, 2, 32767);
+  const std::optional<Integer> n = termCount(w, c, 2, kInt16Max);
   if (!n) return w;
   if (!a1 || !d) {
     answer(w, {"a" + notation::sub("1") + " 和 d 必须是数"});

@@ -61,9 +61,9 @@ void figure(Working& w, const Integer& n) {
 Working specialSeriesWorking(const Calculation& c) {
   Working w = begin(kSequenceCaption, "特殊数列求和");
   const std::optional<Integer> n =
-      termCount(w, c, 0, 46340,
-                "窗口先用整数算 n(n + 1)，n 大于 46340 时超过 2147483647，报告溢出；"
-                "这里照样算出准确值。");
+      termCount(w, c, 0, kLargestSeriesTerms,
+                "窗口先用整数算 n(n + 1)，n 大于 " + std::to_string(kLargestSeriesTerms) +
+                    " 时超过 " + std::to_string(kInt32Max) + "，报告溢出；这里照样算出准确值。");
   if (!n) return w;
   std::vector<std::string> items;
   const std::vector<Series> all = seriesFor(*n);

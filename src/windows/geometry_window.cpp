@@ -122,7 +122,7 @@ void GeometryWindow::compute(const PanelEntry& panel, Measure measure) {
   for (const std::string& box : panel.boxes)
     values.push_back(readDouble(text(box), format()));
   const std::optional<Real> result = measurable(values) ? measure(values) : std::nullopt;
-  write(panel, {result ? "S=" + numberText(result->value(), format()) : kRefusedInput});
+  write(panel, {result ? kMeasurePrefix + numberText(result->value(), format()) : kRefusedInput});
 }
 
 }  // namespace vorlinde

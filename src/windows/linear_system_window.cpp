@@ -170,8 +170,7 @@ void LinearSystemWindow::resetGrid() {
 void LinearSystemWindow::layOutClicked(const PanelEntry& panel) {
   const int n = roundToInt16(readLenient(text(panel.boxes[0])));
   if (n > LinearSystem::kMaxUnknowns || n < 1) {
-    messageBox(explained(kUnknownCountAdvice, n < 1 ? "Number of input is too small."
-                                                    : "Number of input is too larger."));
+    messageBox(explained(kUnknownCountAdvice, n < 1 ? kTooFewUnknowns : kTooManyUnknowns));
     setFocus("TxtNum");
     if (QLineEdit* count = textBox("TxtNum")) count->selectAll();
     return;
@@ -284,7 +283,7 @@ void LinearSystemWindow::solveClicked(const PanelEntry&) {
     system.rightHandSides[i] = readBox(element("Text2", i - 1));
   }
   if (!system.gaussSolve()) {
-    messageBox(explained(kNoUniqueSolution, "Gauss fail at 1."));
+    messageBox(explained(kNoUniqueSolution, kGaussFailed));
     return;
   }
   for (int i = 1; i <= n; ++i) {

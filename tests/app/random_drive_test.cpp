@@ -13,7 +13,10 @@
 #include <deque>
 #include <random>
 
+#include "core/limits.h"
+#include "core/messages.h"
 #include "core/numbers.h"
+#include "core/series.h"
 #include "support/program.h"
 #include "working/working_window.h"
 #include "working/workings.h"
@@ -37,11 +40,16 @@ class Random {
   std::mt19937_64 engine_;
 };
 
+QString number(long long n) {
+  return QString::number(n);
+}
 // clang-format off
-const char* const kTexts[] = {
+const QStringList kTexts = {
     "", " ", "+", "-", ".", "1.", ".5", "1e5", "1D3", "1E400", "-1E400", "1E-400", "1e", "1,000",
     "1,0", "2,5", "&H7FFF", "&O777", "1.79769313486232E+308", "4.94065645841247E-324", "2.5",
-    "32767.5", "32767", "32768", "-32768", "-32769", "2147483648", "46340", "46341", "170", "171",
+    number(kInt16Max) + ".5", number(kInt16Max), number(kInt16Max + 1), number(kInt16Min),
+    number(kInt16Min - 1), number(kInt32Max + 1), number(kLargestSeriesTerms),
+    number(kLargestSeriesTerms + 1), number(kLargestFactorial), number(kLargestFactorial + 1),
     "0", "-0", "1", "-1", "2", "12", "360", "32749", "abc", "NaN", "12cm", "1 2", "五", "１２．５",
     "－３", "3。5", "-0.5", "0.1", "1E200", "90", "180", "45",
 };
@@ -54,9 +62,10 @@ QString randomText(Random& r) {
   return QString::number(value, 'g', 1 + r.below(17));
 }
 
-const QStringList kPrefixes = {"阶乘结果是：", "结果分别为：", "x=", "x1=", "x2=", "S="};
-// The trigonometry labels say "不存在" where a function has no value.
-const QStringList kMessages = {"无实数根", "对不起，", "q不能等于1！", "输入有误！", "不存在"};
+const QStringList kPrefixes = {kFactorialPrefix, kDivisorPrefix,    kOnlyRootPrefix,
+                               kFirstRootPrefix, kSecondRootPrefix, kMeasurePrefix};
+const QStringList kMessages = {kNoRealRoots, kRatioOneFirst, kRatioOneSecond, kRefusedInput,
+                               kUndefined};
 
 // Number text reads back as itself.
 bool readsBack(const QString& number) {

@@ -133,6 +133,9 @@ TEST(Reading, WholeNumbersRoundHalfToEvenWithinTheirRange) {
   for (const Case& c : cases) {
     EXPECT_EQ(outcome([&] { return numberText(readInt16(c.text)); }), c.int16) << c.text;
     EXPECT_EQ(outcome([&] { return numberText(readInt32(c.text)); }), c.int32) << c.text;
+    if (isNumeric(c.text)) {
+      EXPECT_EQ(fitsInt16(readDouble(c.text)), std::string(c.int16) != "error 6") << c.text;
+    }
   }
   EXPECT_EQ(wholePart(-2.5), -3);
   EXPECT_EQ(test::errorOf([] { roundToInt16(NAN); }), 6);

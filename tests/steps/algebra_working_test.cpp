@@ -191,6 +191,20 @@ TEST(AlgebraWorking, WhatTheWindowDidIsTold) {
   const Working overflow = run(PanelId::Factorial, {"171"}, 6);
   EXPECT_TRUE(hasLine(overflow, "窗口报告：运行时错误 6，溢出。"));
   EXPECT_EQ(overflow.answer().substr(0, 23), "答：171! = 1241018070");
+  // The window's limits are told just past them, and only there.
+  const struct {
+    PanelId panel;
+    std::vector<std::string> texts;
+    bool told;
+  } edges[] = {{PanelId::Factorization, {"-32768"}, false},
+               {PanelId::Factorization, {"32768"}, true},
+               {PanelId::Factorial, {"170"}, false},
+               {PanelId::Factorial, {"171"}, true},
+               {PanelId::DivisorAndMultiple, {"32767", "-32768"}, false},
+               {PanelId::DivisorAndMultiple, {"1", "-32769"}, true}};
+  for (const auto& e : edges)
+    EXPECT_EQ(hasLineWith(run(e.panel, e.texts, e.told ? 6 : 0), "超出了"), e.told)
+        << e.texts.back();
 
   // Away from the special angles the window's π, a little short, shows in its digits.
   const auto windowSays = [](const Working& w) {

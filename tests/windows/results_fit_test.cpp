@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/messages.h"
 #include "forms/result_fit.h"
 #include "support/form_driver.h"
 #include "windows/algebra_window.h"
@@ -105,11 +106,11 @@ void expectResultsFit(const std::string& prefix, bool fill) {
 
 TEST(Results, EveryResultShowsWholeClearOfTheNextControl) {
   for (bool fill : {false, true}) {
-    expectResultsFit<AlgebraWindow>("阶乘结果是：", fill);
-    expectResultsFit<EquationWindow>("x1=", fill);
+    expectResultsFit<AlgebraWindow>(kFactorialPrefix, fill);
+    expectResultsFit<EquationWindow>(kFirstRootPrefix, fill);
     expectResultsFit<LinearSystemWindow>("", fill);
     expectResultsFit<SequenceWindow>("", fill);
-    expectResultsFit<GeometryWindow>("S=", fill);
+    expectResultsFit<GeometryWindow>(kMeasurePrefix, fill);
   }
 }
 

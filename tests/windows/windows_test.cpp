@@ -7,6 +7,7 @@
 #include <QTest>
 #include <map>
 
+#include "core/messages.h"
 #include "support/form_driver.h"
 #include "windows/algebra_window.h"
 #include "windows/equation_window.h"
@@ -231,11 +232,13 @@ TEST(Windows, TheGridKeepsThePupilsNumbers) {
   layOut("2");
   grid(w, 2, "2 1 4|1 3 7cm");  // 2x + y = 4, x + 3y = 7
   EXPECT_EQ(solve(), QStringList({" 1", " 2"}));
-  for (auto [count, ends] : {std::pair{"abc", "请输入数字！"},
-                             {"11", "\n\nNumber of input is too larger."},
-                             {"-3", "\n\nNumber of input is too small."},
-                             {"0.4", "small."},
-                             {"40000", "溢出"}}) {
+  const QString tooMany = QString("\n\n") + kTooManyUnknowns;
+  const QString tooFew = QString("\n\n") + kTooFewUnknowns;
+  for (auto [count, ends] : {std::pair{"abc", QString("请输入数字！")},
+                             {"11", tooMany},
+                             {"-3", tooFew},
+                             {"0.4", tooFew},
+                             {"40000", QString("溢出")}}) {
     EXPECT_TRUE(layOut(count).endsWith(ends)) << count;
     EXPECT_EQ(grid(w, 2), "2 1 4|1 3 7cm") << count;
     EXPECT_TRUE(find<QLabel>(w, "Label5(1)")->isVisible()) << count;
@@ -256,7 +259,7 @@ TEST(Windows, TheGridKeepsThePupilsNumbers) {
   EXPECT_EQ(solve(), QStringList({" 2.8", " 1.4"}));
   grid(w, 2, "1 2 3|2 4 6");
   const QStringList singular = solve();
-  EXPECT_TRUE(singular.size() == 1 && singular[0].endsWith("\n\nGauss fail at 1."))
+  EXPECT_TRUE(singular.size() == 1 && singular[0].endsWith(QString("\n\n") + kGaussFailed))
       << singular.join("/").toStdString();
 }
 
@@ -347,7 +350,7 @@ TEST(Windows, CalculationsGoToTheWorking) {
     EXPECT_EQ(sent[2].unknowns, 2);
     // Row by row, each row's coefficients and then its right-hand side.
     EXPECT_EQ(sent[2].texts, (std::vector<std::string>{"1", "1", "", "1", "1", ""}));
-    EXPECT_TRUE(QString::fromStdString(sent[2].message).endsWith("\n\nGauss fail at 1."));
+    EXPECT_TRUE(QString::fromStdString(sent[2].message).endsWith(QString("\n\n") + kGaussFailed));
   }
   setWorkingLink({});
 }
