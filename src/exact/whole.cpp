@@ -4,26 +4,10 @@
 #include <vector>
 
 #include "exact/exact.h"
+#include "exact/primes.h"
 
 namespace vorlinde::exact {
 namespace {
-
-constexpr unsigned long kLargestTrialPrime = 1000000;
-
-const std::vector<unsigned long>& trialPrimes() {
-  static const std::vector<unsigned long> primes = [] {
-    std::vector<bool> composite(kLargestTrialPrime + 1);
-    std::vector<unsigned long> list;
-    for (unsigned long p = 2; p <= kLargestTrialPrime; ++p) {
-      if (composite[p]) continue;
-      list.push_back(p);
-      for (unsigned long k = p * p; k <= kLargestTrialPrime; k += p)
-        composite[k] = true;
-    }
-    return list;
-  }();
-  return primes;
-}
 
 // Divides every factor p out of rest, moving p^(e/2) outside and p^(e mod 2) inside.
 void takeOut(unsigned long p, Integer& rest, SquareFactors& f) {
@@ -59,7 +43,7 @@ SquareFactors squareFactors(const Integer& n) {
   if (n == 0) return {0, 1};
   SquareFactors f{1, 1};
   Integer rest = n;
-  const std::vector<unsigned long>& primes = trialPrimes();
+  const std::vector<unsigned long>& primes = smallPrimes();
   // Primes are tried in groups whose product fits a machine word, so that one
   // remainder of the long number serves the whole group.
   for (std::size_t i = 0; i < primes.size() && rest > 1;) {

@@ -1,11 +1,11 @@
 #include "core/messages.h"
 #include "exact/notation.h"
-#include "steps/algebra_common.h"
-#include "steps/answer.h"
-#include "steps/common.h"
 #include "steps/geometry_panels.h"
-#include "steps/power_roots.h"
 #include "steps/shape_figures.h"
+#include "steps/shared/answer.h"
+#include "steps/shared/common.h"
+#include "steps/shared/roots.h"
+#include "steps/shared/values.h"
 
 // The areas of the plane figures: the formula, the values put in, the exact value.
 

@@ -1,8 +1,8 @@
 #include "core/messages.h"
 #include "exact/notation.h"
-#include "steps/algebra_common.h"
-#include "steps/common.h"
 #include "steps/geometry_panels.h"
+#include "steps/shared/common.h"
+#include "steps/shared/values.h"
 
 // The geometry window's rows, and the reading and checking they share.
 

@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "exact/notation.h"
-#include "steps/answer.h"
-#include "steps/common.h"
-#include "steps/equation_figures.h"
-#include "steps/equation_text.h"
 #include "steps/gauss_steps.h"
 #include "steps/linear_system_panels.h"
 #include "steps/linear_window.h"
+#include "steps/shared/answer.h"
+#include "steps/shared/common.h"
+#include "steps/shared/equation_figures.h"
+#include "steps/shared/equation_text.h"
 
 namespace vorlinde::steps {
 namespace {

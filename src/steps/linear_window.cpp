@@ -7,9 +7,9 @@
 #include "core/messages.h"
 #include "core/numbers.h"
 #include "core/runtime_error.h"
-#include "steps/common.h"
-#include "steps/equation_scale.h"
-#include "steps/equation_text.h"
+#include "steps/shared/common.h"
+#include "steps/shared/equation_scale.h"
+#include "steps/shared/equation_text.h"
 
 namespace vorlinde::steps::linear {
 namespace {

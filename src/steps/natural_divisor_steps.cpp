@@ -1,7 +1,7 @@
-#include "steps/algebra_common.h"
 #include "steps/algebra_panels.h"
-#include "steps/common.h"
 #include "steps/natural_factors.h"
+#include "steps/shared/common.h"
+#include "steps/shared/values.h"
 
 // The greatest common divisor and least common multiple: short division by the
 // common prime factors first, then Euclid's algorithm.
@@ -122,7 +122,7 @@ Working divisorWorking(const Calculation& c) {
   const Integer m = x / g * y;
   if (g == 1) {
     coprime(w, x, y);
-  } else if (const auto common = primeFactors(g)) {
+  } else if (const auto common = exact::primeFactors(g)) {
     shortDivision(w, x, y, *common, g, m);
   } else {
     line(w, LineKind::Note, "公约数太大，不用短除法。");

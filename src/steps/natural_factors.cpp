@@ -3,22 +3,9 @@
 #include <algorithm>
 
 #include "exact/notation.h"
+#include "exact/primes.h"
 
 namespace vorlinde::steps {
-
-std::optional<std::vector<PrimePower>> primeFactors(const exact::Integer& n) {
-  if (n < 2 || n > static_cast<unsigned long>(kLargestFactorized)) return std::nullopt;
-  unsigned long long rest = mpz_get_ui(n.get_mpz_t());
-  std::vector<PrimePower> factors;
-  for (unsigned long long p = 2; p * p <= rest; p += (p == 2 ? 1 : 2)) {
-    int e = 0;
-    for (; rest % p == 0; rest /= p)
-      ++e;
-    if (e > 0) factors.push_back({p, e});
-  }
-  if (rest > 1) factors.push_back({rest, 1});
-  return factors;
-}
 
 std::string powersText(const std::vector<PrimePower>& factors) {
   std::string text;
@@ -39,18 +26,11 @@ std::string productText(const std::vector<PrimePower>& factors) {
 }
 
 std::string primesUpToRoot(unsigned long long n) {
-  // A sieve up to √n, at most 10⁶ for the numbers factorized.
-  unsigned long long limit = 0;
-  while ((limit + 1) * (limit + 1) <= n)
+  // √n is at most 10⁶ for the numbers factorized.
+  unsigned long limit = 0;
+  while ((limit + 1ULL) * (limit + 1) <= n)
     ++limit;
-  std::vector<bool> composite(limit + 1);
-  std::vector<unsigned long long> primes;
-  for (unsigned long long p = 2; p <= limit; ++p) {
-    if (composite[p]) continue;
-    primes.push_back(p);
-    for (unsigned long long k = p * p; k <= limit; k += p)
-      composite[k] = true;
-  }
+  const std::vector<unsigned long> primes = exact::primesUpTo(limit);
   // A long list is shortened to its first and last primes.
   constexpr std::size_t kListed = 12;
   std::string text;

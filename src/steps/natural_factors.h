@@ -5,23 +5,16 @@
 #include <vector>
 
 #include "exact/exact.h"
+#include "exact/primes.h"
 #include "steps/figure.h"
 
-// Prime factors found by trial division, written in the textbook's two forms, and
+// Prime factors written in the textbook's two forms, and
 // the short-division ladder (短除法) drawn as a figure.
 
 namespace vorlinde::steps {
 
-struct PrimePower {
-  unsigned long long prime;
-  int exponent;
-};
+using exact::PrimePower;
 
-// Past this, trial division would take too long for a working.
-inline constexpr unsigned long long kLargestFactorized = 1'000'000'000'000ULL;
-
-// The prime factors of 2 ≤ n ≤ kLargestFactorized, smallest first; nothing otherwise.
-std::optional<std::vector<PrimePower>> primeFactors(const exact::Integer& n);
 // "2³×3²×5".
 std::string powersText(const std::vector<PrimePower>& factors);
 // "2×2×2×3×3×5".

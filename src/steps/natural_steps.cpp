@@ -3,10 +3,10 @@
 
 #include "core/messages.h"
 #include "exact/notation.h"
-#include "steps/algebra_common.h"
 #include "steps/algebra_panels.h"
-#include "steps/common.h"
 #include "steps/natural_factors.h"
+#include "steps/shared/common.h"
+#include "steps/shared/values.h"
 
 // Prime factorization and the factorial.
 
@@ -104,7 +104,7 @@ Working factorizationWorking(const Calculation& c) {
     notFactorized(w, n);
     return w;
   }
-  const std::optional<std::vector<PrimePower>> factors = primeFactors(abs(n));
+  const std::optional<std::vector<PrimePower>> factors = exact::primeFactors(abs(n));
   if (!factors) {
     line(w, LineKind::Note, "这个数太大，这里不用试除法分解。");
     w.figure = ladderFigure({}, {number(n)}, "");

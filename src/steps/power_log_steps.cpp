@@ -3,11 +3,11 @@
 
 #include "exact/notation.h"
 #include "exact/transcendental.h"
-#include "steps/algebra_common.h"
 #include "steps/algebra_panels.h"
-#include "steps/answer.h"
-#include "steps/common.h"
-#include "steps/power_roots.h"
+#include "steps/shared/answer.h"
+#include "steps/shared/common.h"
+#include "steps/shared/roots.h"
+#include "steps/shared/values.h"
 
 // The square root in simplest radical form, and the logarithms: the window's
 // "Log" is the natural logarithm, so both ln m and lg m are given.

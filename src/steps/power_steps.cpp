@@ -1,13 +1,13 @@
 #include <cmath>
 
+#include "exact/estimate.h"
 #include "exact/notation.h"
 #include "exact/transcendental.h"
-#include "steps/algebra_common.h"
 #include "steps/algebra_panels.h"
-#include "steps/answer.h"
-#include "steps/common.h"
-#include "steps/power_estimate.h"
-#include "steps/power_roots.h"
+#include "steps/shared/answer.h"
+#include "steps/shared/common.h"
+#include "steps/shared/roots.h"
+#include "steps/shared/values.h"
 
 // m to the power n: whole exponents exactly, fractional ones as roots where they
 // come out exact.
@@ -115,7 +115,7 @@ void wholePower(Working& w, const Calculation& c, const Rational& m, const Integ
   const bool unit = abs(m) == 1 || m == 0;
   const long e = fitsLong(n) ? n.get_si() : mpz_odd_p(n.get_mpz_t()) ? 1 : 2;
   const std::optional<Rational> value =
-      fitsLong(n) || unit ? exact::power(m, e, kMostExactDigits) : std::nullopt;
+      fitsLong(n) || unit ? exact::power(m, e, exact::kMostExactDigits) : std::nullopt;
   const std::string lead = expansion(m, n, c.format);
   if (!value) return answerEstimate(w, m, n, c.format, lead);
   const exact::Shown shown = exact::show(*value, c.format);
@@ -142,7 +142,7 @@ void positiveFractional(Working& w, const Calculation& c, const Rational& m, con
   line(w, LineKind::Method, "分数指数幂：a^(p/q) = ᵠ√(aᵖ) = (ᵠ√a)ᵖ（a > 0）");
   if (const std::optional<Rational> r = exactRoot(m, q)) {
     const std::optional<Rational> value =
-        fitsLong(p) ? exact::power(*r, p.get_si(), kMostExactDigits) : std::nullopt;
+        fitsLong(p) ? exact::power(*r, p.get_si(), exact::kMostExactDigits) : std::nullopt;
     const std::string root = rootOf(q, number(m, c.format));
     if (!value) return answerEstimate(w, m, n, c.format, power);
     const exact::Shown shown = exact::show(*value, c.format);
@@ -153,7 +153,7 @@ void positiveFractional(Working& w, const Calculation& c, const Rational& m, con
     return;
   }
   const std::optional<Rational> inside =
-      q == 2 && fitsLong(p) ? exact::power(m, p.get_si(), kMostExactDigits) : std::nullopt;
+      q == 2 && fitsLong(p) ? exact::power(m, p.get_si(), exact::kMostExactDigits) : std::nullopt;
   if (inside) {
     const SimplestRoot root = simplestRoot(*inside, c.format);
     const exact::Shown& shown = root.shown;

@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "exact/notation.h"
-#include "steps/common.h"
-#include "steps/equation_text.h"
+#include "steps/shared/common.h"
+#include "steps/shared/equation_text.h"
 
 namespace vorlinde::steps::quadratic {
 namespace {

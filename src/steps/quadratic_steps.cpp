@@ -3,12 +3,12 @@
 #include <vector>
 
 #include "exact/notation.h"
-#include "steps/answer.h"
-#include "steps/common.h"
-#include "steps/equation_figures.h"
 #include "steps/equation_panels.h"
-#include "steps/equation_text.h"
 #include "steps/quadratic_methods.h"
+#include "steps/shared/answer.h"
+#include "steps/shared/common.h"
+#include "steps/shared/equation_figures.h"
+#include "steps/shared/equation_text.h"
 
 namespace vorlinde::steps {
 namespace {

@@ -13,11 +13,12 @@ namespace {
 constexpr long kMostFigureTerms = 50;
 
 // The largest magnitude among the values, or nothing when all are 0.
-std::optional<Float> largest(const std::vector<Float>& a, const std::vector<Float>& b) {
-  std::optional<Float> top;
+std::optional<exact::Float> largest(const std::vector<exact::Float>& a,
+                                    const std::vector<exact::Float>& b) {
+  std::optional<exact::Float> top;
   for (const auto* values : {&a, &b})
-    for (const Float& v : *values)
-      if (sgn(v) != 0 && (!top || abs(v) > *top)) top = Float(abs(v));
+    for (const exact::Float& v : *values)
+      if (sgn(v) != 0 && (!top || abs(v) > *top)) top = exact::Float(abs(v));
   return top;
 }
 
@@ -27,21 +28,21 @@ long figureTerms(const exact::Integer& n) {
   return n < 1 ? 0 : n > kMostFigureTerms ? kMostFigureTerms : n.get_si();
 }
 
-Figure sequenceFigure(const std::vector<Float>& terms, const std::vector<Float>& sums,
+Figure sequenceFigure(const std::vector<exact::Float>& terms, const std::vector<exact::Float>& sums,
                       std::string caption) {
   Figure f;
   f.sameScale = false;
   f.axes = true;
   // Values past a million or below a thousandth are shown in units of a power of ten.
   long exponent = 0;
-  if (const std::optional<Float> top = largest(terms, sums)) {
-    const long e = decimalExponent(*top);
+  if (const std::optional<exact::Float> top = largest(terms, sums)) {
+    const long e = exact::decimalExponent(*top);
     if (e > 6 || e < -3) exponent = e;
   }
-  Float unit(1, 256);
-  mpf_pow_ui(unit.get_mpf_t(), Float(10, 256).get_mpf_t(), std::labs(exponent));
-  const auto scaled = [&](const Float& v) {
-    Float s(0, 256);
+  exact::Float unit(1, 256);
+  mpf_pow_ui(unit.get_mpf_t(), exact::Float(10, 256).get_mpf_t(), std::labs(exponent));
+  const auto scaled = [&](const exact::Float& v) {
+    exact::Float s(0, 256);
     if (exponent >= 0)
       s = v / unit;
     else
@@ -49,7 +50,8 @@ Figure sequenceFigure(const std::vector<Float>& terms, const std::vector<Float>&
     return s.get_d();
   };
   double low = 0, high = 0;
-  const auto plot = [&](const std::vector<Float>& values, Stroke stroke, const std::string& name) {
+  const auto plot = [&](const std::vector<exact::Float>& values, Stroke stroke,
+                        const std::string& name) {
     Figure::Path path{{}, Stroke::Thin};
     for (std::size_t k = 0; k < values.size(); ++k) {
       const Point p{static_cast<double>(k + 1), scaled(values[k])};

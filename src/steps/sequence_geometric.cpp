@@ -1,9 +1,9 @@
 #include "core/series.h"
 #include "exact/notation.h"
-#include "steps/algebra_common.h"
-#include "steps/answer.h"
-#include "steps/common.h"
 #include "steps/sequence_panels.h"
+#include "steps/shared/answer.h"
+#include "steps/shared/common.h"
+#include "steps/shared/values.h"
 
 // The geometric sequence: aₙ = a₁qⁿ⁻¹ and Sₙ = a₁(1 − qⁿ)/(1 − q), with q = 1 as
 // a case of its own.
@@ -28,8 +28,8 @@ bool short_(const Rational& x) {
 }
 
 void figure(Working& w, const Rational& a1, const Rational& q, const Integer& n) {
-  std::vector<Float> terms, sums;
-  Float term = toFloat(a1), total = toFloat(0), ratio = toFloat(q);
+  std::vector<exact::Float> terms, sums;
+  exact::Float term = exact::toFloat(a1), total = exact::toFloat(0), ratio = exact::toFloat(q);
   for (long k = 1; k <= figureTerms(n); ++k) {
     terms.push_back(term);
     total += term;
@@ -67,9 +67,10 @@ void estimated(Working& w, const Rational& a1, const Rational& q, const Integer&
     return;
   }
   const long k = n.get_si();
-  const std::string term = floatText(toFloat(a1) * floatPower(q, k - 1), f);
-  const Float qn = floatPower(q, k);
-  const std::string sum = floatText(toFloat(a1) * (1 - qn) / toFloat(1 - q), f);
+  const std::string term = exact::floatText(exact::toFloat(a1) * exact::floatPower(q, k - 1), f);
+  const exact::Float qn = exact::floatPower(q, k);
+  const std::string sum =
+      exact::floatText(exact::toFloat(a1) * (1 - qn) / exact::toFloat(1 - q), f);
   line(w, LineKind::Step,
        indexed("a", n) + " = " + factor(a1, f) + "×" + base(q, f) + exponent(n - 1) + " ≈ " + term);
   line(w, LineKind::Step,
@@ -90,9 +91,9 @@ void ratio(Working& w, const Calculation& c, const Rational& a1, const Rational&
        "前 n 项和公式（q ≠ 1）：" + sumName() + " = " +
            notation::frac(firstTerm() + "(1 - q" + notation::sup("n") + ")", "1 - q"));
   const std::optional<Rational> before =
-      n.fits_slong_p() ? exact::power(q, n.get_si() - 1, kMostExactDigits) : std::nullopt;
+      n.fits_slong_p() ? exact::power(q, n.get_si() - 1, exact::kMostExactDigits) : std::nullopt;
   const std::optional<Rational> last =
-      before ? exact::power(q, n.get_si(), kMostExactDigits) : std::nullopt;
+      before ? exact::power(q, n.get_si(), exact::kMostExactDigits) : std::nullopt;
   if (!last) return estimated(w, a1, q, n, f);
   const exact::Shown term = exact::show(a1 * *before, f);
   const exact::Shown sum = exact::show(a1 * (1 - *last) / (1 - q), f);

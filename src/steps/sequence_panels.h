@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "core/calculation.h"
+#include "exact/estimate.h"
 #include "exact/exact.h"
 #include "exact/notation.h"
-#include "steps/power_estimate.h"
 #include "steps/working.h"
 
 // The working of each panel of the sequence window.
@@ -37,7 +37,7 @@ std::optional<exact::Integer> termCount(Working& w, const Calculation& c, std::s
                                         long high, const std::string& why = "");
 
 // The first terms and partial sums (up to 50 of each) as points.
-Figure sequenceFigure(const std::vector<Float>& terms, const std::vector<Float>& sums,
+Figure sequenceFigure(const std::vector<exact::Float>& terms, const std::vector<exact::Float>& sums,
                       std::string caption);
 // How many terms the figure shows.
 long figureTerms(const exact::Integer& n);

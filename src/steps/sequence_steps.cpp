@@ -1,8 +1,8 @@
 #include "exact/notation.h"
-#include "steps/algebra_common.h"
-#include "steps/answer.h"
-#include "steps/common.h"
 #include "steps/sequence_panels.h"
+#include "steps/shared/answer.h"
+#include "steps/shared/common.h"
+#include "steps/shared/values.h"
 
 // The sequence window's panels, and the arithmetic sequence.
 
@@ -70,10 +70,10 @@ Working arithmeticWorking(const Calculation& c) {
            " = " + exact::show(Rational(*n) * *a1 + Rational(*n * (*n - 1)) * *d / 2, f).text());
   if (c.error) windowNote(w, c, "结果超出了双精度数能表示的范围，窗口报告溢出。");
 
-  std::vector<Float> terms, sums;
-  Float total = toFloat(0);
+  std::vector<exact::Float> terms, sums;
+  exact::Float total = exact::toFloat(0);
   for (long k = 1; k <= figureTerms(*n); ++k) {
-    terms.push_back(toFloat(*a1 + Rational(k - 1) * *d));
+    terms.push_back(exact::toFloat(*a1 + Rational(k - 1) * *d));
     total += terms.back();
     sums.push_back(total);
   }

@@ -1,8 +1,8 @@
 #include "exact/notation.h"
-#include "steps/algebra_common.h"
-#include "steps/answer.h"
-#include "steps/common.h"
 #include "steps/sequence_panels.h"
+#include "steps/shared/answer.h"
+#include "steps/shared/common.h"
+#include "steps/shared/values.h"
 
 // The seven special series of the window, each by its closed form with n put in.
 
@@ -48,10 +48,10 @@ std::vector<Series> seriesFor(const Integer& n) {
 }
 
 void figure(Working& w, const Integer& n) {
-  std::vector<Float> terms, sums;
+  std::vector<exact::Float> terms, sums;
   for (long k = 1; k <= figureTerms(n); ++k) {
-    terms.push_back(toFloat(k));
-    sums.push_back(toFloat(Rational(k * (k + 1) / 2)));
+    terms.push_back(exact::toFloat(k));
+    sums.push_back(exact::toFloat(Rational(k * (k + 1) / 2)));
   }
   w.figure = sequenceFigure(terms, sums, "1 + 2 + … + n：第 n 项 n 与前 n 项和");
 }

@@ -1,11 +1,11 @@
 #include "steps/steps.h"
 
-#include "steps/algebra_common.h"
 #include "steps/algebra_panels.h"
 #include "steps/equation_panels.h"
 #include "steps/geometry_panels.h"
 #include "steps/linear_system_panels.h"
 #include "steps/sequence_panels.h"
+#include "steps/shared/values.h"
 
 namespace vorlinde::steps {
 namespace {

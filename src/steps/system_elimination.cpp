@@ -1,8 +1,8 @@
 #include "steps/system_elimination.h"
 
 #include "exact/notation.h"
-#include "steps/common.h"
-#include "steps/equation_text.h"
+#include "steps/shared/common.h"
+#include "steps/shared/equation_text.h"
 
 namespace vorlinde::steps::system {
 namespace {

@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "exact/notation.h"
-#include "steps/answer.h"
-#include "steps/common.h"
-#include "steps/equation_figures.h"
 #include "steps/equation_panels.h"
-#include "steps/equation_text.h"
+#include "steps/shared/answer.h"
+#include "steps/shared/common.h"
+#include "steps/shared/equation_figures.h"
+#include "steps/shared/equation_text.h"
 #include "steps/system_elimination.h"
 
 namespace vorlinde::steps {

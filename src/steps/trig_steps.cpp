@@ -5,10 +5,10 @@
 #include "core/messages.h"
 #include "exact/notation.h"
 #include "exact/transcendental.h"
-#include "steps/algebra_common.h"
 #include "steps/algebra_panels.h"
-#include "steps/answer.h"
-#include "steps/common.h"
+#include "steps/shared/answer.h"
+#include "steps/shared/common.h"
+#include "steps/shared/values.h"
 #include "steps/trig_values.h"
 
 // The angle in radians as a fraction of π, the six functions exact at the

@@ -1,28 +1,14 @@
 #include "steps/trig_values.h"
 
-#include "core/trigonometry.h"
-
 namespace vorlinde::steps {
 
 using exact::Rational;
-using exact::Surd;
 
 const std::array<const char*, kTrigFunctions> kTrigNames = {"sin α", "cos α", "tan α",
                                                             "cot α", "sec α", "csc α"};
 const std::array<const char*, kTrigFunctions> kTrigDefinitions = {
     "sin α",           "cos α",          "tan α = sin α/cos α", "cot α = cos α/sin α",
     "sec α = 1/cos α", "csc α = 1/sin α"};
-
-std::optional<ExactTrig> exactTrig(const Rational& degrees) {
-  if (degrees.get_den() != 1 || !degrees.get_num().fits_slong_p()) return std::nullopt;
-  const std::optional<ExactTrigValues> values = specialTrig(degrees.get_d());
-  if (!values) return std::nullopt;
-  ExactTrig out;
-  for (int i = 0; i < kTrigFunctions; ++i)
-    if (const std::optional<ExactTrigValue>& v = (*values)[i])
-      out[i] = Surd(0, Rational(v->numerator, v->denominator), v->radicand);
-  return out;
-}
 
 std::string referenceAngle(const Rational& degrees) {
   if (degrees.get_den() == 1 && degrees.get_num() % 90 == 0) return {};
@@ -42,13 +28,6 @@ std::string referenceAngle(const Rational& degrees) {
   const std::string r = text(360 - degrees);
   return "第四象限，参考角 360° - " + a + " = " + r + "：sin " + a + " = -sin " + r + "，cos " + a +
          " = cos " + r;
-}
-
-Reduced reduceAngle(const Rational& degrees) {
-  exact::Integer turns;
-  const Rational fraction = degrees / 360;
-  mpz_fdiv_q(turns.get_mpz_t(), fraction.get_num_mpz_t(), fraction.get_den_mpz_t());
-  return {degrees - Rational(turns * 360), turns};
 }
 
 }  // namespace vorlinde::steps

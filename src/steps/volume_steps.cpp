@@ -1,10 +1,10 @@
 #include "exact/notation.h"
-#include "steps/algebra_common.h"
-#include "steps/answer.h"
-#include "steps/common.h"
 #include "steps/geometry_panels.h"
-#include "steps/power_roots.h"
 #include "steps/shape_figures.h"
+#include "steps/shared/answer.h"
+#include "steps/shared/common.h"
+#include "steps/shared/roots.h"
+#include "steps/shared/values.h"
 
 // The volumes of the cylinder, the cone and the sphere, exact in π. The window
 // labels them "S=" as it does the areas; the working names them V.

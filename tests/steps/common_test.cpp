@@ -1,9 +1,9 @@
-#include "steps/common.h"
+#include "steps/shared/common.h"
 
 #include <gtest/gtest.h>
 
 #include "exact/notation.h"
-#include "steps/answer.h"
+#include "steps/shared/answer.h"
 
 namespace vorlinde::steps {
 namespace {

@@ -1,10 +1,10 @@
-#include "steps/common.h"
+#include "steps/shared/common.h"
 
 #include <algorithm>
 
 #include "core/runtime_error.h"
 #include "exact/notation.h"
-#include "steps/answer.h"
+#include "steps/shared/answer.h"
 
 namespace vorlinde::steps {
 

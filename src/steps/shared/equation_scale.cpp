@@ -1,4 +1,4 @@
-#include "steps/equation_scale.h"
+#include "steps/shared/equation_scale.h"
 
 #include <algorithm>
 #include <cmath>

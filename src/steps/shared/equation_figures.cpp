@@ -1,12 +1,12 @@
-#include "steps/equation_figures.h"
+#include "steps/shared/equation_figures.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "exact/notation.h"
-#include "steps/equation_scale.h"
-#include "steps/equation_text.h"
+#include "steps/shared/equation_scale.h"
+#include "steps/shared/equation_text.h"
 
 namespace vorlinde::steps::eq {
 namespace {

@@ -1,10 +1,10 @@
-#include "steps/power_roots.h"
+#include "steps/shared/roots.h"
 
 #include <vector>
 
 #include "exact/notation.h"
-#include "steps/algebra_common.h"
-#include "steps/power_estimate.h"
+#include "steps/shared/values.h"
+#include "exact/estimate.h"
 
 namespace vorlinde::steps {
 namespace {
@@ -29,9 +29,9 @@ std::string factored(const exact::SquareFactors& f) {
 SimplestRoot simplestRoot(const Rational& x, const NumberFormat& format) {
   const std::string radicand = notation::root(number(x, format));
   if (exact::digitCount(x.get_num()) + exact::digitCount(x.get_den()) > kMostRootDigits) {
-    Float root(0, 256);
-    mpf_sqrt(root.get_mpf_t(), toFloat(x).get_mpf_t());
-    return {std::nullopt, radicand, {"", floatText(root, format), true}};
+    exact::Float root(0, 256);
+    mpf_sqrt(root.get_mpf_t(), exact::toFloat(x).get_mpf_t());
+    return {std::nullopt, radicand, {"", exact::floatText(root, format), true}};
   }
   const exact::Surd value = exact::Surd::sqrt(x);
   const exact::Shown shown = exact::show(value, format);

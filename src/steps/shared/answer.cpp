@@ -1,4 +1,4 @@
-#include "steps/answer.h"
+#include "steps/shared/answer.h"
 
 namespace vorlinde::steps {
 

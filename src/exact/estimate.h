@@ -11,7 +11,7 @@
 // of a radicand of thousands of digits), in floating point with 256 bits and an
 // exponent of any size, written by the number text rules.
 
-namespace vorlinde::steps {
+namespace vorlinde::exact {
 
 using Float = mpf_class;
 
@@ -19,12 +19,12 @@ using Float = mpf_class;
 // estimated instead of worked out.
 inline constexpr std::size_t kMostExactDigits = 50000;
 
-Float toFloat(const exact::Rational& x);
+Float toFloat(const Rational& x);
 // x^e for whole e; x ≠ 0 where e < 0.
-Float floatPower(const exact::Rational& x, long e);
+Float floatPower(const Rational& x, long e);
 // 15 significant digits: "7.07730515522477E+9863", "0.125".
 std::string floatText(const Float& x, const NumberFormat& format);
 // The decimal exponent of the first digit of x ≠ 0: 3 for 1234.5.
 long decimalExponent(const Float& x);
 
-}  // namespace vorlinde::steps
+}  // namespace vorlinde::exact

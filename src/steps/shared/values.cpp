@@ -1,7 +1,7 @@
-#include "steps/algebra_common.h"
+#include "steps/shared/values.h"
 
 #include "exact/notation.h"
-#include "steps/common.h"
+#include "steps/shared/common.h"
 
 namespace vorlinde::steps {
 

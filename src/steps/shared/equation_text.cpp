@@ -1,4 +1,4 @@
-#include "steps/equation_text.h"
+#include "steps/shared/equation_text.h"
 
 #include "exact/notation.h"
 

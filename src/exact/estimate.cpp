@@ -1,8 +1,8 @@
-#include "steps/power_estimate.h"
+#include "exact/estimate.h"
 
 #include <string_view>
 
-namespace vorlinde::steps {
+namespace vorlinde::exact {
 namespace {
 
 constexpr mp_bitcnt_t kBits = 256;
@@ -25,13 +25,13 @@ SignificantDigits digitsOf(const Float& x) {
 
 }  // namespace
 
-Float toFloat(const exact::Rational& x) {
+Float toFloat(const Rational& x) {
   Float f(0, kBits);
   mpf_set_q(f.get_mpf_t(), x.get_mpq_t());
   return f;
 }
 
-Float floatPower(const exact::Rational& x, long e) {
+Float floatPower(const Rational& x, long e) {
   Float result(0, kBits);
   const unsigned long magnitude = e < 0 ? 0UL - static_cast<unsigned long>(e) : e;
   mpf_pow_ui(result.get_mpf_t(), toFloat(x).get_mpf_t(), magnitude);
@@ -47,4 +47,4 @@ std::string floatText(const Float& x, const NumberFormat& format) {
   return numberText(digitsOf(x), format);
 }
 
-}  // namespace vorlinde::steps
+}  // namespace vorlinde::exact
