@@ -4,7 +4,7 @@
 #include "steps/equation_panels.h"
 #include "steps/geometry_panels.h"
 #include "steps/linear_system_panels.h"
-#include "steps/sequence_panels.h"
+#include "steps/sequences/panels.h"
 #include "steps/shared/values.h"
 
 namespace vorlinde::steps {

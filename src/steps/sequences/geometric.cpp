@@ -1,6 +1,6 @@
 #include "core/series.h"
 #include "exact/notation.h"
-#include "steps/sequence_panels.h"
+#include "steps/sequences/panels.h"
 #include "steps/shared/answer.h"
 #include "steps/shared/common.h"
 #include "steps/shared/values.h"

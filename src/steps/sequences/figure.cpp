@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "exact/notation.h"
-#include "steps/sequence_panels.h"
+#include "steps/sequences/panels.h"
 
 // The first terms and partial sums as points, scaled by a power of ten where
 // they would not fit a double or a readable axis.

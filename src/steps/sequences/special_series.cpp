@@ -1,5 +1,5 @@
 #include "exact/notation.h"
-#include "steps/sequence_panels.h"
+#include "steps/sequences/panels.h"
 #include "steps/shared/answer.h"
 #include "steps/shared/common.h"
 #include "steps/shared/values.h"
