@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "exact/notation.h"
@@ -89,13 +90,32 @@ TEST(SequenceWorking, KeySteps) {
   EXPECT_FALSE(hasLineWith(none, "窗口"));
 }
 
-// The terms and partial sums as points: the first 50 at most, on a readable scale.
+// The terms and partial sums as points, aₖ and then Sₖ at k: the first 50 at most,
+// on a readable scale.
 TEST(SequenceWorking, FigureOfTermsAndSums) {
-  const Figure f = run(PanelId::GeometricSequence, {"3", "2", "5"}).figure;
-  ASSERT_EQ(f.dots.size(), 10u);
-  EXPECT_EQ(f.dots[4].at.y, 48);  // a₅
-  EXPECT_EQ(f.dots[9].at.y, 93);  // S₅
-  EXPECT_TRUE(f.bottom < 0 && f.top > 93);
+  const struct {
+    PanelId panel;
+    std::vector<std::string> texts;
+    std::vector<double> terms, sums;
+  } kFigures[] = {
+      {PanelId::GeometricSequence, {"3", "2", "4"}, {3, 6, 12, 24}, {3, 9, 21, 45}},
+      {PanelId::GeometricSequence, {"3", "1", "3"}, {3, 3, 3}, {3, 6, 9}},
+      {PanelId::ArithmeticSequence, {"2", "-3", "4"}, {2, -1, -4, -7}, {2, 1, -3, -10}},
+      {PanelId::SpecialSeries, {"4"}, {1, 2, 3, 4}, {1, 3, 6, 10}},
+  };
+  for (const auto& c : kFigures) {
+    const Figure f = run(c.panel, c.texts).figure;
+    std::vector<double> xs, ys;
+    for (const Figure::Dot& d : f.dots)
+      xs.push_back(d.at.x), ys.push_back(d.at.y);
+    std::vector<double> expected = c.terms;
+    expected.insert(expected.end(), c.sums.begin(), c.sums.end());
+    EXPECT_EQ(ys, expected) << panel(c.panel).key;
+    EXPECT_TRUE(f.bottom < std::ranges::min(ys) && f.top > std::ranges::max(ys));
+    EXPECT_EQ(xs.size(), ys.size());
+    for (std::size_t k = 0; k < xs.size(); ++k)
+      EXPECT_EQ(xs[k], k % c.terms.size() + 1) << panel(c.panel).key;
+  }
   const Figure big = run(PanelId::GeometricSequence, {"1E300", "1E10", "32767"}).figure;
   EXPECT_EQ(big.dots.size(), 100u);
   for (const Figure::Dot& d : big.dots)

@@ -1,8 +1,7 @@
+#include "steps/sequences/terms.h"
+
 #include <algorithm>
 #include <cmath>
-
-#include "exact/notation.h"
-#include "steps/sequences/panels.h"
 
 // The first terms and partial sums as points, scaled by a power of ten where
 // they would not fit a double or a readable axis.
@@ -10,7 +9,23 @@
 namespace vorlinde::steps {
 namespace {
 
+// The figure shows no more terms than this, however many the panel sums.
 constexpr long kMostFigureTerms = 50;
+
+struct Points {
+  std::vector<exact::Float> terms, sums;
+};
+
+Points firstTerms(const exact::Integer& n, const std::function<exact::Float(long)>& term) {
+  Points p;
+  exact::Float total = exact::toFloat(0);
+  for (long k = 1; k <= n && k <= kMostFigureTerms; ++k) {
+    p.terms.push_back(term(k));
+    total += p.terms.back();
+    p.sums.push_back(total);
+  }
+  return p;
+}
 
 // The largest magnitude among the values, or nothing when all are 0.
 std::optional<exact::Float> largest(const std::vector<exact::Float>& a,
@@ -24,12 +39,9 @@ std::optional<exact::Float> largest(const std::vector<exact::Float>& a,
 
 }  // namespace
 
-long figureTerms(const exact::Integer& n) {
-  return n < 1 ? 0 : n > kMostFigureTerms ? kMostFigureTerms : n.get_si();
-}
-
-Figure sequenceFigure(const std::vector<exact::Float>& terms, const std::vector<exact::Float>& sums,
+Figure sequenceFigure(const exact::Integer& n, const std::function<exact::Float(long)>& term,
                       std::string caption) {
+  const auto [terms, sums] = firstTerms(n, term);
   Figure f;
   f.sameScale = false;
   f.axes = true;
@@ -64,8 +76,8 @@ Figure sequenceFigure(const std::vector<exact::Float>& terms, const std::vector<
     f.paths.push_back(path);
     f.labels.push_back({path.points.back(), name, Anchor::Right});
   };
-  plot(terms, Stroke::Solid, "a" + notation::sub("n"));
-  plot(sums, Stroke::Emphasis, "S" + notation::sub("n"));
+  plot(terms, Stroke::Solid, termName());
+  plot(sums, Stroke::Emphasis, sumName());
   if (high - low == 0) high = 1;
   const double margin = (high - low) * 0.08;
   const double count = static_cast<double>(std::max(terms.size(), sums.size()));

@@ -1,6 +1,7 @@
 #include "core/series.h"
 #include "exact/notation.h"
 #include "steps/sequences/panels.h"
+#include "steps/sequences/terms.h"
 #include "steps/shared/answer.h"
 #include "steps/shared/common.h"
 #include "steps/shared/values.h"
@@ -14,11 +15,6 @@ namespace {
 using exact::Integer;
 using exact::Rational;
 
-// Made on first use: a namespace-scope string would be built at every start-up.
-const std::string& firstTerm() {
-  static const std::string name = "a" + notation::sub("1");
-  return name;
-}
 // A power with more digits than this is not written out inside a step.
 constexpr std::size_t kMostInlineDigits = 40;
 
@@ -28,16 +24,15 @@ bool short_(const Rational& x) {
 }
 
 void figure(Working& w, const Rational& a1, const Rational& q, const Integer& n) {
-  std::vector<exact::Float> terms, sums;
-  exact::Float term = exact::toFloat(a1), total = exact::toFloat(0), ratio = exact::toFloat(q);
-  for (long k = 1; k <= figureTerms(n); ++k) {
-    terms.push_back(term);
-    total += term;
-    sums.push_back(total);
-    term *= ratio;
-  }
-  w.figure =
-      sequenceFigure(terms, sums, "等比数列的项 " + termName() + " 与前 n 项和 " + sumName());
+  exact::Float term = exact::toFloat(a1);
+  const exact::Float ratio = exact::toFloat(q);
+  w.figure = sequenceFigure(
+      n,
+      [&](long k) {
+        if (k > 1) term *= ratio;
+        return term;
+      },
+      "等比数列的项 " + termName() + " 与前 n 项和 " + sumName());
 }
 
 void constantRatio(Working& w, const Calculation& c, const Rational& a1, const Integer& n) {
@@ -109,14 +104,14 @@ void ratio(Working& w, const Calculation& c, const Rational& a1, const Rational&
   if (short_(*last))
     step += " = " + notation::frac(factor(a1, f) + "×(1 - " + factor(*last, f) + ")", bottom);
   line(w, LineKind::Step, step + " = " + sum.text());
-  if (c.error) windowNote(w, c, "结果超出了双精度数能表示的范围，窗口报告溢出。");
+  overflowNote(w, c);
   answer(w, {answerItem(termName(), term), answerItem(sumName(), sum)});
 }
 
 }  // namespace
 
 Working geometricWorking(const Calculation& c) {
-  Working w = begin(kSequenceCaption, "等比数列");
+  Working w = beginSequence("等比数列");
   line(w, LineKind::Given, given(c, firstTerm(), 0));
   line(w, LineKind::Given, given(c, "q", 1));
   const std::optional<Rational> a1 = typed(c, 0), q = typed(c, 1);

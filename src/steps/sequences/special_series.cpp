@@ -1,5 +1,6 @@
 #include "exact/notation.h"
 #include "steps/sequences/panels.h"
+#include "steps/sequences/terms.h"
 #include "steps/shared/answer.h"
 #include "steps/shared/common.h"
 #include "steps/shared/values.h"
@@ -47,19 +48,10 @@ std::vector<Series> seriesFor(const Integer& n) {
   };
 }
 
-void figure(Working& w, const Integer& n) {
-  std::vector<exact::Float> terms, sums;
-  for (long k = 1; k <= figureTerms(n); ++k) {
-    terms.push_back(exact::toFloat(k));
-    sums.push_back(exact::toFloat(Rational(k * (k + 1) / 2)));
-  }
-  w.figure = sequenceFigure(terms, sums, "1 + 2 + … + n：第 n 项 n 与前 n 项和");
-}
-
 }  // namespace
 
 Working specialSeriesWorking(const Calculation& c) {
-  Working w = begin(kSequenceCaption, "特殊数列求和");
+  Working w = beginSequence("特殊数列求和");
   const std::optional<Integer> n =
       termCount(w, c, 0, kLargestSeriesTerms,
                 "窗口先用整数算 n(n + 1)，n 大于 " + std::to_string(kLargestSeriesTerms) +
@@ -69,14 +61,15 @@ Working specialSeriesWorking(const Calculation& c) {
   const std::vector<Series> all = seriesFor(*n);
   for (std::size_t i = 0; i < all.size(); ++i) {
     const Series& s = all[i];
-    const std::string name = "S" + notation::sub(std::to_string(i + 1));
+    const std::string name = indexed("S", Integer(i + 1));
     const exact::Shown shown = exact::show(s.value, c.format);
     line(w, LineKind::Method, name + " = " + s.sum);
     line(w, LineKind::Step, chain({name, s.formula, s.filled, shown.exact}) + decimalPart(shown));
     if (!s.note.empty()) line(w, LineKind::Note, s.note);
     items.push_back(answerItem(name, shown));
   }
-  figure(w, *n);
+  w.figure = sequenceFigure(
+      *n, [](long k) { return exact::toFloat(k); }, "1 + 2 + … + n：第 n 项 n 与前 n 项和");
   answer(w, items);
   return w;
 }

@@ -1,0 +1,44 @@
+#include "steps/sequences/terms.h"
+
+#include "core/panels.h"
+#include "steps/shared/common.h"
+#include "steps/shared/values.h"
+
+// The heading of the sequence window's workings, its reading of n and its overflow note.
+
+namespace vorlinde::steps {
+
+using exact::Integer;
+
+Working beginSequence(std::string panel) {
+  return begin(std::string(toolWindow(WindowId::Sequences).caption), std::move(panel));
+}
+
+std::optional<Integer> termCount(Working& w, const Calculation& c, std::size_t box, long high,
+                                 const std::string& why) {
+  const WholeBox read = readWhole(c, box);
+  line(w, LineKind::Given, wholeGiven(c, "n", box, read));
+  if (!read.whole) {
+    answer(w, {"n 不是数"});
+    return std::nullopt;
+  }
+  const Integer& n = *read.whole;
+  if (n < 1) {
+    line(w, LineKind::Step,
+         "数列从第 1 项开始，没有第 " + number(n) + " 项，也谈不上前 " + number(n) + " 项的和。");
+    answer(w, {"项数 n 必须是正整数"});
+    return std::nullopt;
+  }
+  if (n > high)
+    windowNote(w, c,
+               !why.empty()
+                   ? why
+                   : "窗口只接受 1 到 " + std::to_string(high) + " 之间的整数 n，这里超出了范围。");
+  return n;
+}
+
+void overflowNote(Working& w, const Calculation& c) {
+  if (c.error) windowNote(w, c, "结果超出了双精度数能表示的范围，窗口报告溢出。");
+}
+
+}  // namespace vorlinde::steps
