@@ -2,7 +2,7 @@
 
 #include "steps/algebra_panels.h"
 #include "steps/equation_panels.h"
-#include "steps/geometry_panels.h"
+#include "steps/geometry/panels.h"
 #include "steps/linear_system_panels.h"
 #include "steps/sequences/panels.h"
 #include "steps/shared/values.h"

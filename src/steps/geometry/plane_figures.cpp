@@ -1,4 +1,4 @@
-#include "steps/shape_figures.h"
+#include "steps/geometry/figures.h"
 
 #include <algorithm>
 #include <cmath>

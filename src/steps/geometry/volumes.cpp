@@ -1,6 +1,6 @@
 #include "exact/notation.h"
-#include "steps/geometry_panels.h"
-#include "steps/shape_figures.h"
+#include "steps/geometry/figures.h"
+#include "steps/geometry/panels.h"
 #include "steps/shared/answer.h"
 #include "steps/shared/common.h"
 #include "steps/shared/roots.h"

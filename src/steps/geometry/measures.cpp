@@ -1,6 +1,6 @@
 #include "core/messages.h"
 #include "exact/notation.h"
-#include "steps/geometry_panels.h"
+#include "steps/geometry/panels.h"
 #include "steps/shared/common.h"
 #include "steps/shared/values.h"
 

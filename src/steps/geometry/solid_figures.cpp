@@ -2,7 +2,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "steps/shape_figures.h"
+#include "steps/geometry/figures.h"
 
 // The solids in oblique projection: a circle seen at a slant is an ellipse a
 // third as high as wide; the half of a base behind the solid is dashed.
