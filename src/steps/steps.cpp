@@ -40,23 +40,15 @@ Builder builderFor(PanelId id) {
     case PanelId::ArithmeticSequence:
       return arithmeticWorking;
     case PanelId::Triangle:
-      return triangleWorking;
     case PanelId::TriangleBySides:
-      return heronWorking;
     case PanelId::Rectangle:
-      return rectangleWorking;
     case PanelId::Trapezoid:
-      return trapezoidWorking;
     case PanelId::Circle:
-      return circleWorking;
     case PanelId::Sector:
-      return sectorWorking;
     case PanelId::Cylinder:
-      return cylinderWorking;
     case PanelId::Cone:
-      return coneWorking;
     case PanelId::Sphere:
-      return sphereWorking;
+      return geometryWorking;
   }
   return nullptr;
 }

@@ -84,10 +84,14 @@ TEST(GeometryWorking, KeySteps) {
   EXPECT_TRUE(
       mentions(run(PanelId::Cone, {"3", "4"}), "母线 l = √(r² + h²) = √(3² + 4²) = √25 = 5"));
   EXPECT_TRUE(mentions(run(PanelId::Circle, {"3"}), "S = πr² = π×3² = 9π ≈ 28.2743338823081"));
+  EXPECT_TRUE(hasLine(run(PanelId::Trapezoid, {"7", "3", "2"}), "上底 a = 2"));
+  // A root too long to simplify is only estimated: its "≈" follows the steps alone.
+  const Working estimated = run(PanelId::TriangleBySides, {"1E300", "1E300", "1E300"});
+  EXPECT_TRUE(mentions(estimated, ") ≈ 4.33012701892219E+599\n")) << estimated.plainText();
   // Where the window's last digit differs, it says why.
   // 16π: the window's π, a little short, makes 50.2654824574366 of 50.26548245743669….
   EXPECT_TRUE(mentions(run(PanelId::Circle, {"4"}, 0, {{0, "S=50.2654824574366"}}),
-                       "窗口显示 S=50.2654824574366"));
+                       "窗口显示 S=50.2654824574366：它用双精度数计算，π 取 3.14159265358979"));
   EXPECT_FALSE(mentions(run(PanelId::Circle, {"3"}, 0, {{0, "S=28.2743338823081"}}), "窗口显示"));
   const Working overflow = run(PanelId::Circle, {"1E200"}, 6);
   EXPECT_TRUE(mentions(overflow, "窗口报告：运行时错误 6，溢出。"));

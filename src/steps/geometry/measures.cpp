@@ -1,10 +1,11 @@
+#include "steps/geometry/measures.h"
 #include "core/messages.h"
 #include "exact/notation.h"
-#include "steps/geometry/panels.h"
 #include "steps/shared/common.h"
 #include "steps/shared/values.h"
 
-// The geometry window's rows, and the reading and checking they share.
+// The reading and checking of the measurements, and the notes and labels the
+// geometry window's rows share.
 
 namespace vorlinde::steps {
 
