@@ -110,9 +110,14 @@ TEST(GeometryWorking, FiguresToScaleWithTheirMeasures) {
   EXPECT_TRUE(sensible(huge));
   EXPECT_EQ(notation::plain(huge.labels[0].text), "a = 1E+200");
   // A measure far smaller than the others keeps a visible size, and the caption says so.
-  const Figure thin = run(PanelId::Rectangle, {"1000", "0.001"}).figure;
-  EXPECT_TRUE(sensible(thin));
-  EXPECT_NE(thin.caption.find("未按比例"), std::string::npos);
+  for (const auto& [id, texts] : std::vector<std::pair<PanelId, std::vector<std::string>>>{
+           {PanelId::Rectangle, {"1000", "0.001"}},
+           {PanelId::Cylinder, {"1000", "0.001"}},
+           {PanelId::Cone, {"1", "0.001"}}}) {
+    const Figure thin = run(id, texts).figure;
+    EXPECT_TRUE(sensible(thin)) << panel(id).key;
+    EXPECT_NE(thin.caption.find("未按比例"), std::string::npos) << panel(id).key;
+  }
   const Figure cone = run(PanelId::Cone, {"3", "4"}).figure;
   EXPECT_EQ(cone.ellipses.size(), 2u);  // the base's front half solid, its back half dashed
   EXPECT_EQ(cone.ellipses[1].stroke, Stroke::Dashed);

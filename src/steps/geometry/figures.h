@@ -21,6 +21,8 @@ struct Drawn {
 Drawn drawnSizes(const std::vector<exact::Rational>& values);
 // The view around a figure's shapes, with a margin for the labels.
 void fitView(Figure& f);
+// Where a measurement was drawn larger than to scale, the caption says so.
+void scaleNote(Figure& f, bool notToScale);
 
 Figure triangleFigure(const exact::Rational& base, const exact::Rational& height,
                       const std::string& baseLabel, const std::string& heightLabel);

@@ -4,7 +4,8 @@
 #include <cmath>
 #include <numbers>
 
-// The plane shapes: triangles, the rectangle, the trapezoid, the circle and the sector.
+// The plane shapes: triangles, the rectangle, the trapezoid, the circle and the
+// sector; and the sizing and framing that the solids share.
 
 namespace vorlinde::steps {
 namespace {
@@ -22,10 +23,6 @@ Figure::Path rightAngle(Point corner, Point u, Point v, double size) {
   const Point b{a.x + v.x * size, a.y + v.y * size};
   const Point c{corner.x + v.x * size, corner.y + v.y * size};
   return {{a, b, c}, Stroke::Thin};
-}
-
-void scaleNote(Figure& f, bool notToScale) {
-  if (notToScale) f.caption += f.caption.empty() ? "未按比例画出" : "（未按比例画出）";
 }
 
 // Names the corners of a triangle ABC standing on AB, and frames the figure.
@@ -50,6 +47,10 @@ Drawn drawnSizes(const std::vector<exact::Rational>& values) {
     d.sizes.push_back(std::max(size, kLeast));
   }
   return d;
+}
+
+void scaleNote(Figure& f, bool notToScale) {
+  if (notToScale) f.caption += f.caption.empty() ? "未按比例画出" : "（未按比例画出）";
 }
 
 void fitView(Figure& f) {

@@ -1,8 +1,8 @@
+#include "steps/geometry/figures.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-
-#include "steps/geometry/figures.h"
 
 // The solids in oblique projection: a circle seen at a slant is an ellipse a
 // third as high as wide; the half of a base behind the solid is dashed.
@@ -39,7 +39,7 @@ Figure cylinderFigure(const exact::Rational& radiusValue, const exact::Rational&
   radius(f, r, radiusLabel);
   f.labels.push_back({{r, h / 2}, heightLabel, Anchor::Right});
   fitView(f);
-  if (d.notToScale) f.caption = "未按比例画出";
+  scaleNote(f, d.notToScale);
   return f;
 }
 
@@ -63,7 +63,7 @@ Figure coneFigure(const exact::Rational& radiusValue, const exact::Rational& hei
   f.labels.push_back({{0, h / 2}, labels[1], Anchor::Left});
   f.labels.push_back({{(right.x) / 2, (h + right.y) / 2}, labels[2], Anchor::Right});
   fitView(f);
-  if (notToScale) f.caption = "未按比例画出";
+  scaleNote(f, notToScale);
   return f;
 }
 
