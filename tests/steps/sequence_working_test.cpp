@@ -24,6 +24,7 @@ const Case kCases[] = {
     {PanelId::ArithmeticSequence, {"0.5", "-0.25", "7.5"}, "答：aₙ = -5/4 = -1.25，Sₙ = -3"},
     {PanelId::ArithmeticSequence, {"1", "2", "32767"}, "答：aₙ = 65533，Sₙ = 1073676289"},
     {PanelId::ArithmeticSequence, {"1", "1", "0"}, "答：项数 n 必须是正整数"},
+    {PanelId::ArithmeticSequence, {"1", "x", "3"}, "答：a₁ 和 d 必须是数"},
     // Geometric: aₙ = a₁qⁿ⁻¹, Sₙ = a₁(1 − qⁿ)/(1 − q); q = 1 on its own.
     {PanelId::GeometricSequence, {"3", "2", "5"}, "答：aₙ = 48，Sₙ = 93"},
     {PanelId::GeometricSequence, {"2", "3", "4"}, "答：aₙ = 54，Sₙ = 80"},

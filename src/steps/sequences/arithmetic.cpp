@@ -15,41 +15,35 @@ using exact::Rational;
 
 Working arithmeticWorking(const Calculation& c) {
   Working w = beginSequence("等差数列");
-  line(w, LineKind::Given, given(c, firstTerm(), 0));
-  line(w, LineKind::Given, given(c, "d", 1));
-  const std::optional<Rational> a1 = typed(c, 0), d = typed(c, 1);
-  const std::optional<Integer> n = termCount(w, c, 2, kInt16Max);
-  if (!n) return w;
-  if (!a1 || !d) {
-    answer(w, {firstTerm() + " 和 d 必须是数"});
-    return w;
-  }
+  const std::optional<TermBoxes> read = readTerms(w, c, "d");
+  if (!read) return w;
+  const auto& [a1, d, n] = *read;
   const NumberFormat& f = c.format;
-  const Rational step = Rational(*n - 1) * *d;
-  const Rational an = *a1 + step;
-  const Rational sum = Rational(*n) * (*a1 + an) / 2;
+  const Rational step = Rational(n - 1) * d;
+  const Rational an = a1 + step;
+  const Rational sum = Rational(n) * (a1 + an) / 2;
   const exact::Shown anShown = exact::show(an, f), sumShown = exact::show(sum, f);
 
   line(w, LineKind::Method, "通项公式：" + termName() + " = " + firstTerm() + " + (n - 1)d");
   line(w, LineKind::Step,
-       indexed("a", *n) + " = " + number(*a1, f) + " + (" + number(*n) + " - 1)×" + factor(*d, f) +
-           " = " + number(*a1, f) + plus(step, f) + " = " + anShown.text());
+       indexed("a", n) + " = " + number(a1, f) + " + (" + number(n) + " - 1)×" + factor(d, f) +
+           " = " + number(a1, f) + plus(step, f) + " = " + anShown.text());
   line(w, LineKind::Method,
        "前 n 项和公式：" + sumName() + " = " +
            notation::frac("n(" + firstTerm() + " + " + termName() + ")", "2"));
   line(w, LineKind::Step,
-       indexed("S", *n) + " = " +
-           notation::frac(number(*n) + "×(" + number(*a1, f) + plus(an, f) + ")", "2") + " = " +
+       indexed("S", n) + " = " +
+           notation::frac(number(n) + "×(" + number(a1, f) + plus(an, f) + ")", "2") + " = " +
            sumShown.text());
   line(w, LineKind::Note,
        "检验：" + sumName() + " = n" + firstTerm() + " + " + notation::frac("n(n - 1)d", "2") +
-           " = " + number(*n) + "×" + factor(*a1, f) + " + " +
-           notation::frac(number(*n) + "×" + number(Integer(*n - 1)) + "×" + factor(*d, f), "2") +
-           " = " + exact::show(Rational(*n) * *a1 + Rational(*n * (*n - 1)) * *d / 2, f).text());
+           " = " + number(n) + "×" + factor(a1, f) + " + " +
+           notation::frac(number(n) + "×" + number(Integer(n - 1)) + "×" + factor(d, f), "2") +
+           " = " + exact::show(Rational(n) * a1 + Rational(n * (n - 1)) * d / 2, f).text());
   overflowNote(w, c);
 
   w.figure = sequenceFigure(
-      *n, [&](long k) { return exact::toFloat(*a1 + Rational(k - 1) * *d); },
+      n, [&](long k) { return exact::toFloat(a1 + Rational(k - 1) * d); },
       "等差数列的项 " + termName() + " 与前 n 项和 " + sumName());
   answer(w, {answerItem(termName(), anShown), answerItem(sumName(), sumShown)});
   return w;

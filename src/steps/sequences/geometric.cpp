@@ -112,23 +112,17 @@ void ratio(Working& w, const Calculation& c, const Rational& a1, const Rational&
 
 Working geometricWorking(const Calculation& c) {
   Working w = beginSequence("等比数列");
-  line(w, LineKind::Given, given(c, firstTerm(), 0));
-  line(w, LineKind::Given, given(c, "q", 1));
-  const std::optional<Rational> a1 = typed(c, 0), q = typed(c, 1);
-  const std::optional<Integer> n = termCount(w, c, 2, kInt16Max);
-  if (!n) return w;
-  if (!a1 || !q) {
-    answer(w, {firstTerm() + " 和 q 必须是数"});
-    return w;
-  }
-  if (*a1 == 0 || *q == 0)
+  const std::optional<TermBoxes> read = readTerms(w, c, "q");
+  if (!read) return w;
+  const auto& [a1, q, n] = *read;
+  if (a1 == 0 || q == 0)
     line(w, LineKind::Note, "等比数列的首项和公比都不能为 0，这里仍按公式计算。");
-  if (*q == 1) {
-    constantRatio(w, c, *a1, *n);
+  if (q == 1) {
+    constantRatio(w, c, a1, n);
     return w;
   }
-  ratio(w, c, *a1, *q, *n);
-  figure(w, *a1, *q, *n);
+  ratio(w, c, a1, q, n);
+  figure(w, a1, q, n);
   return w;
 }
 

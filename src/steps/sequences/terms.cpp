@@ -37,6 +37,19 @@ std::optional<Integer> termCount(Working& w, const Calculation& c, std::size_t b
   return n;
 }
 
+std::optional<TermBoxes> readTerms(Working& w, const Calculation& c, const std::string& stepName) {
+  line(w, LineKind::Given, given(c, firstTerm(), 0));
+  line(w, LineKind::Given, given(c, stepName, 1));
+  const std::optional<exact::Rational> first = typed(c, 0), step = typed(c, 1);
+  const std::optional<Integer> n = termCount(w, c, 2, kInt16Max);
+  if (!n) return std::nullopt;
+  if (!first || !step) {
+    answer(w, {firstTerm() + " 和 " + stepName + " 必须是数"});
+    return std::nullopt;
+  }
+  return TermBoxes{*first, *step, *n};
+}
+
 void overflowNote(Working& w, const Calculation& c) {
   if (c.error) windowNote(w, c, "结果超出了双精度数能表示的范围，窗口报告溢出。");
 }

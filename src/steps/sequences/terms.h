@@ -40,6 +40,16 @@ Working beginSequence(std::string panel);
 std::optional<exact::Integer> termCount(Working& w, const Calculation& c, std::size_t box,
                                         long high, const std::string& why = "");
 
+// The three boxes of the arithmetic and the geometric panels: the first term, the
+// common difference or ratio, and n.
+struct TermBoxes {
+  exact::Rational first, step;
+  exact::Integer n;
+};
+// Their Given lines, the step named stepName ("d", "q"), and their values;
+// nothing when the working ends there, answered.
+std::optional<TermBoxes> readTerms(Working& w, const Calculation& c, const std::string& stepName);
+
 // The note where the window's result overflowed the doubles; nothing otherwise.
 void overflowNote(Working& w, const Calculation& c);
 
