@@ -1,7 +1,7 @@
 #include "steps/steps.h"
 
 #include "steps/algebra_panels.h"
-#include "steps/equation_panels.h"
+#include "steps/equations/panels.h"
 #include "steps/geometry_panels.h"
 #include "steps/linear_system_panels.h"
 #include "steps/sequence_panels.h"

@@ -1,15 +1,17 @@
+// The working of two linear equations in two unknowns: by elimination and by determinants.
+
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "exact/notation.h"
-#include "steps/equation_panels.h"
+#include "steps/equations/elimination.h"
+#include "steps/equations/panels.h"
 #include "steps/shared/answer.h"
 #include "steps/shared/common.h"
 #include "steps/shared/equation_figures.h"
 #include "steps/shared/equation_text.h"
-#include "steps/system_elimination.h"
 
 namespace vorlinde::steps {
 namespace {

@@ -1,4 +1,6 @@
-#include "steps/quadratic_methods.h"
+// The quadratic's methods beside the formula: factoring, the complex pair and the check.
+
+#include "steps/equations/quadratic_methods.h"
 
 #include <utility>
 

@@ -1,10 +1,12 @@
+// The working of the quadratic equation: by the formula, by factoring, and the linear case.
+
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "exact/notation.h"
-#include "steps/equation_panels.h"
-#include "steps/quadratic_methods.h"
+#include "steps/equations/panels.h"
+#include "steps/equations/quadratic_methods.h"
 #include "steps/shared/answer.h"
 #include "steps/shared/common.h"
 #include "steps/shared/equation_figures.h"
