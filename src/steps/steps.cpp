@@ -3,7 +3,7 @@
 #include "steps/algebra_panels.h"
 #include "steps/equations/panels.h"
 #include "steps/geometry_panels.h"
-#include "steps/linear_system_panels.h"
+#include "steps/linear_system/panels.h"
 #include "steps/sequence_panels.h"
 #include "steps/shared/values.h"
 

@@ -1,4 +1,6 @@
-#include "steps/gauss_steps.h"
+// Gaussian elimination in exact fractions, back substitution and the ranks, as taught.
+
+#include "steps/linear_system/gauss.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,4 +1,6 @@
-#include "steps/linear_window.h"
+// The linear-system window's own solver run again, and what its outcome needs said.
+
+#include "steps/linear_system/window_run.h"
 
 #include <algorithm>
 #include <cmath>

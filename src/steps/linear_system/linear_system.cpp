@@ -1,3 +1,5 @@
+// The working of the linear-system window: the grid as read, the system, and its solution.
+
 #include <array>
 #include <exception>
 #include <optional>
@@ -5,9 +7,9 @@
 #include <vector>
 
 #include "exact/notation.h"
-#include "steps/gauss_steps.h"
-#include "steps/linear_system_panels.h"
-#include "steps/linear_window.h"
+#include "steps/linear_system/gauss.h"
+#include "steps/linear_system/panels.h"
+#include "steps/linear_system/window_run.h"
 #include "steps/shared/answer.h"
 #include "steps/shared/common.h"
 #include "steps/shared/equation_figures.h"
