@@ -15,11 +15,6 @@ using exact::Integer;
 using notation::sub;
 using notation::sup;
 
-std::string polynomial(const Rational& a, const Rational& b, const Rational& c,
-                       const NumberFormat& format) {
-  return eq::sum({{a, "x" + sup("2")}, {b, "x"}, {c, ""}}, format);
-}
-
 // The factor qx - p of the root p/q (q > 0, in lowest terms).
 struct Factor {
   Integer q, p;
@@ -59,6 +54,11 @@ void crossTable(Working& w, const Equation& e, const Rational& k, const Factor& 
 }
 
 }  // namespace
+
+std::string polynomial(const Rational& a, const Rational& b, const Rational& c,
+                       const NumberFormat& format) {
+  return eq::sum({{a, "x" + sup("2")}, {b, "x"}, {c, ""}}, format);
+}
 
 const std::string& rootName(int k) {
   static const std::string names[2] = {"x" + sub("1"), "x" + sub("2")};
