@@ -1,6 +1,6 @@
 #include "steps/steps.h"
 
-#include "steps/algebra_panels.h"
+#include "steps/algebra/panels.h"
 #include "steps/equations/panels.h"
 #include "steps/geometry_panels.h"
 #include "steps/linear_system/panels.h"

@@ -7,8 +7,8 @@
 #include "core/factorization.h"
 #include "core/natural.h"
 #include "exact/notation.h"
+#include "steps/algebra/trig_values.h"
 #include "steps/steps.h"
-#include "steps/trig_values.h"
 #include "steps/working_lines.h"
 
 // The working against the window's own arithmetic and the C library, over whole

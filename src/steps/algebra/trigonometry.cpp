@@ -5,11 +5,11 @@
 #include "core/messages.h"
 #include "exact/notation.h"
 #include "exact/transcendental.h"
-#include "steps/algebra_panels.h"
+#include "steps/algebra/panels.h"
+#include "steps/algebra/trig_values.h"
 #include "steps/shared/answer.h"
 #include "steps/shared/common.h"
 #include "steps/shared/values.h"
-#include "steps/trig_values.h"
 
 // The angle in radians as a fraction of π, the six functions exact at the
 // multiples of 30° and 45°, and the unit circle.

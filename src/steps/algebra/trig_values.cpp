@@ -1,4 +1,4 @@
-#include "steps/trig_values.h"
+#include "steps/algebra/trig_values.h"
 
 namespace vorlinde::steps {
 

@@ -1,4 +1,4 @@
-#include "steps/natural_factors.h"
+#include "steps/algebra/ladder.h"
 
 #include <algorithm>
 

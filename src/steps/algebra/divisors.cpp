@@ -1,5 +1,5 @@
-#include "steps/algebra_panels.h"
-#include "steps/natural_factors.h"
+#include "steps/algebra/ladder.h"
+#include "steps/algebra/panels.h"
 #include "steps/shared/common.h"
 #include "steps/shared/values.h"
 

@@ -3,7 +3,7 @@
 
 #include "exact/notation.h"
 #include "exact/transcendental.h"
-#include "steps/algebra_panels.h"
+#include "steps/algebra/panels.h"
 #include "steps/shared/answer.h"
 #include "steps/shared/common.h"
 #include "steps/shared/roots.h"
