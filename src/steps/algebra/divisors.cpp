@@ -1,3 +1,4 @@
+#include "exact/primes.h"
 #include "steps/algebra/ladder.h"
 #include "steps/algebra/panels.h"
 #include "steps/shared/common.h"
@@ -10,6 +11,7 @@ namespace vorlinde::steps {
 namespace {
 
 using exact::Integer;
+using exact::PrimePower;
 
 // Past this many steps Euclid's table is left out.
 constexpr int kMostEuclidRows = 40;

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "exact/notation.h"
+#include "exact/primes.h"
 #include "steps/algebra/ladder.h"
 #include "steps/algebra/panels.h"
 #include "steps/shared/common.h"
@@ -12,7 +13,48 @@ namespace vorlinde::steps {
 namespace {
 
 using exact::Integer;
+using exact::PrimePower;
 using exact::Rational;
+
+// "2³×3²×5".
+std::string powersText(const std::vector<PrimePower>& factors) {
+  std::string text;
+  for (const PrimePower& f : factors) {
+    if (!text.empty()) text += "×";
+    text += std::to_string(f.prime);
+    if (f.exponent > 1) text += notation::sup(std::to_string(f.exponent));
+  }
+  return text;
+}
+
+// "2×2×2×3×3×5".
+std::string productText(const std::vector<PrimePower>& factors) {
+  std::string text;
+  for (const PrimePower& f : factors)
+    for (int i = 0; i < f.exponent; ++i)
+      text += (text.empty() ? "" : "×") + std::to_string(f.prime);
+  return text;
+}
+
+// The primes up to √n that trial division tried: "2、3".
+std::string primesUpToRoot(unsigned long long n) {
+  // √n is at most 10⁶ for the numbers factorized.
+  unsigned long limit = 0;
+  while ((limit + 1ULL) * (limit + 1) <= n)
+    ++limit;
+  const std::vector<unsigned long> primes = exact::primesUpTo(limit);
+  // A long list is shortened to its first and last primes.
+  constexpr std::size_t kListed = 12;
+  std::string text;
+  for (std::size_t i = 0; i < primes.size(); ++i) {
+    if (primes.size() > kListed && i == 3) {
+      text += "、…";
+      i = primes.size() - 1;
+    }
+    text += (text.empty() ? "" : "、") + std::to_string(primes[i]);
+  }
+  return text;
+}
 
 // How the factorization read its box: leniently, then rounded.
 std::string factorizationGiven(const Calculation& c, const WholeBox& read) {

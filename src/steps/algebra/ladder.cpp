@@ -3,46 +3,8 @@
 #include <algorithm>
 
 #include "exact/notation.h"
-#include "exact/primes.h"
 
 namespace vorlinde::steps {
-
-std::string powersText(const std::vector<PrimePower>& factors) {
-  std::string text;
-  for (const PrimePower& f : factors) {
-    if (!text.empty()) text += "×";
-    text += std::to_string(f.prime);
-    if (f.exponent > 1) text += notation::sup(std::to_string(f.exponent));
-  }
-  return text;
-}
-
-std::string productText(const std::vector<PrimePower>& factors) {
-  std::string text;
-  for (const PrimePower& f : factors)
-    for (int i = 0; i < f.exponent; ++i)
-      text += (text.empty() ? "" : "×") + std::to_string(f.prime);
-  return text;
-}
-
-std::string primesUpToRoot(unsigned long long n) {
-  // √n is at most 10⁶ for the numbers factorized.
-  unsigned long limit = 0;
-  while ((limit + 1ULL) * (limit + 1) <= n)
-    ++limit;
-  const std::vector<unsigned long> primes = exact::primesUpTo(limit);
-  // A long list is shortened to its first and last primes.
-  constexpr std::size_t kListed = 12;
-  std::string text;
-  for (std::size_t i = 0; i < primes.size(); ++i) {
-    if (primes.size() > kListed && i == 3) {
-      text += "、…";
-      i = primes.size() - 1;
-    }
-    text += (text.empty() ? "" : "、") + std::to_string(primes[i]);
-  }
-  return text;
-}
 
 namespace {
 
