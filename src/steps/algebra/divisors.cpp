@@ -103,7 +103,7 @@ Working zeroDivisor(Working& w, const Integer& x, const Integer& y) {
 }  // namespace
 
 Working divisorWorking(const Calculation& c) {
-  Working w = begin(kAlgebraCaption, "求最大公约数与最小公倍数");
+  Working w = begin(algebraCaption(), "求最大公约数与最小公倍数");
   const WholeBox ra = readWhole(c, 0), rb = readWhole(c, 1);
   line(w, LineKind::Given, wholeGiven(c, "a", 0, ra));
   line(w, LineKind::Given, wholeGiven(c, "b", 1, rb));

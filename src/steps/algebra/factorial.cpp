@@ -18,6 +18,12 @@ using exact::Rational;
 // Past this the exact factorial is not worked out, only its size.
 constexpr long kLargestExactFactorial = 50000;
 
+Integer factorial(long n) {
+  Integer f;
+  mpz_fac_ui(f.get_mpz_t(), static_cast<unsigned long>(n));
+  return f;
+}
+
 std::string factorialProduct(long n) {
   if (n <= 10) {
     std::string text = "1";
@@ -37,11 +43,7 @@ long trailingZeros(long n) {
 }
 
 void overflowNote(Working& w, const Calculation& c) {
-  const auto near = [&](unsigned long k) {
-    Integer f;
-    mpz_fac_ui(f.get_mpz_t(), k);
-    return exact::decimal(Rational(f), c.format).text;
-  };
+  const auto near = [&](long k) { return exact::decimal(Rational(factorial(k)), c.format).text; };
   const std::string last = std::to_string(kLargestFactorial);
   const std::string first = std::to_string(kLargestFactorial + 1);
   const std::string what = "窗口用双精度数计算阶乘，最大只能表示约 " +
@@ -63,7 +65,7 @@ void hugeFactorial(Working& w, long n) {
 }  // namespace
 
 Working factorialWorking(const Calculation& c) {
-  Working w = begin(kAlgebraCaption, "求阶乘");
+  Working w = begin(algebraCaption(), "求阶乘");
   const WholeBox read = readWhole(c, 0);
   line(w, LineKind::Given, wholeGiven(c, "n", 0, read));
   if (!read.whole) {
@@ -91,8 +93,7 @@ Working factorialWorking(const Calculation& c) {
     return w;
   }
   const long k = n.get_si();
-  Integer f;
-  mpz_fac_ui(f.get_mpz_t(), static_cast<unsigned long>(k));
+  const Integer f = factorial(k);
   const std::string name = std::to_string(k) + "!";
   const std::string value = number(f);
   line(w, LineKind::Step, k == 0 ? "0! = 1" : name + " = " + factorialProduct(k) + " = " + value);

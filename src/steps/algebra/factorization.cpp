@@ -123,7 +123,7 @@ void composite(Working& w, const Integer& n, const std::vector<PrimePower>& fact
 }  // namespace
 
 Working factorizationWorking(const Calculation& c) {
-  Working w = begin(kAlgebraCaption, "分解质因数");
+  Working w = begin(algebraCaption(), "分解质因数");
   const WholeBox read = readWholeLeniently(c, 0);
   if (!read.typed) {
     line(w, LineKind::Given, "输入的是“" + typedText(c, 0) + "”");

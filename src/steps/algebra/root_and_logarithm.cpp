@@ -83,7 +83,7 @@ void logarithms(Working& w, const Calculation& c, const Rational& m,
 }  // namespace
 
 Working rootWorking(const Calculation& c) {
-  Working w = begin(kAlgebraCaption, "开平方与对数");
+  Working w = begin(algebraCaption(), "开平方与对数");
   line(w, LineKind::Given, given(c, "m", 0));
   const std::optional<Rational> m = typed(c, 0);
   if (!m) {

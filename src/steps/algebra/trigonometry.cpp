@@ -160,7 +160,7 @@ void reduction(Working& w, const Rational& degrees, const exact::Integer& turns,
 }  // namespace
 
 Working trigWorking(const Calculation& c) {
-  Working w = begin(kAlgebraCaption, "三角函数");
+  Working w = begin(algebraCaption(), "三角函数");
   const std::optional<Rational> degrees = typed(c, 0);
   if (!degrees) {
     line(w, LineKind::Given, "α 不是数");
