@@ -3,20 +3,15 @@
 #include <algorithm>
 
 #include "exact/notation.h"
+#include "steps/shared/common.h"
+
+// The ladder laid out: a rung a row, every column as wide as its longest number.
 
 namespace vorlinde::steps {
-
 namespace {
 
 // Units a character of a number takes at rows one unit apart.
 constexpr double kCharWidth = 0.55;
-
-std::size_t characters(const std::string& markup) {
-  const std::string plain = notation::plain(markup);
-  return static_cast<std::size_t>(std::count_if(plain.begin(), plain.end(), [](char ch) {
-    return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-  }));
-}
 
 }  // namespace
 
@@ -25,9 +20,10 @@ Figure ladderFigure(const std::vector<Rung>& rungs, const std::vector<std::strin
   // Every column as wide as its longest number.
   std::vector<double> widths(foot.size(), 1.0);
   for (std::size_t j = 0; j < foot.size(); ++j) {
-    std::size_t longest = characters(foot[j]);
+    std::size_t longest = characterCount(notation::plain(foot[j]));
     for (const Rung& rung : rungs)
-      if (j < rung.numbers.size()) longest = std::max(longest, characters(rung.numbers[j]));
+      if (j < rung.numbers.size())
+        longest = std::max(longest, characterCount(notation::plain(rung.numbers[j])));
     widths[j] = std::max(1.0, static_cast<double>(longest) * kCharWidth) + 0.7;
   }
   std::vector<double> centres;
