@@ -1,6 +1,7 @@
 #include "exact/primes.h"
 #include "steps/algebra/ladder.h"
 #include "steps/algebra/panels.h"
+#include "steps/shared/answer.h"
 #include "steps/shared/common.h"
 #include "steps/shared/values.h"
 
@@ -108,7 +109,7 @@ Working divisorWorking(const Calculation& c) {
   line(w, LineKind::Given, wholeGiven(c, "a", 0, ra));
   line(w, LineKind::Given, wholeGiven(c, "b", 1, rb));
   if (!ra.whole || !rb.whole) {
-    answer(w, {"输入的不是数"});
+    answer(w, {kNotANumber});
     return w;
   }
   const Integer &a = *ra.whole, &b = *rb.whole;

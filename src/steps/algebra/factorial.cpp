@@ -3,6 +3,7 @@
 
 #include "core/messages.h"
 #include "steps/algebra/panels.h"
+#include "steps/shared/answer.h"
 #include "steps/shared/common.h"
 #include "steps/shared/values.h"
 
@@ -69,7 +70,7 @@ Working factorialWorking(const Calculation& c) {
   const WholeBox read = readWhole(c, 0);
   line(w, LineKind::Given, wholeGiven(c, "n", 0, read));
   if (!read.whole) {
-    answer(w, {"输入的不是数"});
+    answer(w, {kNotANumber});
     return w;
   }
   const Integer& n = *read.whole;

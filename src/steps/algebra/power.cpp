@@ -203,7 +203,7 @@ Working powerWorking(const Calculation& c) {
   line(w, LineKind::Given, given(c, "n", 1));
   const std::optional<Rational> m = typed(c, 0), n = typed(c, 1);
   if (!m || !n) {
-    answer(w, {"输入的不是数"});
+    answer(w, {kNotANumber});
     return w;
   }
   if (n->get_den() == 1)

@@ -87,7 +87,7 @@ Working rootWorking(const Calculation& c) {
   line(w, LineKind::Given, given(c, "m", 0));
   const std::optional<Rational> m = typed(c, 0);
   if (!m) {
-    answer(w, {"输入的不是数"});
+    answer(w, {kNotANumber});
     return w;
   }
   if (sgn(*m) < 0) {

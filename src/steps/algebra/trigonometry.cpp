@@ -164,7 +164,7 @@ Working trigWorking(const Calculation& c) {
   const std::optional<Rational> degrees = typed(c, 0);
   if (!degrees) {
     line(w, LineKind::Given, "α 不是数");
-    answer(w, {"输入的不是数"});
+    answer(w, {kNotANumber});
     return w;
   }
   const std::string typedAngle = typedText(c, 0);
