@@ -1,9 +1,9 @@
 #include "steps/steps.h"
 
-#include "steps/algebra_panels.h"
-#include "steps/equation_panels.h"
+#include "steps/algebra/panels.h"
+#include "steps/equations/panels.h"
 #include "steps/geometry/panels.h"
-#include "steps/linear_system_panels.h"
+#include "steps/linear_system/panels.h"
 #include "steps/sequences/panels.h"
 #include "steps/shared/values.h"
 

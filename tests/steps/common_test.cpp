@@ -18,6 +18,12 @@ TEST(Working, GivenValuesAndTheAnswerLine) {
   EXPECT_EQ(notation::plain(given(c, "b", 1)),
             "b = 1" + std::string(100, '0') +
                 "（输入的是“+10000000000000000000000…00000000，共 102 个字符”）");
+  // Full-width digits take three bytes each: the count is of characters.
+  c.texts[2] = "";
+  for (int i = 0; i < 50; ++i)
+    c.texts[2] += "１";
+  EXPECT_EQ(notation::plain(given(c, "c", 2)),
+            "c = " + std::string(50, '1') + "（输入的是“１１１１１１１１…１１，共 50 个字符”）");
 
   Working w = begin("解方程", "一元二次方程");
   line(w, LineKind::Step, "x = " + notation::frac("3", "2"));

@@ -70,6 +70,35 @@ TEST(SystemWorking, ExplainsTheWindowsErrorWhereDIsZero) {
   EXPECT_TRUE(hasLineWith(many, "y = -1/2x + 3/2（x 取任意数）"));
 }
 
+// Both panels of the window read their boxes alike: every box that holds no number is named.
+TEST(EquationWorkings, NameEveryBoxThatHoldsNoNumber) {
+  const struct {
+    PanelId panel;
+    std::vector<std::string> texts;
+    int error;
+    const char* plain;
+  } table[] = {
+      {PanelId::Quadratic,
+       {"1", "x", ""},
+       0,
+       "解方程 · 一元二次方程\n"
+       "a = 1，b 不是数，c 不是数\n"
+       "b、c 中输入的不是一个数，窗口无法计算。请输入数，例如 -3、0.5、1.5E-3。\n"
+       "答：b、c 不是数，无法求解"},
+      {PanelId::TwoUnknowns,
+       {"1", "2", "3", "4", "x", "6"},
+       13,
+       "解方程 · 二元一次方程组\n"
+       "a₁ = 1，b₁ = 2，c₁ = 3\n"
+       "a₂ = 4，b₂ 不是数，c₂ = 6\n"
+       "b₂ 中输入的不是一个数，窗口无法计算。\n"
+       "窗口报告：运行时错误 13，类型不匹配。\n"
+       "答：b₂ 不是数，无法求解"},
+  };
+  for (const auto& t : table)
+    EXPECT_EQ(run(t.panel, t.texts, t.error).plainText(), t.plain);
+}
+
 TEST(SystemWorking, DrawsTheLinesAndTheirMeetingPoint) {
   const Figure f = workingFor(system({"2", "3", "12", "1", "-1", "1"})).figure;
   ASSERT_EQ(f.paths.size(), 2u);

@@ -70,6 +70,7 @@ TEST(LinearSystemWorking, SolvesTenUnknowns) {
 TEST(LinearSystemWorking, WritesTheRowOperationsAndRanks) {
   const Working w =
       workingFor(grid(3, {"1", "1", "1", "6", "2", "-1", "1", "3", "1", "2", "-1", "2"}));
+  EXPECT_TRUE(hasLine(w, "2x₁ - x₂ + x₃ = 3"));
   EXPECT_TRUE(hasLineWith(w, "消去 x₁（主元 1）：R₂ - 2R₁ → R₂，R₃ - R₁ → R₃"));
   EXPECT_TRUE(hasLineWith(w, "消去 x₂（主元 -3）：R₃ + 1/3R₂ → R₃"));
   EXPECT_TRUE(hasLineWith(w, "R₂：-3x₂ - x₃ = -9，代入 x₃ = 3，得 -3x₂ = -6，x₂ = 2"));
@@ -94,6 +95,9 @@ TEST(LinearSystemWorking, SaysHowTheBoxesWereReadAndWhatTheWindowDid) {
   EXPECT_TRUE(hasLineWith(read, "b₂ 格中“abc”按 0 读入"));
   EXPECT_TRUE(hasLineWith(read, "空着的格子按 0 读入：a₁₂"));
   EXPECT_FALSE(hasLineWith(read, "“3”"));
+  Calculation overflow = grid(2, {"1", "1", "2", "1", "-1", "0"});
+  overflow.error = 6;
+  EXPECT_TRUE(hasLine(workingFor(overflow), "窗口报告：运行时错误 6，溢出。"));
   // Not singular, though the window's 1 + p = 1 test says so.
   Calculation tiny = grid(2, {"1E-20", "0", "1E-20", "0", "1E-20", "2E-20"});
   tiny.message =

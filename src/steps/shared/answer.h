@@ -11,6 +11,9 @@
 
 namespace vorlinde::steps {
 
+// The answer where a box the working needs held no number.
+inline constexpr const char* kNotANumber = "输入的不是数";
+
 // "x₁ = (3+√5)/2 ≈ 2.61803398874989", "x = 3/2 = 1.5", "x = -3".
 std::string answerItem(std::string_view name, const exact::Shown& value);
 // "答：" followed by the items, each already written (answerItem() or words such

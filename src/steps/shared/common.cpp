@@ -38,6 +38,13 @@ std::optional<exact::Rational> typedLeniently(const Calculation& c, std::size_t 
   return exact::readLenient(*text);
 }
 
+std::size_t characterCount(std::string_view text) {
+  // Every byte but a continuation byte (10xxxxxx) starts a character.
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char ch) {
+    return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+  }));
+}
+
 std::string written(const exact::Rational& value, const NumberFormat& format) {
   return exact::show(value, format).text();
 }
@@ -55,11 +62,8 @@ std::string quoted(const std::string& typed) {
     --head;
   while (tail < text.size() && (static_cast<unsigned char>(text[tail]) & 0xC0) == 0x80)
     ++tail;
-  const auto characters = std::count_if(text.begin(), text.end(), [](char ch) {
-    return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-  });
-  return text.substr(0, head) + "…" + text.substr(tail) + "，共 " + std::to_string(characters) +
-         " 个字符";
+  return text.substr(0, head) + "…" + text.substr(tail) + "，共 " +
+         std::to_string(characterCount(text)) + " 个字符";
 }
 
 }  // namespace

@@ -33,6 +33,9 @@ std::optional<exact::Rational> typedLeniently(const Calculation& c, std::size_t 
 // how the working writes the number ("1.5", "１２", "1,000"), it is quoted after it.
 std::string given(const Calculation& c, std::string_view name, std::size_t box);
 
+// The characters of UTF-8 text, not its bytes.
+std::size_t characterCount(std::string_view text);
+
 // The value written in the working's notation, with its decimal where it is not whole.
 std::string written(const exact::Rational& value, const NumberFormat& format);
 

@@ -1,20 +1,60 @@
 #include <cmath>
-#include <limits>
 
-#include "core/messages.h"
 #include "exact/notation.h"
-#include "steps/algebra_panels.h"
-#include "steps/natural_factors.h"
+#include "exact/primes.h"
+#include "steps/algebra/ladder.h"
+#include "steps/algebra/panels.h"
 #include "steps/shared/common.h"
 #include "steps/shared/values.h"
 
-// Prime factorization and the factorial.
+// Prime factorization by short division, or the primes tried where the number is prime.
 
 namespace vorlinde::steps {
 namespace {
 
 using exact::Integer;
+using exact::PrimePower;
 using exact::Rational;
+
+// "2³×3²×5".
+std::string powersText(const std::vector<PrimePower>& factors) {
+  std::string text;
+  for (const PrimePower& f : factors) {
+    if (!text.empty()) text += "×";
+    text += std::to_string(f.prime);
+    if (f.exponent > 1) text += notation::sup(std::to_string(f.exponent));
+  }
+  return text;
+}
+
+// "2×2×2×3×3×5".
+std::string productText(const std::vector<PrimePower>& factors) {
+  std::string text;
+  for (const PrimePower& f : factors)
+    for (int i = 0; i < f.exponent; ++i)
+      text += (text.empty() ? "" : "×") + std::to_string(f.prime);
+  return text;
+}
+
+// The primes up to √n that trial division tried: "2、3".
+std::string primesUpToRoot(unsigned long long n) {
+  // √n is at most 10⁶ for the numbers factorized.
+  unsigned long limit = 0;
+  while ((limit + 1ULL) * (limit + 1) <= n)
+    ++limit;
+  const std::vector<unsigned long> primes = exact::primesUpTo(limit);
+  // A long list is shortened to its first and last primes.
+  constexpr std::size_t kListed = 12;
+  std::string text;
+  for (std::size_t i = 0; i < primes.size(); ++i) {
+    if (primes.size() > kListed && i == 3) {
+      text += "、…";
+      i = primes.size() - 1;
+    }
+    text += (text.empty() ? "" : "、") + std::to_string(primes[i]);
+  }
+  return text;
+}
 
 // How the factorization read its box: leniently, then rounded.
 std::string factorizationGiven(const Calculation& c, const WholeBox& read) {
@@ -83,7 +123,7 @@ void composite(Working& w, const Integer& n, const std::vector<PrimePower>& fact
 }  // namespace
 
 Working factorizationWorking(const Calculation& c) {
-  Working w = begin(kAlgebraCaption, "分解质因数");
+  Working w = begin(algebraCaption(), "分解质因数");
   const WholeBox read = readWholeLeniently(c, 0);
   if (!read.typed) {
     line(w, LineKind::Given, "输入的是“" + typedText(c, 0) + "”");
@@ -115,104 +155,6 @@ Working factorizationWorking(const Calculation& c) {
     prime(w, n, factors->front().prime, c.format);
   else
     composite(w, n, *factors);
-  return w;
-}
-
-namespace {
-
-// Past this the exact factorial is not worked out, only its size.
-constexpr long kLargestExactFactorial = 50000;
-
-std::string factorialProduct(long n) {
-  if (n <= 10) {
-    std::string text = "1";
-    for (long k = 2; k <= n; ++k)
-      text += "×" + std::to_string(k);
-    return text;
-  }
-  return "1×2×3×…×" + std::to_string(n);
-}
-
-// The trailing zeros of n!: each comes from a factor 5 with a factor 2.
-long trailingZeros(long n) {
-  long zeros = 0;
-  for (long p = 5; p <= n; p *= 5)
-    zeros += n / p;
-  return zeros;
-}
-
-void overflowNote(Working& w, const Calculation& c) {
-  const auto near = [&](unsigned long k) {
-    Integer f;
-    mpz_fac_ui(f.get_mpz_t(), k);
-    return exact::decimal(Rational(f), c.format).text;
-  };
-  const std::string last = std::to_string(kLargestFactorial);
-  const std::string first = std::to_string(kLargestFactorial + 1);
-  const std::string what = "窗口用双精度数计算阶乘，最大只能表示约 " +
-                           numberText(std::numeric_limits<double>::max(), c.format) + "：" + last +
-                           "! ≈ " + near(kLargestFactorial) + " 还在范围内，" + first + "! ≈ " +
-                           near(kLargestFactorial + 1) + " 就超出了，所以 n ≥ " + first +
-                           " 时窗口报告溢出。";
-  windowNote(w, c, what);
-}
-
-void hugeFactorial(Working& w, long n) {
-  // log₁₀ n! from the gamma function: enough for the number of digits.
-  const double digits = std::floor(std::lgamma(static_cast<double>(n) + 1) / std::log(10.0)) + 1;
-  const std::string count = numberText(digits);
-  line(w, LineKind::Note, "n 太大，这里不再算出 n! 的每一位，只估计它的位数。");
-  answer(w, {std::to_string(n) + "! 约是一个 " + count + " 位数"});
-}
-
-}  // namespace
-
-Working factorialWorking(const Calculation& c) {
-  Working w = begin(kAlgebraCaption, "求阶乘");
-  const WholeBox read = readWhole(c, 0);
-  line(w, LineKind::Given, wholeGiven(c, "n", 0, read));
-  if (!read.whole) {
-    answer(w, {"输入的不是数"});
-    return w;
-  }
-  const Integer& n = *read.whole;
-  if (!fitsInt16(n)) {
-    const std::string what =
-        "窗口把 n 取整后只接受 " + int16Range() + " 之间的整数，" + number(n) + " 超出了这个范围。";
-    windowNote(w, c, what);
-  }
-  if (n < 0) {
-    line(w, LineKind::Step,
-         std::string("阶乘只对自然数定义：负数没有阶乘，窗口显示“") + kRefusedInput + "”。");
-    answer(w, {"负数没有阶乘"});
-    return w;
-  }
-  line(w, LineKind::Method, "n! = 1×2×3×…×n，规定 0! = 1");
-  if (!within(n, 0, kLargestExactFactorial)) {
-    if (n < 1'000'000'000'000'000L)
-      hugeFactorial(w, n.get_si());
-    else
-      answer(w, {"n 太大，n! 的位数也无法估计"});
-    return w;
-  }
-  const long k = n.get_si();
-  Integer f;
-  mpz_fac_ui(f.get_mpz_t(), static_cast<unsigned long>(k));
-  const std::string name = std::to_string(k) + "!";
-  const std::string value = number(f);
-  line(w, LineKind::Step, k == 0 ? "0! = 1" : name + " = " + factorialProduct(k) + " = " + value);
-  const std::size_t digits = exact::digitCount(f);
-  if (digits > 1) {
-    std::string size = name + " 共有 " + std::to_string(digits) + " 位";
-    if (digits > 15) size += "，约为 " + exact::decimal(Rational(f), c.format).text;
-    line(w, LineKind::Step, size + "。");
-  }
-  if (k >= 5)
-    line(w, LineKind::Note,
-         name + " 的末尾有 " + std::to_string(trailingZeros(k)) +
-             " 个 0：每个 0 来自一个因数 5 与一个因数 2 的乘积。");
-  if (k > kLargestFactorial) overflowNote(w, c);
-  answer(w, {name + " = " + value});
   return w;
 }
 

@@ -1,13 +1,19 @@
 #pragma once
 
+#include <string>
+
 #include "core/calculation.h"
+#include "core/panels.h"
 #include "steps/working.h"
 
 // The working of each panel of the algebra window, one function a button.
 
 namespace vorlinde::steps {
 
-inline constexpr const char* kAlgebraCaption = "代数";
+// The window's caption as the tool windows' table has it, the first word of every heading.
+inline std::string algebraCaption() {
+  return std::string(toolWindow(WindowId::Algebra).caption);
+}
 
 Working factorizationWorking(const Calculation& c);
 Working factorialWorking(const Calculation& c);

@@ -1,60 +1,17 @@
-#include "steps/natural_factors.h"
+#include "steps/algebra/ladder.h"
 
 #include <algorithm>
 
 #include "exact/notation.h"
-#include "exact/primes.h"
+#include "steps/shared/common.h"
+
+// The ladder laid out: a rung a row, every column as wide as its longest number.
 
 namespace vorlinde::steps {
-
-std::string powersText(const std::vector<PrimePower>& factors) {
-  std::string text;
-  for (const PrimePower& f : factors) {
-    if (!text.empty()) text += "×";
-    text += std::to_string(f.prime);
-    if (f.exponent > 1) text += notation::sup(std::to_string(f.exponent));
-  }
-  return text;
-}
-
-std::string productText(const std::vector<PrimePower>& factors) {
-  std::string text;
-  for (const PrimePower& f : factors)
-    for (int i = 0; i < f.exponent; ++i)
-      text += (text.empty() ? "" : "×") + std::to_string(f.prime);
-  return text;
-}
-
-std::string primesUpToRoot(unsigned long long n) {
-  // √n is at most 10⁶ for the numbers factorized.
-  unsigned long limit = 0;
-  while ((limit + 1ULL) * (limit + 1) <= n)
-    ++limit;
-  const std::vector<unsigned long> primes = exact::primesUpTo(limit);
-  // A long list is shortened to its first and last primes.
-  constexpr std::size_t kListed = 12;
-  std::string text;
-  for (std::size_t i = 0; i < primes.size(); ++i) {
-    if (primes.size() > kListed && i == 3) {
-      text += "、…";
-      i = primes.size() - 1;
-    }
-    text += (text.empty() ? "" : "、") + std::to_string(primes[i]);
-  }
-  return text;
-}
-
 namespace {
 
 // Units a character of a number takes at rows one unit apart.
 constexpr double kCharWidth = 0.55;
-
-std::size_t characters(const std::string& markup) {
-  const std::string plain = notation::plain(markup);
-  return static_cast<std::size_t>(std::count_if(plain.begin(), plain.end(), [](char ch) {
-    return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-  }));
-}
 
 }  // namespace
 
@@ -63,9 +20,10 @@ Figure ladderFigure(const std::vector<Rung>& rungs, const std::vector<std::strin
   // Every column as wide as its longest number.
   std::vector<double> widths(foot.size(), 1.0);
   for (std::size_t j = 0; j < foot.size(); ++j) {
-    std::size_t longest = characters(foot[j]);
+    std::size_t longest = characterCount(notation::plain(foot[j]));
     for (const Rung& rung : rungs)
-      if (j < rung.numbers.size()) longest = std::max(longest, characters(rung.numbers[j]));
+      if (j < rung.numbers.size())
+        longest = std::max(longest, characterCount(notation::plain(rung.numbers[j])));
     widths[j] = std::max(1.0, static_cast<double>(longest) * kCharWidth) + 0.7;
   }
   std::vector<double> centres;

@@ -3,7 +3,7 @@
 
 #include "exact/notation.h"
 #include "exact/transcendental.h"
-#include "steps/algebra_panels.h"
+#include "steps/algebra/panels.h"
 #include "steps/shared/answer.h"
 #include "steps/shared/common.h"
 #include "steps/shared/roots.h"
@@ -83,11 +83,11 @@ void logarithms(Working& w, const Calculation& c, const Rational& m,
 }  // namespace
 
 Working rootWorking(const Calculation& c) {
-  Working w = begin(kAlgebraCaption, "开平方与对数");
+  Working w = begin(algebraCaption(), "开平方与对数");
   line(w, LineKind::Given, given(c, "m", 0));
   const std::optional<Rational> m = typed(c, 0);
   if (!m) {
-    answer(w, {"输入的不是数"});
+    answer(w, {kNotANumber});
     return w;
   }
   if (sgn(*m) < 0) {

@@ -1,4 +1,6 @@
-#include "steps/quadratic_methods.h"
+// The quadratic's methods beside the formula: factoring, the complex pair and the check.
+
+#include "steps/equations/quadratic_methods.h"
 
 #include <utility>
 
@@ -12,11 +14,6 @@ namespace {
 using exact::Integer;
 using notation::sub;
 using notation::sup;
-
-std::string polynomial(const Rational& a, const Rational& b, const Rational& c,
-                       const NumberFormat& format) {
-  return eq::sum({{a, "x" + sup("2")}, {b, "x"}, {c, ""}}, format);
-}
 
 // The factor qx - p of the root p/q (q > 0, in lowest terms).
 struct Factor {
@@ -57,6 +54,11 @@ void crossTable(Working& w, const Equation& e, const Rational& k, const Factor& 
 }
 
 }  // namespace
+
+std::string polynomial(const Rational& a, const Rational& b, const Rational& c,
+                       const NumberFormat& format) {
+  return eq::sum({{a, "x" + sup("2")}, {b, "x"}, {c, ""}}, format);
+}
 
 const std::string& rootName(int k) {
   static const std::string names[2] = {"x" + sub("1"), "x" + sub("2")};

@@ -1,10 +1,14 @@
+// The working of the quadratic equation: by the formula, by factoring, and the linear case.
+
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/runtime_error.h"
 #include "exact/notation.h"
-#include "steps/equation_panels.h"
-#include "steps/quadratic_methods.h"
+#include "steps/equations/coefficients.h"
+#include "steps/equations/panels.h"
+#include "steps/equations/quadratic_methods.h"
 #include "steps/shared/answer.h"
 #include "steps/shared/common.h"
 #include "steps/shared/equation_figures.h"
@@ -22,34 +26,10 @@ using notation::sup;
 using quadratic::Equation;
 using quadratic::rootName;
 
-std::string polynomial(const Equation& e) {
-  return eq::sum({{e.a, "x" + sup("2")}, {e.b, "x"}, {e.c, ""}}, e.format);
-}
+constexpr std::string_view kNames[] = {"a", "b", "c"};
 
 std::string shownExact(const Surd& x, const NumberFormat& format) {
   return exact::show(x, format).exact;
-}
-
-// The boxes that hold no number, by the names of their coefficients.
-std::vector<std::string> unreadable(const Calculation& c) {
-  std::vector<std::string> names;
-  const char* letters[] = {"a", "b", "c"};
-  for (std::size_t i = 0; i < 3; ++i)
-    if (!typed(c, i)) names.push_back(letters[i]);
-  return names;
-}
-
-void notNumbers(Working& w, const Calculation& c, const std::vector<std::string>& names) {
-  std::string list;
-  for (const std::string& n : names)
-    list += (list.empty() ? "" : "、") + n;
-  const std::string what =
-      list + " 中输入的不是一个数，窗口无法计算。请输入数，例如 -3、0.5、1.5E-3。";
-  if (c.error != 0)
-    errorLine(w, c, what);
-  else
-    line(w, LineKind::Note, what);
-  answer(w, {list + " 不是数，无法求解"});
 }
 
 // What went wrong in the window, where the exact working still has an answer.
@@ -59,7 +39,7 @@ void windowError(Working& w, const Calculation& c, const Equation& e) {
   if (e.a == 0 && e.b == 0)
     what = std::string("a 和 b 都是 0，窗口求 x = -c/b 时") +
            (e.c != 0 ? "除以了 0" : "算 0/0，没有意义") + "。";
-  else if (c.error == 6)
+  else if (c.error == static_cast<int>(ErrorCode::Overflow))
     what = "系数太大或太小，窗口用小数计算 Δ = b" + sup("2") +
            " - 4ac 时超出了范围；下面用精确值计算，方程照样可解。";
   errorLine(w, c, what);
@@ -158,14 +138,10 @@ void quadraticCase(Working& w, const Equation& e) {
 
 Working quadraticWorking(const Calculation& c) {
   Working w = begin("解方程", "一元二次方程");
-  line(w, LineKind::Given, given(c, "a", 0) + "，" + given(c, "b", 1) + "，" + given(c, "c", 2));
-  const std::vector<std::string> missing = unreadable(c);
-  if (!missing.empty()) {
-    notNumbers(w, c, missing);
-    return w;
-  }
-  const Equation e{*typed(c, 0), *typed(c, 1), *typed(c, 2), c.format};
-  line(w, LineKind::Step, "方程：" + polynomial(e) + " = 0");
+  const auto k = coefficients(w, c, kNames, "请输入数，例如 -3、0.5、1.5E-3。");
+  if (!k) return w;
+  const Equation e{(*k)[0], (*k)[1], (*k)[2], c.format};
+  line(w, LineKind::Step, "方程：" + quadratic::polynomial(e.a, e.b, e.c, e.format) + " = 0");
   windowError(w, c, e);
   if (e.a == 0)
     linearCase(w, e);

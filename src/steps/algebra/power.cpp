@@ -3,7 +3,7 @@
 #include "exact/estimate.h"
 #include "exact/notation.h"
 #include "exact/transcendental.h"
-#include "steps/algebra_panels.h"
+#include "steps/algebra/panels.h"
 #include "steps/shared/answer.h"
 #include "steps/shared/common.h"
 #include "steps/shared/roots.h"
@@ -91,6 +91,13 @@ std::string expansion(const Rational& m, const Integer& n, const NumberFormat& f
   return power + " = " + f + "×" + f + "×…×" + f + "（" + n.get_str() + " 个 " + f + " 相乘）";
 }
 
+// 0 to a negative power, whole ("整数次幂") or fractional ("分数指数幂"), divides by 0.
+void zeroToNegative(Working& w, const Calculation& c, const std::string& kind) {
+  line(w, LineKind::Step, "0 的负" + kind + "相当于用 0 作除数，没有意义。");
+  windowNote(w, c, "窗口在这里遇到了用 0 作除数。");
+  answer(w, {"0 的负数次幂没有意义"});
+}
+
 void wholePower(Working& w, const Calculation& c, const Rational& m, const Integer& n) {
   if (n == 0) {
     if (m == 0) {
@@ -102,12 +109,7 @@ void wholePower(Working& w, const Calculation& c, const Rational& m, const Integ
     answer(w, {powerName() + " = 1"});
     return;
   }
-  if (m == 0 && n < 0) {
-    line(w, LineKind::Step, "0 的负整数次幂相当于用 0 作除数，没有意义。");
-    windowNote(w, c, "窗口在这里遇到了用 0 作除数。");
-    answer(w, {"0 的负数次幂没有意义"});
-    return;
-  }
+  if (m == 0 && n < 0) return zeroToNegative(w, c, "整数次幂");
   line(w, LineKind::Method, n > 0 ? "乘方：n 个 m 相乘" : "负整数指数幂：a⁻ⁿ = 1/aⁿ（a ≠ 0）");
   if (sgn(m) < 0) line(w, LineKind::Note, "负数的偶次幂是正数，奇次幂是负数。");
   overflowNote(w, c);
@@ -185,9 +187,7 @@ void fractionalPower(Working& w, const Calculation& c, const Rational& m, const 
       line(w, LineKind::Step, "0 的正分数指数幂等于 0。");
       answer(w, {powerName() + " = 0"});
     } else {
-      line(w, LineKind::Step, "0 的负分数指数幂相当于用 0 作除数，没有意义。");
-      windowNote(w, c, "窗口在这里遇到了用 0 作除数。");
-      answer(w, {"0 的负数次幂没有意义"});
+      zeroToNegative(w, c, "分数指数幂");
     }
     return;
   }
@@ -198,12 +198,12 @@ void fractionalPower(Working& w, const Calculation& c, const Rational& m, const 
 }  // namespace
 
 Working powerWorking(const Calculation& c) {
-  Working w = begin(kAlgebraCaption, "乘方");
+  Working w = begin(algebraCaption(), "乘方");
   line(w, LineKind::Given, given(c, "m", 0));
   line(w, LineKind::Given, given(c, "n", 1));
   const std::optional<Rational> m = typed(c, 0), n = typed(c, 1);
   if (!m || !n) {
-    answer(w, {"输入的不是数"});
+    answer(w, {kNotANumber});
     return w;
   }
   if (n->get_den() == 1)

@@ -1,15 +1,16 @@
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
 #include "core/messages.h"
+#include "exact/angles.h"
 #include "exact/notation.h"
 #include "exact/transcendental.h"
-#include "steps/algebra_panels.h"
+#include "steps/algebra/panels.h"
 #include "steps/shared/answer.h"
 #include "steps/shared/common.h"
 #include "steps/shared/values.h"
-#include "steps/trig_values.h"
 
 // The angle in radians as a fraction of π, the six functions exact at the
 // multiples of 30° and 45°, and the unit circle.
@@ -17,7 +18,18 @@
 namespace vorlinde::steps {
 namespace {
 
+using exact::ExactTrig;
+using exact::exactTrig;
 using exact::Rational;
+using exact::reduceAngle;
+
+// The six functions in the window's order: sin, cos, tan, cot, sec, csc.
+constexpr int kTrigFunctions = 6;
+constexpr std::array<const char*, kTrigFunctions> kTrigNames = {"sin α", "cos α", "tan α",
+                                                                "cot α", "sec α", "csc α"};
+constexpr std::array<const char*, kTrigFunctions> kTrigDefinitions = {
+    "sin α",           "cos α",          "tan α = sin α/cos α", "cot α = cos α/sin α",
+    "sec α = 1/cos α", "csc α = 1/sin α"};
 
 // The panel's labels: the radians first, then the six functions in order.
 constexpr std::size_t kRadiansLabel = 0;
@@ -29,6 +41,29 @@ constexpr std::size_t functionLabel(int function) {
 std::string degreesText(const Rational& degrees, const NumberFormat& format) {
   const exact::Decimal d = exact::decimal(degrees, format);
   return d.exact ? d.text : number(degrees, format);
+}
+
+// The angle's place: "第二象限，参考角 30°" and the reduction of sin and cos to
+// the reference angle, "sin 150° = sin 30°，cos 150° = -cos 30°"; empty on an axis
+// or in the first quadrant.
+std::string referenceAngle(const Rational& degrees) {
+  if (degrees.get_den() == 1 && degrees.get_num() % 90 == 0) return {};
+  if (degrees < 90) return {};
+  const auto text = [](const Rational& r) { return r.get_str() + "°"; };
+  const std::string a = text(degrees);
+  if (degrees < 180) {
+    const std::string r = text(180 - degrees);
+    return "第二象限，参考角 180° - " + a + " = " + r + "：sin " + a + " = sin " + r + "，cos " +
+           a + " = -cos " + r;
+  }
+  if (degrees < 270) {
+    const std::string r = text(degrees - 180);
+    return "第三象限，参考角 " + a + " - 180° = " + r + "：sin " + a + " = -sin " + r + "，cos " +
+           a + " = -cos " + r;
+  }
+  const std::string r = text(360 - degrees);
+  return "第四象限，参考角 360° - " + a + " = " + r + "：sin " + a + " = -sin " + r + "，cos " + a +
+         " = cos " + r;
 }
 
 // One function's value as the working writes it: "1/2 = 0.5", "不存在".
@@ -125,11 +160,11 @@ void reduction(Working& w, const Rational& degrees, const exact::Integer& turns,
 }  // namespace
 
 Working trigWorking(const Calculation& c) {
-  Working w = begin(kAlgebraCaption, "三角函数");
+  Working w = begin(algebraCaption(), "三角函数");
   const std::optional<Rational> degrees = typed(c, 0);
   if (!degrees) {
     line(w, LineKind::Given, "α 不是数");
-    answer(w, {"输入的不是数"});
+    answer(w, {kNotANumber});
     return w;
   }
   const std::string typedAngle = typedText(c, 0);

@@ -1,4 +1,6 @@
-#include "steps/gauss_steps.h"
+// Gaussian elimination in exact fractions, back substitution and the ranks, as taught.
+
+#include "steps/linear_system/gauss.h"
 
 #include <algorithm>
 #include <utility>
@@ -58,13 +60,6 @@ std::vector<std::string> clearColumn(Matrix& m, std::size_t r, std::size_t k,
   return ops;
 }
 
-std::string rowEquation(const std::vector<Rational>& row, std::size_t from, const NumberFormat& f) {
-  std::vector<eq::Term> terms;
-  for (std::size_t j = from; j + 1 < row.size(); ++j)
-    terms.push_back({row[j], unknown(j + 1)});
-  return eq::sum(terms, f) + " = " + eq::number(row.back(), f);
-}
-
 // Row r's equation and the values found put into it: "2x₂ + x₃ = 7，代入 x₃ = 3".
 // Past a few values the equation is not written again: the matrix above shows it.
 std::string substitution(const std::vector<Rational>& row, std::size_t r,
@@ -114,6 +109,13 @@ void generalSolution(Working& w, const Echelon& e, const NumberFormat& f) {
 }
 
 }  // namespace
+
+std::string rowEquation(const std::vector<Rational>& row, std::size_t from, const NumberFormat& f) {
+  std::vector<eq::Term> terms;
+  for (std::size_t j = from; j + 1 < row.size(); ++j)
+    terms.push_back({row[j], unknown(j + 1)});
+  return eq::sum(terms, f) + " = " + eq::number(row.back(), f);
+}
 
 void matrixRows(Working& w, const Matrix& m, const NumberFormat& f) {
   for (const std::vector<Rational>& r : m) {

@@ -1,4 +1,6 @@
-#include "steps/system_elimination.h"
+// Elimination on two equations in two unknowns, as the pupil writes it.
+
+#include "steps/equations/elimination.h"
 
 #include "exact/notation.h"
 #include "steps/shared/common.h"

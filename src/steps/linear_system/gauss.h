@@ -18,6 +18,10 @@ using exact::Rational;
 // n rows of n coefficients and the right-hand side.
 using Matrix = std::vector<std::vector<Rational>>;
 
+// A row's equation from the unknown at column from on: "2x₂ + x₃ = 7".
+std::string rowEquation(const std::vector<Rational>& row, std::size_t from,
+                        const NumberFormat& format);
+
 // The matrix as rows of the working, "|" before the right-hand side.
 void matrixRows(Working& w, const Matrix& m, const NumberFormat& format);
 

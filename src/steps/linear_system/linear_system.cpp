@@ -1,3 +1,5 @@
+// The working of the linear-system window: the grid as read, the system, and its solution.
+
 #include <array>
 #include <exception>
 #include <optional>
@@ -5,13 +7,14 @@
 #include <vector>
 
 #include "exact/notation.h"
-#include "steps/gauss_steps.h"
-#include "steps/linear_system_panels.h"
-#include "steps/linear_window.h"
+#include "steps/linear_system/gauss.h"
+#include "steps/linear_system/panels.h"
+#include "steps/linear_system/window_run.h"
 #include "steps/shared/answer.h"
 #include "steps/shared/common.h"
 #include "steps/shared/equation_figures.h"
 #include "steps/shared/equation_text.h"
+#include "steps/shared/values.h"
 
 namespace vorlinde::steps {
 namespace {
@@ -96,16 +99,6 @@ void givenLines(Working& w, const Grid& g, const NumberFormat& f) {
   if (!empty.empty()) line(w, LineKind::Given, "空着的格子按 0 读入：" + listed(empty));
 }
 
-void equationLines(Working& w, const Matrix& m, const NumberFormat& f) {
-  const std::size_t n = m.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    std::vector<eq::Term> terms;
-    for (std::size_t j = 0; j < n; ++j)
-      terms.push_back({m[i][j], eq::unknown(static_cast<int>(j) + 1)});
-    line(w, LineKind::Step, eq::sum(terms, f) + " = " + eq::number(m[i][n], f));
-  }
-}
-
 // For two unknowns, the two lines in the x₁x₂ plane.
 Figure planeFigure(const Matrix& m, const std::optional<std::vector<Rational>>& x,
                    const NumberFormat& f) {
@@ -152,11 +145,7 @@ Working linearSystemWorking(const Calculation& c) {
   line(w, LineKind::Given, "未知数的个数 n = " + std::to_string(n) + "，格子按宽松读法读入");
   givenLines(w, g, c.format);
   if (!g.beyond.empty()) {
-    const std::string what = listed(g.beyond) + " 中的数超出了窗口能表示的范围，无法计算。";
-    if (c.error != 0)
-      errorLine(w, c, what);
-    else
-      line(w, LineKind::Note, what);
+    windowNote(w, c, listed(g.beyond) + " 中的数超出了窗口能表示的范围，无法计算。");
     answer(w, {"有的数超出了范围，无法求解"});
     return w;
   }
@@ -164,7 +153,8 @@ Working linearSystemWorking(const Calculation& c) {
   // lengthen the working.
   if (n <= kMostWrittenOut) {
     line(w, LineKind::Step, "方程组：");
-    equationLines(w, g.values, c.format);
+    for (const std::vector<Rational>& row : g.values)
+      line(w, LineKind::Step, gauss::rowEquation(row, 0, c.format));
   }
   answer(w, solve(w, c, g));
   return w;

@@ -1,4 +1,6 @@
-#include "steps/linear_window.h"
+// The linear-system window's own solver run again, and what its outcome needs said.
+
+#include "steps/linear_system/window_run.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,6 +12,7 @@
 #include "steps/shared/common.h"
 #include "steps/shared/equation_scale.h"
 #include "steps/shared/equation_text.h"
+#include "steps/shared/values.h"
 
 namespace vorlinde::steps::linear {
 namespace {
@@ -21,13 +24,6 @@ constexpr double kAgreement = 1e-9;
 bool differs(double shown, const exact::Rational& exactValue) {
   const double truth = eq::clampedDouble(exactValue);
   return std::fabs(shown - truth) > kAgreement * std::max(1.0, std::fabs(truth));
-}
-
-void say(Working& w, const Calculation& c, const std::string& what) {
-  if (c.error != 0)
-    errorLine(w, c, what);
-  else
-    line(w, LineKind::Note, what);
 }
 
 // Where the window's values stray from the exact ones: "x₂：窗口显示 1.5，精确值 3/2".
@@ -69,21 +65,22 @@ void windowNotes(Working& w, const Calculation& c, const WindowRun& run,
                  const std::optional<std::vector<exact::Rational>>& solution) {
   const bool failed = run.failed || !c.message.empty();
   if (run.overflow || c.error != 0) {
-    say(w, c, "有的数太大，窗口用小数消元时超出了范围；上面用精确的分数计算。");
+    windowNote(w, c, "有的数太大，窗口用小数消元时超出了范围；上面用精确的分数计算。");
   } else if (failed && solution) {
-    say(w, c,
-        std::string("窗口显示“") + kGaussFailed +
-            "”：它用小数消元，每一步选绝对值最大的数作主元 p，遇到 1 + p = 1（|p| 小于约 "
-            "1.1×10⁻¹⁶）就当作 0 而停下。这个方程组用分数精确计算并不奇异，有唯一解。");
+    windowNote(w, c,
+               std::string("窗口显示“") + kGaussFailed +
+                   "”：它用小数消元，每一步选绝对值最大的数作主元 p，遇到 1 + p = 1（|p| 小于约 "
+                   "1.1×10⁻¹⁶）就当作 0 而停下。这个方程组用分数精确计算并不奇异，有唯一解。");
   } else if (failed) {
-    say(w, c,
-        std::string("窗口显示“") + kGaussFailed +
-            "”：消元时找不到不为 0 的主元，方程组没有唯一解；"
-            "上面按秩说明了它是无解还是有无穷多解。");
+    windowNote(w, c,
+               std::string("窗口显示“") + kGaussFailed +
+                   "”：消元时找不到不为 0 的主元，方程组没有唯一解；"
+                   "上面按秩说明了它是无解还是有无穷多解。");
   } else if (!solution) {
-    say(w, c, "窗口用小数计算，舍入误差使它没有发现这个方程组其实是奇异的，它显示的“解”不可信。");
+    windowNote(w, c,
+               "窗口用小数计算，舍入误差使它没有发现这个方程组其实是奇异的，它显示的“解”不可信。");
   } else if (const std::string stray = strayValues(c, run, *solution); !stray.empty()) {
-    say(w, c, "方程组接近奇异，窗口的小数计算误差很大：" + stray);
+    windowNote(w, c, "方程组接近奇异，窗口的小数计算误差很大：" + stray);
   }
 }
 

@@ -26,6 +26,10 @@ struct Equation {
   Rational discriminant() const { return b * b - 4 * a * c; }
 };
 
+// ax² + bx + c written out: "x² - 3x + 1".
+std::string polynomial(const Rational& a, const Rational& b, const Rational& c,
+                       const NumberFormat& format);
+
 // centre ± size over one denominator: "(3 ± √5)/2", "1 ± √2", "±√3/3"; with
 // imaginary, the root times i: "(3 ± √7 i)/4", "-1 ± 2i". size ≥ 0 is a fraction
 // or a pure root b√d.

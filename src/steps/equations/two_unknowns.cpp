@@ -1,15 +1,18 @@
+// The working of two linear equations in two unknowns: by elimination and by determinants.
+
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "exact/notation.h"
-#include "steps/equation_panels.h"
+#include "steps/equations/coefficients.h"
+#include "steps/equations/elimination.h"
+#include "steps/equations/panels.h"
 #include "steps/shared/answer.h"
 #include "steps/shared/common.h"
 #include "steps/shared/equation_figures.h"
 #include "steps/shared/equation_text.h"
-#include "steps/system_elimination.h"
 
 namespace vorlinde::steps {
 namespace {
@@ -18,6 +21,15 @@ using exact::Rational;
 using notation::frac;
 using notation::sub;
 using system::Equation;
+
+constexpr std::string_view kNames[] = {"a₁", "b₁", "c₁", "a₂", "b₂", "c₂"};
+
+// D, D₁ and D₂, by which the system is solved where D ≠ 0.
+struct Determinants {
+  Rational d, dx, dy;
+  Determinants(const Equation& p, const Equation& q)
+      : d(p.a * q.b - q.a * p.b), dx(p.c * q.b - q.c * p.b), dy(p.a * q.c - q.a * p.c) {}
+};
 
 std::string name(char letter, int row) {
   return std::string(1, letter) + sub(std::to_string(row));
@@ -62,11 +74,11 @@ std::string determinant(const std::string& named, const std::string& formula, co
 }
 
 // Method two: D, D₁ and D₂, and x = D₁/D, y = D₂/D where D ≠ 0.
-void cramerLines(Working& w, const Equation& p, const Equation& q, const NumberFormat& f) {
+void cramerLines(Working& w, const Equation& p, const Equation& q, const Determinants& d,
+                 const NumberFormat& f) {
   line(w, LineKind::Method, "解法二：行列式法（克拉默法则）");
   const std::string d1 = "D" + sub("1"), d2 = "D" + sub("2");
-  const Rational det = p.a * q.b - q.a * p.b;
-  const Rational dx = p.c * q.b - q.c * p.b, dy = p.a * q.c - q.a * p.c;
+  const Rational &det = d.d, &dx = d.dx, &dy = d.dy;
   line(w, LineKind::Step,
        determinant("D", name('a', 1) + name('b', 2) + " - " + name('a', 2) + name('b', 1), p.a, q.b,
                    q.a, p.b, f));
@@ -103,34 +115,14 @@ void solutionsNote(Working& w, const Equation& p, const Equation& q, const Numbe
        "满足 " + eq::circled(e.number) + " 的每一组 x、y 都是方程组的解：" + general);
 }
 
-bool readAll(Working& w, const Calculation& c, std::array<Rational, 6>& v) {
-  std::string missing;
-  const char* names[6] = {"a₁", "b₁", "c₁", "a₂", "b₂", "c₂"};
-  for (int i = 0; i < 6; ++i) {
-    const std::optional<Rational> value = typed(c, i);
-    if (value)
-      v[i] = *value;
-    else
-      missing += (missing.empty() ? "" : "、") + std::string(names[i]);
-  }
-  if (missing.empty()) return true;
-  const std::string what = missing + " 中输入的不是一个数，窗口无法计算。";
-  if (c.error != 0)
-    errorLine(w, c, what);
-  else
-    line(w, LineKind::Note, what);
-  answer(w, {missing + " 不是数，无法求解"});
-  return false;
-}
-
 std::vector<std::string> solve(Working& w, const Equation& p, const Equation& q,
-                               const NumberFormat& f) {
+                               const Determinants& d, const NumberFormat& f) {
   if (p.degenerate() || q.degenerate()) {
     degenerateLines(w, p, q, f);
   } else {
     line(w, LineKind::Method, "解法一：加减消元法");
     const auto solution = system::eliminate(w, p, q, f);
-    cramerLines(w, p, q, f);
+    cramerLines(w, p, q, d, f);
     if (solution)
       return {answerItem("x", exact::show((*solution)[0], f)),
               answerItem("y", exact::show((*solution)[1], f))};
@@ -145,19 +137,16 @@ std::vector<std::string> solve(Working& w, const Equation& p, const Equation& q,
 Working systemWorking(const Calculation& c) {
   Working w = begin("解方程", "二元一次方程组");
   const NumberFormat& f = c.format;
-  line(w, LineKind::Given, given(c, "a₁", 0) + "，" + given(c, "b₁", 1) + "，" + given(c, "c₁", 2));
-  line(w, LineKind::Given, given(c, "a₂", 3) + "，" + given(c, "b₂", 4) + "，" + given(c, "c₂", 5));
-  std::array<Rational, 6> v;
-  if (!readAll(w, c, v)) return w;
-  const Equation p{v[0], v[1], v[2], 1}, q{v[3], v[4], v[5], 2};
+  const auto v = coefficients(w, c, kNames, "");
+  if (!v) return w;
+  const Equation p{(*v)[0], (*v)[1], (*v)[2], 1}, q{(*v)[3], (*v)[4], (*v)[5], 2};
   line(w, LineKind::Step, system::text(p, f) + "　①");
   line(w, LineKind::Step, system::text(q, f) + "　②");
-  const Rational det = p.a * q.b - q.a * p.b;
-  windowError(w, c, det);
-  answer(w, solve(w, p, q, f));
+  const Determinants d(p, q);
+  windowError(w, c, d.d);
+  answer(w, solve(w, p, q, d, f));
   std::optional<std::array<Rational, 2>> meeting;
-  if (det != 0)
-    meeting = std::array<Rational, 2>{(p.c * q.b - q.c * p.b) / det, (p.a * q.c - q.a * p.c) / det};
+  if (d.d != 0) meeting = std::array<Rational, 2>{d.dx / d.d, d.dy / d.d};
   w.figure = eq::linesFigure({eq::PlaneLine{p.a, p.b, p.c, "①"}, {q.a, q.b, q.c, "②"}}, meeting, f);
   return w;
 }

@@ -1,5 +1,7 @@
-#include "steps/algebra_panels.h"
-#include "steps/natural_factors.h"
+#include "exact/primes.h"
+#include "steps/algebra/ladder.h"
+#include "steps/algebra/panels.h"
+#include "steps/shared/answer.h"
 #include "steps/shared/common.h"
 #include "steps/shared/values.h"
 
@@ -10,6 +12,7 @@ namespace vorlinde::steps {
 namespace {
 
 using exact::Integer;
+using exact::PrimePower;
 
 // Past this many steps Euclid's table is left out.
 constexpr int kMostEuclidRows = 40;
@@ -101,12 +104,12 @@ Working zeroDivisor(Working& w, const Integer& x, const Integer& y) {
 }  // namespace
 
 Working divisorWorking(const Calculation& c) {
-  Working w = begin(kAlgebraCaption, "求最大公约数与最小公倍数");
+  Working w = begin(algebraCaption(), "求最大公约数与最小公倍数");
   const WholeBox ra = readWhole(c, 0), rb = readWhole(c, 1);
   line(w, LineKind::Given, wholeGiven(c, "a", 0, ra));
   line(w, LineKind::Given, wholeGiven(c, "b", 1, rb));
   if (!ra.whole || !rb.whole) {
-    answer(w, {"输入的不是数"});
+    answer(w, {kNotANumber});
     return w;
   }
   const Integer &a = *ra.whole, &b = *rb.whole;
