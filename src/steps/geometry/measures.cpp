@@ -1,6 +1,7 @@
 #include "steps/geometry/measures.h"
 #include "core/messages.h"
 #include "exact/notation.h"
+#include "steps/shared/answer.h"
 #include "steps/shared/common.h"
 #include "steps/shared/values.h"
 
@@ -21,7 +22,7 @@ std::optional<std::vector<exact::Rational>> measures(Working& w, const Calculati
     if (value) values.push_back(*value);
   }
   if (values.size() != row.size()) {
-    answer(w, {"输入的不是数"});
+    answer(w, {kNotANumber});
     return std::nullopt;
   }
   if (refused.empty()) return values;
