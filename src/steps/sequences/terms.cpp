@@ -4,7 +4,8 @@
 #include "steps/shared/common.h"
 #include "steps/shared/values.h"
 
-// The heading of the sequence window's workings, its reading of n and its overflow note.
+// What the sequence window's panels share: their heading, the reading of their
+// boxes and of n, and the note on the window's overflow.
 
 namespace vorlinde::steps {
 
