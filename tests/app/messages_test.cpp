@@ -14,20 +14,38 @@
 namespace vorlinde::test {
 namespace {
 
-// For each tool window, the rows that make one of its panels show a message of
-// its own: the button, then the texts of the boxes it reads, in order. The
-// grid's "确定" with 2 shows none.
-const char* const kProvoked[] = {
-    "Command1 40000; Command3 171; Command3 40000; Command4 40000 1; Command5 -8 0.5; "
-    "Command5 0 -1; Command5 10 400; Command6 -4; Command6 0; Command7 1E-308; "
-    "Command7 1a",
-    "Command1 0 0 5; Command1 1E300 1E300 1E300; Command3 1 1 1 1 1 2; "
-    "Command3 1E300 1 1 1 1E300 1",
-    "Command2 11; Command2 0; Command2 40000; Command2 abc; Command2 2; Command1 1 2 2 4; "
-    "Command1 1E308 1E308 -1E308 1E308",
-    "Command1 100000; Command3 1 2 40000; Command3 2 10 32767; Command4 1 2 40000; "
-    "Command4 1E308 1E308 32767",
-    "Command1 1E200 1E200; Command7 1E200 1",
+// Inputs that make a panel show a message of its own: the texts of the boxes it
+// reads, in order. The grid's "确定" with 2 shows none.
+const std::pair<PanelId, const char*> kProvoked[] = {
+    {PanelId::Factorization, "40000"},
+    {PanelId::Factorial, "171"},
+    {PanelId::Factorial, "40000"},
+    {PanelId::DivisorAndMultiple, "40000 1"},
+    {PanelId::Power, "-8 0.5"},
+    {PanelId::Power, "0 -1"},
+    {PanelId::Power, "10 400"},
+    {PanelId::RootAndLogarithm, "-4"},
+    {PanelId::RootAndLogarithm, "0"},
+    {PanelId::Trigonometry, "1E-308"},
+    {PanelId::Trigonometry, "1a"},
+    {PanelId::Quadratic, "0 0 5"},
+    {PanelId::Quadratic, "1E300 1E300 1E300"},
+    {PanelId::TwoUnknowns, "1 1 1 1 1 2"},
+    {PanelId::TwoUnknowns, "1E300 1 1 1 1E300 1"},
+    {PanelId::GridCount, "11"},
+    {PanelId::GridCount, "0"},
+    {PanelId::GridCount, "40000"},
+    {PanelId::GridCount, "abc"},
+    {PanelId::GridCount, "2"},
+    {PanelId::LinearSystem, "1 2 2 4"},
+    {PanelId::LinearSystem, "1E308 1E308 -1E308 1E308"},
+    {PanelId::SpecialSeries, "100000"},
+    {PanelId::GeometricSequence, "1 2 40000"},
+    {PanelId::GeometricSequence, "2 10 32767"},
+    {PanelId::ArithmeticSequence, "1 2 40000"},
+    {PanelId::ArithmeticSequence, "1E308 1E308 32767"},
+    {PanelId::Triangle, "1E200 1E200"},
+    {PanelId::Cylinder, "1E200 1"},
 };
 
 void expectWhole(const std::vector<ShownBox>& boxes) {
@@ -38,23 +56,19 @@ void expectWhole(const std::vector<ShownBox>& boxes) {
 TEST(Messages, EveryErrorGuardAndGridMessageReadsWhole) {
   Program program;
   std::set<QString> seen;  // by panel
-  int rows = 0;
-  for (int entry = 1; entry <= 5; ++entry) {
-    QWidget* window = program.enter(entry);
-    for (const QString& row : QString(kProvoked[entry - 1]).split("; ")) {
-      const QStringList words = row.split(' ');
-      for (const PanelEntry& panel : program.tool(entry).panels())
-        for (std::size_t k = 0; words[0] == panel.button.c_str() && k < panel.boxes.size(); ++k)
-          type(window, QString::fromStdString(panel.boxes[k]), words.value(int(k) + 1));
-      const std::vector<ShownBox> boxes = click(window, words[0]);
-      expectWhole(boxes);
-      for (const ShownBox& box : boxes)
-        EXPECT_TRUE(seen.insert(QString::number(entry) + row + box.prompt).second)
-            << entry << row.toStdString();
-      ++rows;
-    }
+  for (const auto& [id, texts] : kProvoked) {
+    const PanelEntry& panel = vorlinde::panel(id);
+    QWidget* window = program.enter(int(panel.window) + 1);
+    const QStringList words = QString(texts).split(' ');
+    for (std::size_t k = 0; k < words.size(); ++k)
+      type(window, QString::fromStdString(panel.boxes[k]), words[int(k)]);
+    const std::vector<ShownBox> boxes = click(window, QString::fromStdString(panel.button));
+    expectWhole(boxes);
+    for (const ShownBox& box : boxes)
+      EXPECT_TRUE(seen.insert(QString::fromUtf8(panel.key) + texts + box.prompt).second)
+          << panel.key << " " << texts;
   }
-  EXPECT_EQ(int(seen.size()), rows - 1);
+  EXPECT_EQ(seen.size(), std::size(kProvoked) - 1);
 }
 
 TEST(Messages, TheWorkingsWarningsAndQuestionsReadWhole) {

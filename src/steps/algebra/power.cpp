@@ -69,8 +69,7 @@ void answerEstimate(Working& w, const Rational& m, const Rational& n, const Numb
 }
 
 void overflowNote(Working& w, const Calculation& c) {
-  if (c.error == 6)
-    errorLine(w, c, "结果超出了双精度数能表示的范围（约 1.79769313486232E+308），窗口报告溢出。");
+  if (c.error == 6) errorLine(w, c, kWindowOverflow);
 }
 
 // The power written out: "2⁵ = 2×2×2×2×2", "(2/3)³ = 2³/3³", "2⁻³ = 1/2³".

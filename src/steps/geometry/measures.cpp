@@ -37,7 +37,7 @@ std::optional<std::vector<exact::Rational>> measures(Working& w, const Calculati
 
 void windowResult(Working& w, const Calculation& c, const exact::Shown& exact, bool pi) {
   if (c.error) {
-    windowNote(w, c, "结果超出了双精度数能表示的范围（约 1.79769313486232E+308），窗口报告溢出。");
+    windowNote(w, c, kWindowOverflow);
     return;
   }
   const std::string* shown = c.label(0);

@@ -25,7 +25,7 @@ std::optional<std::vector<exact::Rational>> measures(Working& w, const Calculati
                                                      const std::vector<Measure>& row);
 // Notes on the window's own result: its overflow, or a last digit that differs
 // from the exact value's because it computes in doubles with its stored π.
-void windowResult(Working& w, const Calculation& c, const exact::Shown& exact, bool pi = false);
+void windowResult(Working& w, const Calculation& c, const exact::Shown& exact, bool pi);
 // A measurement as a figure labels it: "r = 3", "a ≈ 1.23456789012346E+200".
 std::string measureLabel(const std::string& name, const exact::Rational& value,
                          const NumberFormat& format);

@@ -13,6 +13,9 @@ namespace vorlinde::steps {
 
 // The answer where a box the working needs held no number.
 inline constexpr const char* kNotANumber = "输入的不是数";
+// Where the window's double arithmetic overflowed.
+inline constexpr const char* kWindowOverflow =
+    "结果超出了双精度数能表示的范围（约 1.79769313486232E+308），窗口报告溢出。";
 
 // "x₁ = (3+√5)/2 ≈ 2.61803398874989", "x = 3/2 = 1.5", "x = -3".
 std::string answerItem(std::string_view name, const exact::Shown& value);

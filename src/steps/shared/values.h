@@ -10,8 +10,8 @@
 #include "exact/exact.h"
 #include "steps/working.h"
 
-// What the workings of the algebra, sequence and geometry windows share: boxes
-// the window rounds to whole numbers, values set into formulas, and a working
+// What the workings of several windows share: boxes the window rounds to whole
+// numbers, values set into formulas, notes on what the window did, and a working
 // that never fails whatever the boxes held.
 
 namespace vorlinde::steps {
