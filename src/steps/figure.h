@@ -49,6 +49,8 @@ struct Figure {
   // The part of the plane to show; the window adds a margin for the labels.
   double left = 0, bottom = 0, right = 1, top = 1;
   bool sameScale = true;  // one unit as long across as up: circles stay round
+  // Where the units differ, the drawing's width over its height, kept at any size.
+  double aspect = 4.0 / 3;
 
   // Axes through the origin with ticks every xTick and yTick (0: none), each
   // labelled with its number text; "x" and "y" at the ends.

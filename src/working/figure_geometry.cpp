@@ -73,13 +73,17 @@ FigureMap::FigureMap(const steps::Figure& figure, const QRectF& area) : plot_(ar
   constexpr double kLeast = 1e-200;
   if (!(w > kLeast)) w = h > kLeast ? h : 1;
   if (!(h > kLeast)) h = w;
-  sx_ = std::max(area.width(), 1.0) / (2 * w);
-  sy_ = std::max(area.height(), 1.0) / (2 * h);
-  if (!figure.sameScale) return;
-  sx_ = sy_ = std::min(sx_, sy_);
-  // The view's own shape, as large as the area allows.
-  const QSizeF size(std::min(area.width(), 2 * w * sx_), std::min(area.height(), 2 * h * sy_));
+  const double aspect = figure.sameScale                                    ? w / h
+                        : std::isfinite(figure.aspect) && figure.aspect > 0 ? figure.aspect
+                                                                            : 1;
+  // The largest rectangle of that shape in the area.
+  const QSizeF room(std::max(area.width(), 1.0), std::max(area.height(), 1.0));
+  const QSizeF size = room.width() / room.height() > aspect
+                          ? QSizeF(room.height() * aspect, room.height())
+                          : QSizeF(room.width(), room.width() / aspect);
   plot_ = QRectF(area.center() - QPointF(size.width(), size.height()) / 2, size);
+  sx_ = size.width() / (2 * w);
+  sy_ = size.height() / (2 * h);
 }
 
 std::optional<QPointF> FigureMap::map(steps::Point p) const {

@@ -15,8 +15,10 @@ namespace vorlinde::working {
 
 class FigureMap {
  public:
-  // The figure's view fitted into the area and centred in it; sameScale keeps one
-  // unit as long across as up. A view of no width or height is widened.
+  // The figure's view fitted into the area and centred in it, in the view's own
+  // shape where one unit is as long across as up, in the figure's aspect where
+  // the units differ: never stretched to the area. A view of no width or height
+  // is widened.
   FigureMap(const steps::Figure& figure, const QRectF& area);
 
   // Where the view stands on the page.

@@ -27,6 +27,11 @@ struct Range {
     if (!(room > 0)) return {low - 1, high + 1};
     return {low - room, high + room};
   }
+  // The range grown about its middle to the extent.
+  Range widened(double extent) const {
+    const double middle = low / 2 + high / 2;
+    return {middle - extent / 2, middle + extent / 2};
+  }
 };
 
 // The scaled axes told under the figure, both at once where they share a scale.
@@ -45,6 +50,23 @@ void setView(Figure& f, const Range& x, const Range& y) {
   f.axes = true;
   f.xTick = niceTick(x.high - x.low);
   f.yTick = niceTick(y.high - y.low);
+}
+
+// One unit as long across as up where both axes are drawn at one scale and the
+// curve, so drawn, still fills a quarter of the drawing's height; the view then
+// grows about its middle to the drawing's shape. Otherwise each axis keeps its
+// own unit, which its ticks show.
+void chooseUnits(Figure& f, Range& x, Range& y, bool oneScale) {
+  const double w = x.high - x.low, h = y.high - y.low;
+  f.sameScale = oneScale && 4 * h * f.aspect >= w;
+  if (f.sameScale) {
+    if (h * f.aspect < w)
+      y = y.widened(w / f.aspect);
+    else
+      x = x.widened(h * f.aspect);
+  }
+  setView(f, x, y);
+  if (f.sameScale) f.xTick = f.yTick = niceTick(std::max(x.high - x.low, y.high - y.low));
 }
 
 // "y = x² - 3x + 1" for a label; "≈" where long coefficients are rounded.
@@ -111,20 +133,21 @@ void rootDots(Figure& f, const Rational& a, const Rational& d, double hd, double
 
 Figure lineGraph(const Rational& b, const Rational& c, const NumberFormat& format) {
   Figure f;
-  f.sameScale = false;
   f.caption = equation("y", {{b, "x"}, {c, ""}}, format);
   const Rational r = sgn(b) != 0 ? Rational(-c / b) : Rational(0);
   const double log10W = sgn(r) != 0 ? log10Of(r) : 0;
   const AxisScale xs(r, log10W);
   const double rd = xs.at(r), wd = xs.length(log10W);
   Range x{std::min(0.0, rd) - 0.8 * wd, std::max(0.0, rd) + 0.8 * wd};
-  const std::vector<Rational> ends{b * xs.value(x.low) + c, b * xs.value(x.high) + c};
-  const AxisScale ys(0, log10Largest(ends));
+  const auto at = [&](double u) -> Rational { return b * xs.value(u) + c; };
+  const AxisScale ys(0, log10Largest({at(x.low), at(x.high)}));
   Range y;
-  for (const Rational& v : ends)
-    y.take(ys.at(v));
-  f.paths.push_back({{{x.low, ys.at(ends[0])}, {x.high, ys.at(ends[1])}}});
-  setView(f, x, y.padded(0.1));
+  for (const double u : {x.low, x.high})
+    y.take(ys.at(at(u)));
+  y = y.padded(0.1);
+  // Drawn across the features, before the view grows to the drawing's shape.
+  f.paths.push_back({{{x.low, ys.at(at(x.low))}, {x.high, ys.at(at(x.high))}}});
+  chooseUnits(f, x, y, xs == ys);
   if (sgn(b) != 0) {
     f.dots.push_back({{rd, 0}, Stroke::Emphasis});
     f.labels.push_back({{rd, 0}, briefNamed("x", r, format), Anchor::BelowRight});
@@ -143,7 +166,6 @@ Figure parabolaFigure(const Rational& a, const Rational& b, const Rational& c,
                       const NumberFormat& format) {
   if (sgn(a) == 0) return lineGraph(b, c, format);
   Figure f;
-  f.sameScale = false;
   f.caption = equation("y", {{a, "x" + notation::sup("2")}, {b, "x"}, {c, ""}}, format);
   const Rational d = b * b - 4 * a * c, h = -b / (2 * a), k = -d / (4 * a);
   const double log10W = log10HalfWidth(a, h, d);
@@ -165,7 +187,7 @@ Figure parabolaFigure(const Rational& a, const Rational& b, const Rational& c,
     y.take(path.points[i].y = ys.at(values[i]));
   y = y.padded(0.08);
   f.paths.push_back(std::move(path));
-  setView(f, x, y);
+  chooseUnits(f, x, y, xs == ys);
   f.paths.push_back({{{hd, y.low}, {hd, y.high}}, Stroke::Dashed});
   // The axis is named at the end away from the vertex, where the vertex's own label is.
   const bool up = sgn(a) > 0;

@@ -36,6 +36,8 @@ class AxisScale {
   // "x 轴上的数 × 10³⁰⁰ 才是 x" and the like; empty when drawn as it is.
   std::string note(std::string_view axis, const NumberFormat& format) const;
 
+  friend bool operator==(const AxisScale&, const AxisScale&) = default;
+
  private:
   exact::Rational origin_ = 0;
   long exponent_ = 0;
