@@ -23,7 +23,10 @@ enum class Stroke {
   Emphasis,  // the answer: a root, the meeting point, the chosen angle
 };
 
-// Where a label stands against its point.
+// Where a label stands against its point. A centred label is set on its point
+// (a number of the ladder, the name of an angle); any other anchor is the first
+// of the eight places around the point that the painter tries, taking the first
+// clear of the figure's lines and texts.
 enum class Anchor {
   Centre,
   Above,
@@ -77,6 +80,9 @@ struct Figure {
     Point at;
     std::string text;  // notation markup, drawn as its plain text
     Anchor anchor = Anchor::Centre;
+    // Other points it may stand at, tried in turn where no place around the
+    // first is clear: along a line it names, inside an angle.
+    std::vector<Point> also = {};
   };
 
   std::vector<Path> paths;

@@ -19,29 +19,6 @@ double halfExtent(double low, double high) {
   return std::abs(high / 2 - low / 2);
 }
 
-// Liang–Barsky: the part of the segment inside the rectangle, if any.
-std::optional<std::pair<QPointF, QPointF>> clipSegment(QPointF a, QPointF b, const QRectF& r) {
-  const double dx = b.x() - a.x(), dy = b.y() - a.y();
-  double t0 = 0, t1 = 1;
-  const auto edge = [&](double p, double q) {
-    if (p == 0) return q >= 0;
-    const double t = q / p;
-    if (p < 0) {
-      if (t > t1) return false;
-      t0 = std::max(t0, t);
-    } else {
-      if (t < t0) return false;
-      t1 = std::min(t1, t);
-    }
-    return true;
-  };
-  if (!edge(-dx, a.x() - r.left()) || !edge(dx, r.right() - a.x()) || !edge(-dy, a.y() - r.top()) ||
-      !edge(dy, r.bottom() - a.y()))
-    return std::nullopt;
-  return std::pair{QPointF(a.x() + t0 * dx, a.y() + t0 * dy),
-                   QPointF(a.x() + t1 * dx, a.y() + t1 * dy)};
-}
-
 // One step of Sutherland–Hodgman: keeps the side of a line where inside() holds.
 template <typename Inside, typename Cross>
 QPolygonF keep(const QPolygonF& polygon, Inside inside, Cross cross) {
@@ -93,6 +70,28 @@ std::optional<QPointF> FigureMap::map(steps::Point p) const {
   return QPointF(std::clamp(x, -kFar, kFar), std::clamp(y, -kFar, kFar));
 }
 
+// Liang–Barsky: the part of the segment inside the rectangle, if any.
+std::optional<QLineF> clipSegment(QPointF a, QPointF b, const QRectF& r) {
+  const double dx = b.x() - a.x(), dy = b.y() - a.y();
+  double t0 = 0, t1 = 1;
+  const auto edge = [&](double p, double q) {
+    if (p == 0) return q >= 0;
+    const double t = q / p;
+    if (p < 0) {
+      if (t > t1) return false;
+      t0 = std::max(t0, t);
+    } else {
+      if (t < t0) return false;
+      t1 = std::min(t1, t);
+    }
+    return true;
+  };
+  if (!edge(-dx, a.x() - r.left()) || !edge(dx, r.right() - a.x()) || !edge(-dy, a.y() - r.top()) ||
+      !edge(dy, r.bottom() - a.y()))
+    return std::nullopt;
+  return QLineF(a.x() + t0 * dx, a.y() + t0 * dy, a.x() + t1 * dx, a.y() + t1 * dy);
+}
+
 std::vector<QPolygonF> clipPolyline(const QPolygonF& line, const QRectF& rect) {
   std::vector<QPolygonF> parts;
   if (line.size() == 1 && rect.contains(line[0])) parts.push_back(line);
@@ -100,10 +99,10 @@ std::vector<QPolygonF> clipPolyline(const QPolygonF& line, const QRectF& rect) {
     const auto piece = clipSegment(line[i], line[i + 1], rect);
     if (!piece) continue;
     // A piece that starts where the last one ended carries the polyline on.
-    if (!parts.empty() && parts.back().last() == piece->first)
-      parts.back() << piece->second;
+    if (!parts.empty() && parts.back().last() == piece->p1())
+      parts.back() << piece->p2();
     else
-      parts.push_back(QPolygonF{piece->first, piece->second});
+      parts.push_back(QPolygonF{piece->p1(), piece->p2()});
   }
   return parts;
 }
@@ -123,6 +122,22 @@ QPolygonF clipPolygon(const QPolygonF& polygon, const QRectF& r) {
       out, [&](QPointF p) { return p.y() <= r.bottom(); },
       [&](QPointF a, QPointF b) { return atY(a, b, r.bottom()); });
   return out;
+}
+
+std::vector<double> tickValues(double low, double high, double step, double most) {
+  if (!(step > 0) || !std::isfinite(step) || !(high >= low)) return {};
+  for (int k = 0; (high - low) / step > most && std::isfinite(step); ++k)
+    step *= (k % 3 == 1) ? 2.5 : 2;
+  const double first = std::ceil(low / step), last = std::floor(high / step);
+  if (!std::isfinite(first) || !std::isfinite(last) || last - first > 200) return {};
+  std::vector<double> values;
+  for (double n = first; n <= last; ++n)
+    if (n != 0) values.push_back(n * step);
+  return values;
+}
+
+QString tickText(double value) {
+  return QString::number(value, 'g', 6).replace('-', QChar(0x2212));
 }
 
 std::vector<steps::Point> ellipsePoints(const steps::Figure::Ellipse& e) {

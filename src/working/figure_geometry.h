@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QLineF>
 #include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
+#include <QString>
 #include <optional>
 #include <vector>
 
@@ -37,11 +39,19 @@ class FigureMap {
   double cx_ = 0, cy_ = 0, sx_ = 1, sy_ = 1;
 };
 
+// The part of the segment inside the rectangle, if any.
+std::optional<QLineF> clipSegment(QPointF a, QPointF b, const QRectF& rect);
 // The parts of a polyline inside the rectangle, each a polyline of its own.
 std::vector<QPolygonF> clipPolyline(const QPolygonF& line, const QRectF& rect);
 // A closed polygon cut down to the rectangle.
 QPolygonF clipPolygon(const QPolygonF& polygon, const QRectF& rect);
 // The points of an arc of an ellipse, in the figure's units.
 std::vector<steps::Point> ellipsePoints(const steps::Figure::Ellipse& ellipse);
+
+// The tick values from low to high, 0 left out: every step, or every second,
+// fifth or tenth one where more than `most` would crowd the axis.
+std::vector<double> tickValues(double low, double high, double step, double most);
+// A tick's number as the axis shows it, with a true minus sign.
+QString tickText(double value);
 
 }  // namespace vorlinde::working

@@ -220,10 +220,20 @@ Figure unitCircle(const Rational& reduced, const Rational& degrees, const std::s
   f.paths.push_back({{{x, y}, {x, 0}}, Stroke::Dashed});
   f.paths.push_back({{{x, y}, {0, y}}, Stroke::Dashed});
   f.dots.push_back({{x, y}, Stroke::Emphasis});
-  // The name of a narrow angle stands off its arm rather than on it.
+  // The angle's name inside it by its arc: a narrow angle's farther out along its
+  // middle, where the arms part; a wide one's along the arc, off the axes.
   const double half = std::abs(span) < 30 ? (span < 0 ? -15 : 15) : span / 2;
-  const double middle = half * std::numbers::pi / 180;
-  f.labels.push_back({{0.32 * std::cos(middle), 0.32 * std::sin(middle)}, "α", Anchor::Centre});
+  const auto inside = [&](double radius, double degrees) {
+    const double a = degrees * std::numbers::pi / 180;
+    return Point{radius * std::cos(a), radius * std::sin(a)};
+  };
+  std::vector<Point> places;
+  if (std::abs(half) < 30)
+    places = {inside(0.32, half), inside(0.45, half), inside(0.6, half), inside(0.75, half)};
+  else
+    places = {inside(0.34, half), inside(0.34, half * 0.7), inside(0.34, half * 1.3),
+              inside(0.34, half * 0.4), inside(0.34, half * 1.6)};
+  f.labels.push_back({places[0], "α", Anchor::Centre, {places.begin() + 1, places.end()}});
   const Anchor side = x >= 0 ? (y >= 0 ? Anchor::AboveRight : Anchor::BelowRight)
                              : (y >= 0 ? Anchor::AboveLeft : Anchor::BelowLeft);
   f.labels.push_back({{x, y}, point, side});

@@ -267,11 +267,15 @@ void drawLine(Figure& f, const PlaneLine& l, const AxisScale& s, const Range& x,
   const auto part = visible(clampedDouble(l.a / m), clampedDouble(l.b / m), s.at(l.c / m), x, y);
   if (!part) return;
   f.paths.push_back({{(*part)[0], (*part)[1]}, stroke});
-  const double share = first ? 0.85 : 0.15;
-  const Point at{(*part)[0].x * (1 - share) + (*part)[1].x * share,
+  const auto along = [&](double share) {
+    if (!first) share = 1 - share;
+    return Point{(*part)[0].x * (1 - share) + (*part)[1].x * share,
                  (*part)[0].y * (1 - share) + (*part)[1].y * share};
-  f.labels.push_back(
-      {at, name + "：" + lineEquation(l, format), first ? Anchor::AboveLeft : Anchor::BelowRight});
+  };
+  f.labels.push_back({along(0.75),
+                      name + "：" + lineEquation(l, format),
+                      first ? Anchor::AboveLeft : Anchor::BelowRight,
+                      {along(0.9), along(0.6), along(0.4), along(0.25), along(0.1)}});
 }
 
 }  // namespace
