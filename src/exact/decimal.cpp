@@ -32,6 +32,12 @@ Integer tenTo(unsigned long n) {
   return power;
 }
 
+Rational fraction(const Integer& numerator, const Integer& denominator) {
+  Rational value(numerator, denominator);
+  value.canonicalize();
+  return value;
+}
+
 // One scaled division: the exponent estimated from the sizes of numerator and
 // denominator fixes a scale that leaves a few digits more than needed.
 Digits round(const Rational& value, int significant) {
