@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <stdexcept>
 
 #include "exact/surd_sum.h"
@@ -100,6 +101,23 @@ int checkChains(const Working& w, const std::string& what) {
             first = v;
       }
   return checked;
+}
+
+// Coefficients in halves, typed as decimals: "-4.5", "3".
+std::string halves(int k) {
+  return (k < 0 ? "-" : "") + std::to_string(std::abs(k) / 2) + (k % 2 ? ".5" : "");
+}
+
+TEST(Equalities, QuadraticsWithANegativeLeadingCoefficientHoldOnBothBranches) {
+  std::mt19937 random(7);
+  std::uniform_int_distribution<int> leading(-18, -1), other(-40, 40);
+  int checked = 0;
+  for (int i = 0; i < 400; ++i) {
+    const std::string a = halves(leading(random)), b = halves(other(random));
+    const std::string c = halves(other(random));
+    checked += checkChains(run(PanelId::Quadratic, {a, b, c}), a + " " + b + " " + c);
+  }
+  EXPECT_GT(checked, 2000);
 }
 
 TEST(Equalities, TheSumFormulasAtEveryMultipleOf15Degrees) {
