@@ -157,7 +157,7 @@ TEST(Shown, ExactFormThenTheDecimalInWordsPastAThousandDigits) {
       {of(q(thousand + "0")).text(), "一个 1001 位数 = 1E+1000"},
       {of(q(thousand)).text(), thousand.c_str()},
       {of(q("3/2")).named("x"), "x = 3/2 = 1.5"},
-      {showApproximate({"4.27666611901606", false}).named("ln m"), "ln m ≈ 4.27666611901606"},
+      {showDecimal({"4.27666611901606", false}).named("ln m"), "ln m ≈ 4.27666611901606"},
       {text(twoTo32767, {",", "."}), "一个 9864 位数，约为 7,07730515522477E+9863"},
       {text(Integer(-Integer(thousand + "0")), {}), "-(一个 1001 位数)，即 -1E+1000"},
       {text(Rational(Integer(-3), twoTo32767), {}), "-3/(一个 9864 位数)"},

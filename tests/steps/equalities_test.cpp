@@ -7,7 +7,8 @@
 #include "steps/working_lines.h"
 
 // Every equality a working writes holds: the chains of "=" in its steps evaluated
-// exactly, branch by branch where they carry "±".
+// exactly, branch by branch where they carry "±"; and a decimal stands after "="
+// exactly when it is the value itself.
 
 namespace vorlinde::steps {
 namespace {
@@ -134,6 +135,23 @@ TEST(Equalities, TheSumFormulasAtEveryMultipleOf15Degrees) {
                     std::string::npos)
             << p;
   }
+}
+
+TEST(Equalities, ADecimalFollowsEqualsExactlyWhenItIsTheValue) {
+  const struct {
+    PanelId panel;
+    std::vector<std::string> texts;
+    const char* written;
+  } cases[] = {
+      {PanelId::Cone, {"10.5", "10"}, "= √841/2 = 29/2 = 14.5"},
+      {PanelId::Cone, {"1", "1"}, "= √2 ≈ 1.4142135623731"},
+      {PanelId::RootAndLogarithm, {"1E-2000"}, "√m = 1/(一个 1001 位数) = 1E-1000"},
+      {PanelId::Power, {"10", "100000"}, "mⁿ = 1E+100000"},
+      {PanelId::Power, {"5E-2000", "-26"}, "mⁿ = 6.7108864E+51981"},
+      {PanelId::GeometricSequence, {"2", "-100", "32767"}, "aₙ = 2E+65532，Sₙ ≈"},
+  };
+  for (const auto& c : cases)
+    EXPECT_TRUE(hasLineWith(run(c.panel, c.texts), c.written)) << c.written;
 }
 
 }  // namespace

@@ -82,7 +82,7 @@ Value exactValue(const char* name, const std::optional<exact::SurdSum>& v, const
 }
 
 Value approximateValue(const char* name, const exact::Decimal& d) {
-  const exact::Shown shown = exact::showApproximate(d);
+  const exact::Shown shown = exact::showDecimal(d);
   return {shown.text(), answerItem(name, shown), d.text};
 }
 
