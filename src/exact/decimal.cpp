@@ -1,6 +1,9 @@
 #include <locale.h>
 #include <stdlib.h>
 
+#include <algorithm>
+#include <cmath>
+#include <optional>
 #include <string>
 
 #include "exact/detail.h"
@@ -30,6 +33,12 @@ Integer tenTo(unsigned long n) {
   Integer power;
   mpz_ui_pow_ui(power.get_mpz_t(), 10, n);
   return power;
+}
+
+Rational fraction(const Integer& numerator, const Integer& denominator) {
+  Rational value(numerator, denominator);
+  value.canonicalize();
+  return value;
 }
 
 // One scaled division: the exponent estimated from the sizes of numerator and
@@ -93,6 +102,52 @@ double toDouble(const Digits& d) {
 
 Decimal decimal(const Rational& value, const NumberFormat& format) {
   return detail::format(detail::round(value, 15), format);
+}
+
+namespace {
+
+// x = y·10ᵉ with neither y's numerator nor its denominator divisible by 10.
+struct TenFree {
+  Rational y;
+  long e;
+};
+TenFree tenFree(const Rational& x) {
+  Integer p = x.get_num(), q = x.get_den();
+  const Integer ten = 10;
+  const auto up = static_cast<long>(mpz_remove(p.get_mpz_t(), p.get_mpz_t(), ten.get_mpz_t()));
+  const auto down = static_cast<long>(mpz_remove(q.get_mpz_t(), q.get_mpz_t(), ten.get_mpz_t()));
+  return {Rational(p, q), up - down};
+}
+
+// The sum of the digit counts of x's numerator and denominator.
+double digitsOf(const Rational& x) {
+  return static_cast<double>(digitCount(x.get_num()) + digitCount(x.get_den()));
+}
+
+}  // namespace
+
+std::optional<Decimal> shortDecimal(const Rational& factor, const Rational& base,
+                                    const Integer& exponent, const NumberFormat& format) {
+  if (factor == 0 || (base == 0 && sgn(exponent) > 0)) return exact::decimal(0, format);
+  if (base == 0) return std::nullopt;
+  // f·bⁿ = f'·b'ⁿ·10ᵏ with f' and b' free of tens, and b⁻ⁿ = (1/b)ⁿ.
+  const TenFree f = tenFree(factor);
+  const TenFree b = tenFree(sgn(exponent) < 0 ? Rational(1 / base) : base);
+  const Integer n = abs(exponent);
+  Rational raised = sgn(b.y) < 0 && n % 2 != 0 ? -1 : 1;
+  if (abs(b.y) != 1) {
+    // For b' = p/q, what is left of f'·b'ⁿ once its tens are taken out is at least
+    // (pq)^(0.43n) over the factor's numerator times its denominator: only a 2 and a
+    // 5 pair into a ten, and lg 2 / lg 5 > 0.43.
+    const double least = 0.43 * n.get_d() * std::max(std::log10(2.0), digitsOf(b.y) - 2);
+    if (least - digitsOf(f.y) > 15) return std::nullopt;
+    raised = power(b.y, n.get_si(), static_cast<std::size_t>(-1)).value();
+  }
+  detail::Digits d = detail::round(f.y * raised, 15);
+  const Integer shift = Integer(f.e) + Integer(b.e) * n + d.exponent;
+  if (!d.exact || !shift.fits_slong_p()) return std::nullopt;
+  d.exponent = shift.get_si();
+  return detail::format(d, format);
 }
 
 std::size_t digitCount(const Integer& value) {

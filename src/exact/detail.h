@@ -40,5 +40,7 @@ WholeSurd overCommonDenominator(const Surd& x);
 
 // 10ⁿ.
 Integer tenTo(unsigned long n);
+// numerator/denominator in lowest terms.
+Rational fraction(const Integer& numerator, const Integer& denominator);
 
 }  // namespace vorlinde::exact::detail

@@ -47,6 +47,11 @@ struct Decimal {
 // Rounded half away from zero; the exponent may have any number of digits
 // ("7.07730515522477E+9863"), as the value may lie beyond the doubles.
 Decimal decimal(const Rational& value, const NumberFormat& format);
+// factor × base^exponent where its number text is the value itself, at most 15
+// significant digits (100³²⁷⁶⁶ = 1E+65532), decided without working out a long
+// power; nothing for any other value, and for 0 to a power below 1.
+std::optional<Decimal> shortDecimal(const Rational& factor, const Rational& base,
+                                    const Integer& exponent, const NumberFormat& format);
 
 // ---- Square roots ----
 
@@ -132,9 +137,9 @@ struct Shown {
 Shown show(const Rational& value, const NumberFormat& format);
 Shown show(const Surd& value, const NumberFormat& format);
 Shown show(const PiMultiple& value, const NumberFormat& format);
-// A value that has no exact form (a logarithm): exact empty, its rounded number
-// text (exact/transcendental.h), always approximate.
-Shown showApproximate(const Decimal& value);
+// A value written by its number text alone (a logarithm, a power too long to write
+// out): exact empty, approximate where the text is a rounding.
+Shown showDecimal(const Decimal& value);
 
 // The number of decimal digits of |value|; 0 has one.
 std::size_t digitCount(const Integer& value);

@@ -12,12 +12,6 @@ constexpr const char* kPiDigits =
     "208998628034825342117067982148086513282306647";
 constexpr unsigned long kPiDecimals = 120;
 
-Rational fraction(const Integer& numerator, const Integer& denominator) {
-  Rational value(numerator, denominator);
-  value.canonicalize();
-  return value;
-}
-
 // Orders two bounds that a negative factor has swapped.
 std::pair<Rational, Rational> ordered(Rational lo, Rational hi) {
   if (lo > hi) std::swap(lo, hi);
@@ -34,7 +28,8 @@ std::pair<Rational, Rational> sameSignBounds(const Integer& a, const Integer& b,
   const Integer r = sqrt(Integer(d * scale * scale));
   const Integer base = a * scale;
   const Integer denominator = q * scale;
-  return ordered(fraction(base + b * r, denominator), fraction(base + b * (r + 1), denominator));
+  return ordered(detail::fraction(base + b * r, denominator),
+                 detail::fraction(base + b * (r + 1), denominator));
 }
 
 // a + b√d = (A + B√d)/Q with whole A, B and Q > 0. Where A and B√d nearly cancel,
@@ -69,8 +64,8 @@ Decimal PiMultiple::decimal(const NumberFormat& format) const {
   // π lies between P = kPiDigits/10¹²⁰ and P + 10⁻¹²⁰.
   const detail::Bounds bounds = [this](long) {
     const Integer scale = detail::tenTo(kPiDecimals);
-    const Rational pi = fraction(Integer(kPiDigits), scale);
-    const Rational above = fraction(Integer(kPiDigits) + 1, scale);
+    const Rational pi = detail::fraction(Integer(kPiDigits), scale);
+    const Rational above = detail::fraction(Integer(kPiDigits) + 1, scale);
     return ordered(k_ * pi, k_ * above);
   };
   return detail::format(detail::roundIrrational(bounds, 15), format);

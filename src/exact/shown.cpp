@@ -104,8 +104,8 @@ Shown show(const PiMultiple& value, const NumberFormat& format) {
   return {piText(value, inFullOrWords), value.decimal(format).text, true};
 }
 
-Shown showApproximate(const Decimal& value) {
-  return {"", value.text, true};
+Shown showDecimal(const Decimal& value) {
+  return {"", value.text, !value.exact};
 }
 
 std::string Shown::text() const {

@@ -72,6 +72,8 @@ std::optional<Decimal> powerDecimal(const Rational& m, const Rational& n,
                                     const NumberFormat& format) {
   if (sgn(m) == 0) return sgn(n) > 0 ? std::optional<Decimal>({"0", true}) : std::nullopt;
   if (sgn(m) < 0 && n.get_den() != 1) throw std::domain_error("fractional power of a negative");
+  if (n.get_den() == 1)
+    if (std::optional<Decimal> exact = shortDecimal(1, m, n.get_num(), format)) return exact;
   const Rational a = abs(m);
   // |m|ⁿ = 10ᵘ for u = n lg |m|: the whole part e of u places the decimal point, and
   // exp(n ln |m| - e ln 10) gives the digits.

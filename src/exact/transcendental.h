@@ -16,7 +16,8 @@ Decimal lnDecimal(const Rational& x, const NumberFormat& format);
 Decimal lgDecimal(const Rational& x, const NumberFormat& format);
 
 // mⁿ for m > 0, or for m < 0 and a whole n (std::domain_error otherwise); 0ⁿ is 0
-// for n > 0. Nothing where n lies beyond the doubles, 0 has no such power, or the
+// for n > 0, and a whole power whose decimal ends within 15 digits is exact
+// (10¹⁰⁰⁰⁰⁰). Nothing where n lies beyond the doubles, 0 has no such power, or the
 // decimal exponent of the result would pass 10¹⁸.
 std::optional<Decimal> powerDecimal(const Rational& m, const Rational& n,
                                     const NumberFormat& format);

@@ -85,6 +85,24 @@ TEST(Decimal, FifteenDigitsRoundedHalfAwayFromZero) {
       EXPECT_EQ(decimal(fromDouble(x), comma).text, numberText(x, comma)) << x;
 }
 
+// Against the power worked out, wherever it can be: a short decimal exactly when the
+// power's decimal ends within 15 digits.
+TEST(Decimal, ShortPowersAreToldWithoutWorkingThemOut) {
+  for (const char* f : {"1", "-3", "1/4", "1024", "1/3", "123456789"})
+    for (const char* b : {"10", "-1/10", "2", "5", "1/2", "-1/5", "1/3", "3/2", "20", "1/1000"})
+      for (long n = -60; n <= 60; ++n) {
+        const Rational value = q(f) * power(q(b), n, 1000).value();
+        const Decimal d = decimal(value, {});
+        const std::optional<Decimal> told = shortDecimal(q(f), q(b), n, {});
+        EXPECT_EQ(told.has_value(), d.exact) << f << "×(" << b << ")^" << n;
+        if (told) EXPECT_EQ(told->text, d.text) << f << "×(" << b << ")^" << n;
+      }
+  EXPECT_EQ(shortDecimal(Integer(1) << 200, 5, 200, {})->text, "1E+200");  // the 2s pair with 5s
+  EXPECT_EQ(shortDecimal(3, q("-1/10"), Integer("999999999999"), {})->text, "-3E-999999999999");
+  EXPECT_FALSE(shortDecimal(1, 2, Integer("1000000000000000000"), {}));
+  EXPECT_FALSE(shortDecimal(1, 0, -1, {}));
+}
+
 TEST(SquareFactors, TakesOutEverySquareFound) {
   const Integer big = Integer(1000003) * 1000033;  // two primes past the trial division
   struct Case {

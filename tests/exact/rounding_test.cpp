@@ -4,10 +4,12 @@
 #include <functional>
 #include <string>
 
+#include "exact/angles.h"
 #include "exact/transcendental.h"
 
 // The decimals given where a value has no exact form, against MPFR at 400 bits:
-// each must be the value correctly rounded to 15 significant digits.
+// each must be the value correctly rounded to 15 significant digits; and the exact
+// values of the trigonometric functions against MPFR's.
 
 namespace vorlinde::exact {
 namespace {
@@ -87,6 +89,38 @@ TEST(Rounding, TrigonometricFunctionsOfAnglesInDegrees) {
       EXPECT_EQ(significant(shown[i].text), expected) << angle << "° function " << i;
     }
   }
+}
+
+// Every multiple of 15° over three turns: each exact value is MPFR's to 390 bits,
+// and the functions are undefined exactly on the axes.
+TEST(Rounding, ExactValuesAtTheMultiplesOf15Degrees) {
+  using F = int (*)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t);
+  const F functions[] = {mpfr_sin, mpfr_cos, mpfr_tan, mpfr_cot, mpfr_sec, mpfr_csc};
+  mpfr_t f, sum, term;
+  mpfr_inits2(400, f, sum, term, static_cast<mpfr_ptr>(nullptr));
+  for (int d = -360; d <= 720; d += 15)
+    for (int i = 0; i < 6; ++i) {
+      const std::optional<SurdSum> exact = exactTrig(d).value()[i];
+      // tan and sec have no value on the y axis, cot and csc none on the x axis.
+      ASSERT_EQ(!exact, (d + 360) % 180 == (i == 2 || i == 4   ? 90
+                                            : i == 3 || i == 5 ? 0
+                                                               : 1))
+          << d << "° function " << i;
+      if (!exact) continue;
+      mpfr_const_pi(f, MPFR_RNDN);
+      mpfr_mul_si(f, f, d, MPFR_RNDN);
+      mpfr_div_ui(f, f, 180, MPFR_RNDN);
+      functions[i](f, f, MPFR_RNDN);
+      mpfr_neg(sum, f, MPFR_RNDN);
+      for (const auto& [radicand, c] : exact->terms()) {
+        mpfr_sqrt_ui(term, radicand.get_ui(), MPFR_RNDN);
+        mpfr_mul_q(term, term, c.get_mpq_t(), MPFR_RNDN);
+        mpfr_add(sum, sum, term, MPFR_RNDN);
+      }
+      EXPECT_LT(mpfr_get_exp(sum), -390) << d << "° function " << i;
+    }
+  mpfr_clears(f, sum, term, static_cast<mpfr_ptr>(nullptr));
+  EXPECT_FALSE(exactTrig(Rational(15, 2)) || exactTrig(10));
 }
 
 TEST(Rounding, Logarithms) {

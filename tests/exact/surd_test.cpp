@@ -5,6 +5,7 @@
 
 #include "exact/exact.h"
 #include "exact/notation.h"
+#include "exact/surd_sum.h"
 
 namespace vorlinde::exact {
 namespace {
@@ -80,6 +81,38 @@ TEST(Surd, ArithmeticStaysExact) {
   EXPECT_DOUBLE_EQ(x1.approx(), 2.6180339887498949);
 }
 
+TEST(SurdSum, ClosedUnderTheFourOperationsWithRationalisedDenominators) {
+  const SurdSum r2 = Surd::sqrt(2), r3 = Surd::sqrt(3), r5 = Surd::sqrt(5), r6 = Surd::sqrt(6);
+  // About 5×10⁻²²: closer to 0 than the first bounds tell.
+  const Integer a("1000000000000000000000");
+  const SurdSum nearlyZero = Surd(-a, 1, Integer(a * a + 1));
+  struct Case {
+    SurdSum value;
+    const char* text;
+    const char* decimal;
+  } cases[] = {
+      {r2 * r3 / 4 - r2 / 4, "(√6-√2)/4", "0.258819045102521"},
+      {(r2 - r6) / 4, "(√2-√6)/4", "-0.258819045102521"},
+      {4 / (r6 - r2), "√6+√2", "3.86370330515627"},
+      {(1 - r3 / 3) / (1 + r3 / 3), "2-√3", "0.267949192431123"},
+      {-1 / (r6 - r2) * 4, "-√6-√2", "-3.86370330515627"},
+      {(1 + r2) * (1 + r3), "1+√6+√3+√2", "6.59575411272515"},
+      {1 / (r2 + r3 + r5), "(2√3+3√2-√30)/12", "0.185793060600448"},
+      {(r2 + r3) * (r2 - r3), "-1", "-1"},
+      {2 / ((1 + r2) * (1 + r3)), "1+√6-√3-√2", "0.303225372841206"},
+      {r6 / r2 - r3 + r2 / 2, "√2/2", "0.707106781186548"},
+      {nearlyZero, "-1000000000000000000000+√1000000000000000000000000000000000000000001", "5E-22"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(notation::plain(c.value.text()), c.text);
+    EXPECT_EQ(c.value.decimal({}).text, c.decimal) << c.text;
+    EXPECT_EQ(c.value.sign(), c.decimal[0] == '-' ? -1 : 1) << c.text;
+    EXPECT_EQ(c.value * (1 / c.value), SurdSum(1)) << c.text;
+  }
+  EXPECT_EQ(SurdSum(r2 - r2).sign(), 0);
+  EXPECT_THROW(r2 / (r3 - r3), std::domain_error);
+}
+
 TEST(PiMultiple, TextAndDecimal) {
   struct Case {
     Rational k;
@@ -124,7 +157,7 @@ TEST(Shown, ExactFormThenTheDecimalInWordsPastAThousandDigits) {
       {of(q(thousand + "0")).text(), "一个 1001 位数 = 1E+1000"},
       {of(q(thousand)).text(), thousand.c_str()},
       {of(q("3/2")).named("x"), "x = 3/2 = 1.5"},
-      {showApproximate({"4.27666611901606", false}).named("ln m"), "ln m ≈ 4.27666611901606"},
+      {showDecimal({"4.27666611901606", false}).named("ln m"), "ln m ≈ 4.27666611901606"},
       {text(twoTo32767, {",", "."}), "一个 9864 位数，约为 7,07730515522477E+9863"},
       {text(Integer(-Integer(thousand + "0")), {}), "-(一个 1001 位数)，即 -1E+1000"},
       {text(Rational(Integer(-3), twoTo32767), {}), "-3/(一个 9864 位数)"},

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 #include <sstream>
 
 #include "core/factorization.h"
 #include "core/natural.h"
-#include "exact/angles.h"
 #include "exact/notation.h"
 #include "steps/steps.h"
 #include "steps/working_lines.h"
@@ -66,28 +64,6 @@ TEST(AlgebraAgreement, DivisorAndMultipleAsTheWindowFindsThem) {
                                 "，最小公倍数 = " + std::to_string(r.multiple))
           << a << " " << b;
     }
-}
-
-// The exact values of every multiple of 30° and 45° against the C library's.
-TEST(AlgebraAgreement, SpecialAnglesAgreeWithTheLibrary) {
-  int special = 0;
-  for (int d = 0; d < 360; d += 15) {
-    const std::optional<exact::ExactTrig> exact = exact::exactTrig(exact::Rational(d));
-    ASSERT_EQ(exact.has_value(), d % 30 == 0 || d % 45 == 0) << d;
-    if (!exact) continue;
-    ++special;
-    const double x = d * std::numbers::pi / 180, s = std::sin(x), c = std::cos(x);
-    const double library[] = {s, c, s / c, c / s, 1 / c, 1 / s};
-    for (std::size_t i = 0; i < std::size(library); ++i) {
-      const std::optional<exact::Surd>& v = (*exact)[i];
-      if (!v) {
-        EXPECT_GT(std::abs(library[i]), 1e15) << "function " << i << " at " << d;
-        continue;
-      }
-      EXPECT_NEAR(v->approx(), library[i], 1e-12) << "function " << i << " at " << d;
-    }
-  }
-  EXPECT_EQ(special, 16);
 }
 
 // The factorial in full against the window's doubles, where those are exact.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/trigonometry.h"
 #include "exact/notation.h"
 #include "steps/steps.h"
 #include "steps/working_lines.h"
@@ -217,6 +218,13 @@ TEST(AlgebraWorking, WhatTheWindowDidIsTold) {
           {{0, "3.12413936106985"}, {1, "0.0174524064372865"}, {2, "-0.999847695156391"}});
   EXPECT_EQ(windowSays(near).substr(0, windowSays(near).find("：")),
             "窗口显示 sin α = 0.0174524064372865");
+  // At 15° the window keeps its own digits too, and two of them differ.
+  std::vector<std::pair<std::size_t, std::string>> labels;
+  for (TrigStep step : kTrigSteps)
+    labels.emplace_back(labels.size(), trigCaption(step, 15));
+  const std::string fifteen = windowSays(run(PanelId::Trigonometry, {"15"}, 0, labels));
+  EXPECT_EQ(fifteen.substr(0, fifteen.find("：")),
+            "窗口显示 tan α = 0.267949192431122，csc α = 3.86370330515628");
   const Working right =
       run(PanelId::Trigonometry, {"90"}, 0, {{0, "1.5707963267949"}, {3, "不存在"}});
   EXPECT_EQ(windowSays(right), "");

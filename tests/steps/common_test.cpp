@@ -28,7 +28,7 @@ TEST(Working, GivenValuesAndTheAnswerLine) {
   Working w = begin("解方程", "一元二次方程");
   line(w, LineKind::Step, "x = " + notation::frac("3", "2"));
   answer(w, {answerItem("x", exact::show(exact::Rational(3, 2), c.format)),
-             answerItem("y", exact::showApproximate({"0.3", false}))});
+             answerItem("y", exact::showDecimal({"0.3", false}))});
   EXPECT_EQ(w.plainText(), "解方程 · 一元二次方程\nx = 3/2\n答：x = 3/2 = 1.5，y ≈ 0.3");
   EXPECT_EQ(w.answer(), "答：x = 3/2 = 1.5，y ≈ 0.3");
 }

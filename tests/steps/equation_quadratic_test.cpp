@@ -64,7 +64,8 @@ TEST(QuadraticWorking, ShowsTheKeySteps) {
 
   EXPECT_TRUE(hasLineWith(workingFor(quadratic("2", "-6", "0")), "2x² - 6x = 2x(x - 3) = 0"));
   const Working cross = workingFor(quadratic("-2", "3", "5"));
-  EXPECT_TRUE(hasLineWith(cross, "-2x² + 3x + 5 = -(x + 1)(2x - 5) = 0"));
+  EXPECT_TRUE(hasLineWith(cross, "方程两边同乘 -1，得 2x² - 3x - 5 = 0"));
+  EXPECT_TRUE(hasLineWith(cross, "2x² - 3x - 5 = (x + 1)(2x - 5) = 0"));
   EXPECT_TRUE(hasLineWith(cross, "交叉相乘再相加：1×(-5) + 2×1 = -3"));
   EXPECT_TRUE(hasLineWith(workingFor(quadratic("1", "-6", "9")), "x² - 6x + 9 = (x - 3)² = 0"));
 }

@@ -63,9 +63,11 @@ void answerEstimate(Working& w, const Rational& m, const Rational& n, const Numb
     answer(w, {sizeOnly(m, n, format)});
     return;
   }
-  line(w, LineKind::Step, lead + " ≈ " + near->text);
-  line(w, LineKind::Note, "结果太长，不写出每一位，只取近似值。");
-  answer(w, {powerName() + " ≈ " + near->text});
+  const exact::Shown shown = exact::showDecimal(*near);
+  line(w, LineKind::Step, lead + " " + shown.text());
+  line(w, LineKind::Note,
+       near->exact ? "结果太长，用科学记数法写出。" : "结果太长，不写出每一位，只取近似值。");
+  answer(w, {answerItem(powerName(), shown)});
 }
 
 void overflowNote(Working& w, const Calculation& c) {
@@ -159,7 +161,7 @@ void positiveFractional(Working& w, const Calculation& c, const Rational& m, con
     const SimplestRoot root = simplestRoot(*inside, c.format);
     const exact::Shown& shown = root.shown;
     const std::string radicand = p == 1 ? "" : notation::root(raised(m, p, c.format)) + " = ";
-    line(w, LineKind::Step, power + " = " + radicand + root.chain + " ≈ " + shown.decimal);
+    line(w, LineKind::Step, power + " = " + radicand + root.chain + decimalPart(shown));
     answer(w, {answerItem(powerName(), shown)});
     return;
   }

@@ -63,7 +63,7 @@ void logarithms(Working& w, const Calculation& c, const Rational& m,
   line(w, LineKind::Method,
        "对数：窗口的 Log 是自然对数 ln（以 e ≈ 2.71828 为底），常用对数 lg 以 10 为底");
   const exact::Shown lnShown = m == 1 ? exact::show(Rational(0), c.format)
-                                      : exact::showApproximate(exact::lnDecimal(m, c.format));
+                                      : exact::showDecimal(exact::lnDecimal(m, c.format));
   line(w, LineKind::Step,
        "ln m = ln " + base(m, c.format) + (m == 1 ? " = " : " ") + lnShown.text());
   if (const std::optional<long> k = tenPower(m)) {
@@ -72,7 +72,7 @@ void logarithms(Working& w, const Calculation& c, const Rational& m,
     items.push_back(answerItem("ln m", lnShown));
     items.push_back("lg m = " + std::to_string(*k));
   } else {
-    const exact::Shown lg = exact::showApproximate(exact::lgDecimal(m, c.format));
+    const exact::Shown lg = exact::showDecimal(exact::lgDecimal(m, c.format));
     line(w, LineKind::Step, "lg m = " + notation::frac("ln m", "ln 10") + " " + lg.text());
     items.push_back(answerItem("ln m", lnShown));
     items.push_back(answerItem("lg m", lg));

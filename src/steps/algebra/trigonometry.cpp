@@ -7,13 +7,14 @@
 #include "exact/angles.h"
 #include "exact/notation.h"
 #include "exact/transcendental.h"
+#include "steps/algebra/angle_sum.h"
 #include "steps/algebra/panels.h"
 #include "steps/shared/answer.h"
 #include "steps/shared/common.h"
 #include "steps/shared/values.h"
 
 // The angle in radians as a fraction of π, the six functions exact at the
-// multiples of 30° and 45°, and the unit circle.
+// multiples of 15°, and the unit circle.
 
 namespace vorlinde::steps {
 namespace {
@@ -73,7 +74,7 @@ struct Value {
   std::string decimal;  // as a label would show it: "0.5", "1", "不存在"
 };
 
-Value exactValue(const char* name, const std::optional<exact::Surd>& v, const NumberFormat& f) {
+Value exactValue(const char* name, const std::optional<exact::SurdSum>& v, const NumberFormat& f) {
   if (!v) return {kUndefined, std::string(name) + " " + kUndefined, kUndefined};
   const exact::Shown shown = exact::show(*v, f);
   return {"= " + shown.text(), answerItem(name, shown),
@@ -81,7 +82,7 @@ Value exactValue(const char* name, const std::optional<exact::Surd>& v, const Nu
 }
 
 Value approximateValue(const char* name, const exact::Decimal& d) {
-  const exact::Shown shown = exact::showApproximate(d);
+  const exact::Shown shown = exact::showDecimal(d);
   return {shown.text(), answerItem(name, shown), d.text};
 }
 
@@ -148,6 +149,23 @@ std::string pointLabel(const Rational& reduced, const NumberFormat& f) {
          ")";
 }
 
+// How the exact values are found: from the table of special angles, or by the sum
+// formulas for the reference angle; for other angles the values are approximate.
+void exactLines(Working& w, const Rational& reduced, const NumberFormat& f) {
+  if (!exactTrig(reduced)) {
+    line(w, LineKind::Method, "α 不是 15° 的整数倍，三角函数值取近似值");
+    return;
+  }
+  const long turn = reduced.get_num().get_si();
+  const long halfTurn = turn % 180, reference = halfTurn > 90 ? 180 - halfTurn : halfTurn;
+  const bool special = turn % 30 == 0 || turn % 45 == 0;
+  line(w, LineKind::Method,
+       special ? "特殊角的三角函数值（30°、45° 的整数倍）" : angleSumMethod(reference));
+  if (const std::string place = referenceAngle(reduced); !place.empty())
+    line(w, LineKind::Step, degreesText(reduced, f) + "° 在" + place);
+  if (!special) angleSumSteps(w, static_cast<int>(reference));
+}
+
 void reduction(Working& w, const Rational& degrees, const exact::Integer& turns,
                const Rational& reduced, const NumberFormat& f) {
   if (turns == 0) return;
@@ -180,14 +198,7 @@ Working trigWorking(const Calculation& c) {
   reduction(w, *degrees, turns, reduced, c.format);
 
   const std::array<Value, kTrigFunctions> v = values(reduced, c.format);
-  const bool exact = exactTrig(reduced).has_value();
-  if (exact) {
-    line(w, LineKind::Method, "特殊角的三角函数值（30°、45° 的整数倍）");
-    if (const std::string place = referenceAngle(reduced); !place.empty())
-      line(w, LineKind::Step, degreesText(reduced, c.format) + "° 在" + place);
-  } else {
-    line(w, LineKind::Method, "α 不是 30° 或 45° 的整数倍，三角函数值取近似值");
-  }
+  exactLines(w, reduced, c.format);
   for (int i = 0; i < kTrigFunctions; ++i)
     row(w, {kTrigDefinitions[i], v[i].shown});
   windowDigits(w, c, radians.decimal.empty() ? radians.exact : radians.decimal, v);

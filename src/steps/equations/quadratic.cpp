@@ -84,9 +84,23 @@ void discriminantLines(Working& w, const Equation& e, const Rational& d) {
                 : "Δ < 0，方程无实数根");
 }
 
-// x = (-b ± √Δ)/(2a) with the values put in, √Δ simplified, then over one denominator.
+// For a < 0 the equation is multiplied by -1 first, as the textbook does, so that
+// 2a > 0 and each branch of "±" stays the same branch through the formula.
+Equation positiveLeading(Working& w, const Equation& given) {
+  if (sgn(given.a) > 0) return given;
+  const Equation e{-given.a, -given.b, -given.c, given.format};
+  const NumberFormat& f = e.format;
+  line(w, LineKind::Step,
+       "二次项系数是负数，方程两边同乘 -1，得 " + quadratic::polynomial(e.a, e.b, e.c, f) +
+           " = 0，下面取 a = " + eq::number(e.a, f) + "，b = " + eq::number(e.b, f) +
+           "，c = " + eq::number(e.c, f));
+  return e;
+}
+
+// x = (-b ± √Δ)/(2a) with the values put in, √Δ simplified, then over one denominator;
+// a > 0. smallerFirst names the roots as the window does for a given a < 0.
 void formulaLines(Working& w, const Equation& e, const Rational& d, const Surd& rootOfD,
-                  const Surd& x1, const Surd& x2) {
+                  const Surd& x1, const Surd& x2, bool smallerFirst) {
   const NumberFormat& f = e.format;
   const Rational centre = -e.b / (2 * e.a);
   const std::string minusB = eq::number(-e.b, f);
@@ -108,10 +122,12 @@ void formulaLines(Working& w, const Equation& e, const Rational& d, const Surd& 
   if (notation::plain(combined) != notation::plain(worked)) text += " = " + combined;
   line(w, LineKind::Step, text);
   line(w, LineKind::Step,
-       rootName(1) + " = " + shownExact(x1, f) + "，" + rootName(2) + " = " + shownExact(x2, f));
+       rootName(1) + " = " + shownExact(x1, f) + "，" + rootName(2) + " = " + shownExact(x2, f) +
+           (smallerFirst ? "（与窗口一致，" + rootName(1) + " 是较小的根）" : ""));
 }
 
-void quadraticCase(Working& w, const Equation& e) {
+void quadraticCase(Working& w, const Equation& given) {
+  const Equation e = positiveLeading(w, given);
   const Rational d = e.discriminant();
   line(w, LineKind::Method, "解法一：公式法");
   discriminantLines(w, e, d);
@@ -122,9 +138,11 @@ void quadraticCase(Working& w, const Equation& e) {
   }
   const Surd rootOfD = Surd::sqrt(d);
   // As the window computes them: x₁ adds √Δ/(2a), so for a < 0 it is the smaller root.
+  const bool smallerFirst = sgn(given.a) < 0;
   const Surd centre(-e.b / (2 * e.a)), spread = rootOfD / Surd(2 * e.a);
-  const Surd x1 = centre + spread, x2 = centre - spread;
-  formulaLines(w, e, d, rootOfD, x1, x2);
+  const Surd x1 = smallerFirst ? centre - spread : centre + spread;
+  const Surd x2 = smallerFirst ? centre + spread : centre - spread;
+  formulaLines(w, e, d, rootOfD, x1, x2, smallerFirst);
   if (rootOfD.isRational()) quadratic::factoring(w, e, x1.a(), x2.a());
   quadratic::relationsNote(w, e, x1, x2);
   if (d == 0)

@@ -172,7 +172,7 @@ std::optional<Found> cone(Working& w, const Calculation& c, const Values& v) {
   line(w, LineKind::Note,
        "母线 l = " + root("r" + sup("2") + " + h" + sup("2")) + " = " +
            root(base(r, f) + sup("2") + " + " + base(h, f) + sup("2")) + " = " + slant.chain +
-           (l.decimal.empty() ? "" : " ≈ " + l.decimal));
+           decimalPart(l));
   const std::string slantLabel = slant.value && slant.value->isRational()
                                      ? measureLabel("l", slant.value->a(), f)
                                      : "l ≈ " + l.decimal;

@@ -62,19 +62,25 @@ void estimated(Working& w, const Rational& a1, const Rational& q, const Integer&
     return;
   }
   const long k = n.get_si();
-  const std::string term = exact::floatText(exact::toFloat(a1) * exact::floatPower(q, k - 1), f);
+  // A term such as 1×100³²⁷⁶⁶ = 1E+65532 is exact however long its digits.
+  const std::optional<exact::Decimal> told = exact::shortDecimal(a1, q, n - 1, f);
+  const exact::Shown term = exact::showDecimal(
+      told ? *told
+           : exact::Decimal{exact::floatText(exact::toFloat(a1) * exact::floatPower(q, k - 1), f),
+                            false});
   const exact::Float qn = exact::floatPower(q, k);
   const std::string sum =
       exact::floatText(exact::toFloat(a1) * (1 - qn) / exact::toFloat(1 - q), f);
   line(w, LineKind::Step,
-       indexed("a", n) + " = " + factor(a1, f) + "×" + base(q, f) + exponent(n - 1) + " ≈ " + term);
+       indexed("a", n) + " = " + factor(a1, f) + "×" + base(q, f) + exponent(n - 1) + " " +
+           term.text());
   line(w, LineKind::Step,
        indexed("S", n) + " = " +
            notation::frac(factor(a1, f) + "×(1 - " + base(q, f) + exponent(n) + ")",
                           "1 - " + factor(q, f)) +
            " ≈ " + sum);
   line(w, LineKind::Note, "q" + notation::sup("n") + " 的位数太多，不写出每一位，只取近似值。");
-  answer(w, {termName() + " ≈ " + term, sumName() + " ≈ " + sum});
+  answer(w, {answerItem(termName(), term), sumName() + " ≈ " + sum});
 }
 
 void ratio(Working& w, const Calculation& c, const Rational& a1, const Rational& q,

@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "exact/estimate.h"
 #include "exact/notation.h"
 #include "steps/shared/values.h"
-#include "exact/estimate.h"
 
 namespace vorlinde::steps {
 namespace {
@@ -29,6 +29,12 @@ std::string factored(const exact::SquareFactors& f) {
 SimplestRoot simplestRoot(const Rational& x, const NumberFormat& format) {
   const std::string radicand = notation::root(number(x, format));
   if (exact::digitCount(x.get_num()) + exact::digitCount(x.get_den()) > kMostRootDigits) {
+    // A square is told at once however long it is, and its root is exact.
+    if (mpz_perfect_square_p(x.get_num_mpz_t()) && mpz_perfect_square_p(x.get_den_mpz_t())) {
+      const Rational root(Integer(sqrt(x.get_num())), Integer(sqrt(x.get_den())));
+      const exact::Shown shown = exact::show(root, format);
+      return {exact::Surd(root), chain({radicand, shown.exact}), shown};
+    }
     exact::Float root(0, 256);
     mpf_sqrt(root.get_mpf_t(), exact::toFloat(x).get_mpf_t());
     return {std::nullopt, radicand, {"", exact::floatText(root, format), true}};
