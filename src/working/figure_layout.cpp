@@ -50,6 +50,7 @@ class Layout {
     if (figure_.axes) layAxes();
     for (const Figure::Dot& dot : figure_.dots)
       addDot(dot);
+    nameAxes();
     for (const Figure::Label& label : figure_.labels)
       if (label.anchor == Anchor::Centre) addLabel(label);
     if (figure_.axes) layNumbers();
@@ -116,6 +117,7 @@ class Layout {
   }
 
   void layAxes();
+  void nameAxes();
   void layNumbers();
   void layNumbers(bool across);
   void dropCoveredNumbers();
@@ -142,20 +144,31 @@ void Layout::layAxes() {
   const qreal reach = 14 * unit_, overhang = 6 * unit_;
   across_ = view.top() <= origin_->y() && origin_->y() <= view.bottom();
   up_ = view.left() <= origin_->x() && origin_->x() <= view.right();
-  if (across_) {
-    const QPointF tip(plot.right() + reach, origin_->y());
-    out_.axes.push_back({QPointF(plot.left() - overhang, origin_->y()), tip});
-    set(labelBox(tip, sizeOf("x"), Anchor::BelowLeft, 4 * unit_), "x",
-        FigureLayout::Text::AxisName);
-  }
-  if (up_) {
-    const QPointF tip(origin_->x(), plot.top() - reach);
-    out_.axes.push_back({QPointF(origin_->x(), plot.bottom() + overhang), tip});
-    set(labelBox(tip, sizeOf("y"), Anchor::BelowRight, 4 * unit_), "y",
-        FigureLayout::Text::AxisName);
-  }
+  if (across_)
+    out_.axes.push_back({QPointF(plot.left() - overhang, origin_->y()),
+                         QPointF(plot.right() + reach, origin_->y())});
+  if (up_)
+    out_.axes.push_back({QPointF(origin_->x(), plot.bottom() + overhang),
+                         QPointF(origin_->x(), plot.top() - reach)});
   for (const QLineF& axis : out_.axes)
     obstacles_.addLine(QPolygonF{axis.p1(), axis.p2()});
+}
+
+// Each axis named beside its arrow, on whichever side is clear.
+void Layout::nameAxes() {
+  static constexpr Anchor kAcross[] = {Anchor::BelowLeft, Anchor::AboveLeft, Anchor::Below,
+                                       Anchor::Above};
+  static constexpr Anchor kUp[] = {Anchor::BelowRight, Anchor::BelowLeft, Anchor::Right,
+                                   Anchor::Left};
+  const qreal gap[] = {4 * unit_};
+  for (const QLineF& axis : out_.axes) {
+    const bool across = axis.dy() == 0;
+    const QString name = across ? "x" : "y";
+    const Placed placed =
+        placeLabel(axis.p2(), sizeOf(name), across ? std::span<const Anchor>(kAcross) : kUp, gap,
+                   obstacles_, area_);
+    set(placed.box, name, FigureLayout::Text::AxisName);
+  }
 }
 
 // The origin's name, then the numbers of the ticks, each where it is clear or not at all.
