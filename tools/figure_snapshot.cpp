@@ -1,5 +1,7 @@
 // Renders the figures of real calculations to PNG, to look at:
-//   figure_snapshot <folder>  writes <name>.png at a small and a wide size for each.
+//   QT_QPA_PLATFORM=offscreen build/vorlinde-figures <folder>
+// writes <name>-<width>.png for each, at the size of a figure on its own, of the
+// working window's and of a maximized window's.
 #include <QApplication>
 #include <QDir>
 #include <QImage>
