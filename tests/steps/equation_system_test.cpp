@@ -106,6 +106,7 @@ TEST(SystemWorking, DrawsTheLinesAndTheirMeetingPoint) {
   EXPECT_EQ(f.dots[0].stroke, Stroke::Emphasis);
   EXPECT_DOUBLE_EQ(f.dots[0].at.x, 3);
   EXPECT_DOUBLE_EQ(f.dots[0].at.y, 2);
+  EXPECT_TRUE(f.sameScale && f.xTick == f.yTick);  // one unit across and up
   for (const Figure::Path& p : f.paths)
     for (const Point& q : p.points) {  // each line drawn across the view, on its equation
       EXPECT_TRUE(f.left - 1e-9 <= q.x && q.x <= f.right + 1e-9);
