@@ -60,8 +60,8 @@ TEST(Messages, EveryErrorGuardAndGridMessageReadsWhole) {
     const PanelEntry& panel = vorlinde::panel(id);
     QWidget* window = program.enter(int(panel.window) + 1);
     const QStringList words = QString(texts).split(' ');
-    for (std::size_t k = 0; k < words.size(); ++k)
-      type(window, QString::fromStdString(panel.boxes[k]), words[int(k)]);
+    for (int k = 0; k < words.size(); ++k)
+      type(window, QString::fromStdString(panel.boxes[std::size_t(k)]), words[k]);
     const std::vector<ShownBox> boxes = click(window, QString::fromStdString(panel.button));
     expectWhole(boxes);
     for (const ShownBox& box : boxes)
