@@ -27,18 +27,19 @@ std::vector<Series> seriesFor(const Integer& n) {
   const std::string a = number(n), b = number(Integer(n + 1)), c = number(Integer(n + 2)),
                     odd = number(Integer(2 * n + 1));
   const Integer half = n * (n + 1) / 2;
+  const auto squared = [](const Integer& k) { return base(Rational(k), {}) + sup("2"); };
   return {
       {"1 + 2 + 3 + … + n", frac("n(n + 1)", "2"), frac(a + "×" + b, "2"), Rational(half),
        "倒序相加：首尾两项的和都是 n + 1，共 n 对，再除以 2。"},
-      {"1 + 3 + 5 + … + (2n - 1)", "n" + sup("2"), a + sup("2"), Rational(n * n),
+      {"1 + 3 + 5 + … + (2n - 1)", "n" + sup("2"), squared(n), Rational(n * n),
        "等差数列求和：n(1 + 2n - 1)/2 = n²。"},
       {"2 + 4 + 6 + … + 2n", "n(n + 1)", a + "×" + b, Rational(n * (n + 1)), ""},
       {"1" + sup("2") + " + 2" + sup("2") + " + … + n" + sup("2"), frac("n(n + 1)(2n + 1)", "6"),
        frac(a + "×" + b + "×" + odd, "6"), Rational(n * (n + 1) * (2 * n + 1) / 6), ""},
       {"1" + sup("3") + " + 2" + sup("3") + " + … + n" + sup("3"),
        "[" + frac("n(n + 1)", "2") + "]" + sup("2"),
-       "(" + frac(a + "×" + b, "2") + ")" + sup("2") + " = " + number(half) + sup("2"),
-       Rational(half * half), "立方和等于 1 + 2 + … + n 的平方。"},
+       "(" + frac(a + "×" + b, "2") + ")" + sup("2") + " = " + squared(half), Rational(half * half),
+       "立方和等于 1 + 2 + … + n 的平方。"},
       {"1×2 + 2×3 + … + n(n + 1)", frac("n(n + 1)(n + 2)", "3"), frac(a + "×" + b + "×" + c, "3"),
        Rational(n * (n + 1) * (n + 2) / 3), ""},
       {frac("1", "1×2") + " + " + frac("1", "2×3") + " + … + " + frac("1", "n(n + 1)"),

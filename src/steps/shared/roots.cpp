@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "exact/estimate.h"
 #include "exact/notation.h"
 #include "steps/shared/values.h"
-#include "exact/estimate.h"
 
 namespace vorlinde::steps {
 namespace {
