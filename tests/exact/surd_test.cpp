@@ -153,6 +153,7 @@ TEST(Written, PowersOfTenShortAndLongNumbersInGroupsOfFive) {
       {plainText(q("123456789012345" + std::string(6, '0'))), "1.23456789012345×10²⁰"},
       {plainText(q("3/2" + std::string(25, '0'))), "1.5×10⁻²⁵"},
       {plainText(q("1/1" + std::string(20, '0'))), "10⁻²⁰"},
+      {plainText(q("1/931322574615478515625")), "1.073741824×10⁻²¹"},  // 1/5³⁰
       // Short of 10²⁰, or with a sixteenth digit, the number is written out.
       {plainText(q("1" + std::string(19, '0'))), "10000000000000000000"},
       {plainText(q("1/1" + std::string(19, '0'))), "1/10000000000000000000"},

@@ -173,6 +173,7 @@ TEST(AlgebraWorking, KeySteps) {
   EXPECT_TRUE(hasLine(euclid, "7\t|\t357\t154"));
   EXPECT_TRUE(hasLine(euclid, "最小公倍数 = 所有除数与最后两个商的积 = 3×7×51×22 = 23562"));
 
+  EXPECT_TRUE(hasLine(run(PanelId::Power, {"1E20", "2"}), "(10²⁰)² = 10²⁰×10²⁰ = 10⁴⁰"));
   EXPECT_TRUE(hasLine(run(PanelId::Power, {"2", "1.5"}),
                       "2^(3/2) = √2³ = √8 = √(4×2) = 2√2 ≈ 2.82842712474619"));
   EXPECT_TRUE(
