@@ -53,10 +53,10 @@ std::vector<Series> seriesFor(const Integer& n) {
 
 Working specialSeriesWorking(const Calculation& c) {
   Working w = beginSequence("特殊数列求和");
-  const std::optional<Integer> n =
-      termCount(w, c, 0, kLargestSeriesTerms,
-                "窗口先用整数算 n(n + 1)，n 大于 " + std::to_string(kLargestSeriesTerms) +
-                    " 时超过 " + std::to_string(kInt32Max) + "，报告溢出；这里照样算出准确值。");
+  const std::optional<Integer> n = termCount(
+      w, c, 0, kLargestSeriesTerms,
+      notation::formula("窗口先用整数算 n(n + 1)，n 大于 ") + std::to_string(kLargestSeriesTerms) +
+          " 时超过 " + std::to_string(kInt32Max) + "，报告溢出；这里照样算出准确值。");
   if (!n) return w;
   std::vector<std::string> items;
   const std::vector<Series> all = seriesFor(*n);
@@ -64,9 +64,10 @@ Working specialSeriesWorking(const Calculation& c) {
     const Series& s = all[i];
     const std::string name = indexed("S", Integer(i + 1));
     const exact::Shown shown = exact::show(s.value, c.format);
-    line(w, LineKind::Method, name + " = " + s.sum);
-    line(w, LineKind::Step, chain({name, s.formula, s.filled, shown.exact}) + decimalPart(shown));
-    if (!s.note.empty()) line(w, LineKind::Note, s.note);
+    line(w, LineKind::Method, name + " = " + notation::formula(s.sum));
+    line(w, LineKind::Step,
+         chain({name, notation::formula(s.formula), s.filled, shown.exact}) + decimalPart(shown));
+    if (!s.note.empty()) line(w, LineKind::Note, notation::formula(s.note));
     items.push_back(answerItem(name, shown));
   }
   w.figure = sequenceFigure(

@@ -74,7 +74,7 @@ std::string timesValue(const Rational& coefficient, const std::string& value,
 }
 
 std::string unknown(int i) {
-  return "x" + notation::sub(std::to_string(i));
+  return notation::var("x") + notation::sub(std::to_string(i));
 }
 
 std::string rowName(int i) {

@@ -103,7 +103,7 @@ std::string exponent(const exact::Integer& n) {
 }
 
 std::string indexed(std::string_view name, const exact::Integer& n) {
-  return std::string(name) + notation::sub(n.get_str());
+  return notation::var(name) + notation::sub(n.get_str());
 }
 
 void windowNote(Working& w, const Calculation& c, const std::string& what) {
