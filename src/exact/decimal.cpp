@@ -3,11 +3,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "exact/detail.h"
 #include "exact/exact.h"
+#include "exact/notation.h"
 
 namespace vorlinde::exact {
 namespace detail {
@@ -98,7 +101,56 @@ double toDouble(const Digits& d) {
   return strtod_l(text.c_str(), nullptr, cLocale);
 }
 
+namespace {
+
+// |value| × 10^k for the least k that makes it whole, where that k exists: the
+// denominator is 2^twos × 5^fives, and nothing past the exponent form's 15 digits
+// is needed to tell.
+std::optional<std::pair<Integer, unsigned long>> terminating(const Rational& value) {
+  Integer rest = value.get_den();
+  const unsigned long twos = mpz_scan1(rest.get_mpz_t(), 0);
+  mpz_tdiv_q_2exp(rest.get_mpz_t(), rest.get_mpz_t(), twos);
+  const Integer five = 5;
+  const unsigned long fives = mpz_remove(rest.get_mpz_t(), rest.get_mpz_t(), five.get_mpz_t());
+  if (rest != 1) return std::nullopt;
+  // The factor that makes 10^k of the denominator lands in m whole: 2⁵⁰ and 5²²
+  // already have more than 15 digits.
+  const unsigned long k = std::max(twos, fives);
+  if (k - twos > 50 || k - fives > 22) return std::nullopt;
+  Integer scaled = abs(value.get_num());
+  mpz_mul_2exp(scaled.get_mpz_t(), scaled.get_mpz_t(), k - twos);
+  Integer power;
+  mpz_ui_pow_ui(power.get_mpz_t(), 5, k - fives);
+  return std::pair{Integer(scaled * power), k};
+}
+
+}  // namespace
 }  // namespace detail
+
+std::optional<std::string> powerOfTen(const Rational& value, const NumberFormat& format) {
+  constexpr std::size_t kMostDigits = 15;
+  constexpr long kLeastExponent = 20;
+  if (sgn(value) == 0) return std::nullopt;
+  auto scaled = detail::terminating(value);
+  if (!scaled) return std::nullopt;
+  Integer& m = scaled->first;
+  const std::size_t digits = digitCount(m);
+  const long exponent = static_cast<long>(digits) - 1 - static_cast<long>(scaled->second);
+  if (std::abs(exponent) < kLeastExponent) return std::nullopt;
+  if (digits > kMostDigits) {
+    // The digits past the fifteenth must all be zeros: a cheap look at the twos first.
+    const std::size_t past = digits - kMostDigits;
+    if (mpz_scan1(m.get_mpz_t(), 0) < past) return std::nullopt;
+    const Integer ten = detail::tenTo(past);
+    if (!mpz_divisible_p(m.get_mpz_t(), ten.get_mpz_t())) return std::nullopt;
+    mpz_divexact(m.get_mpz_t(), m.get_mpz_t(), ten.get_mpz_t());
+  }
+  std::string d = m.get_str();
+  d.erase(d.find_last_not_of('0') + 1);
+  std::string text = sgn(value) < 0 ? "-" : "";
+  if (d != "1") text += d.substr(0, 1) + (d.size() > 1 ? format.decimal + d.substr(1) : "") + "×";
+  return text + "10" + notation::sup(std::to_string(exponent));
+}
 
 Decimal decimal(const Rational& value, const NumberFormat& format) {
   return detail::format(detail::round(value, 15), format);

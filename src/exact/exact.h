@@ -20,7 +20,7 @@ using Integer = mpz_class;
 using Rational = mpq_class;  // always in lowest terms, the sign on the numerator
 
 // A value with more digits than this is written by its number of digits and its
-// exponent form instead of in full.
+// exponent form instead of in full, unless it is m × 10ⁿ (powerOfTen()).
 inline constexpr std::size_t kMostDigitsWritten = 1000;
 
 // ---- What the pupil typed, exactly ----
@@ -126,7 +126,8 @@ class PiMultiple {
 // whole number, its number text after " = " (exact) or " ≈ " (rounded).
 struct Shown {
   std::string exact;         // markup; for more than kMostDigitsWritten digits, in words
-  std::string decimal;       // number text; empty for a whole number written in full
+  std::string decimal;       // number text; empty for a whole number written in full and
+                             // for m × 10ⁿ, whose exact form is its decimal already
   bool approximate = false;  // the decimal is a rounding
   // "6√2 ≈ 8.48528137423857", "3/2 = 1.5", "-3"; a value without an exact form
   // gives its relation and number text alone: "≈ 4.27666611901606".
@@ -144,13 +145,20 @@ Shown showDecimal(const Decimal& value);
 // The number of decimal digits of |value|; 0 has one.
 std::size_t digitCount(const Integer& value);
 
-// A whole number in full, or for more than kMostDigitsWritten digits in words
-// with its exponent form ("一个 9864 位数，约为 7.07730515522477E+9863"; a negative
-// one "-(一个 9864 位数)，约为 -7.07730515522477E+9863"; "，即" where exact).
+// A value m × 10ⁿ with m of at most 15 significant digits and |n| ≥ 20, written
+// with the format's decimal separator: "10³⁰⁰", "-3.5×10⁴⁰", "10⁻³⁰⁰". Nothing for
+// any other value: its digits are no longer than they need to be.
+std::optional<std::string> powerOfTen(const Rational& value, const NumberFormat& format);
+
+// How the working writes whole numbers: m × 10ⁿ as powerOfTen() writes it; any
+// other number in full, past 30 digits in groups of five digits from the right
+// apart by thin spaces (U+2009), where a line may break; past kMostDigitsWritten
+// digits in words with its exponent form ("一个 9864 位数，约为
+// 7.07730515522477E+9863", a negative one "-(一个 9864 位数)，约为 …").
 std::string text(const Integer& value, const NumberFormat& format);
-// A fraction in lowest terms with the sign in front: "-3", "3/7", "-1/2". A
-// numerator or denominator of more than kMostDigitsWritten digits is written in
-// words, "1/(一个 9864 位数)"; a whole number as text(Integer) writes it.
+// A fraction in lowest terms with the sign in front: "-3", "3/7", "-1/2", or m × 10ⁿ
+// as powerOfTen() writes it. The numerator and the denominator are each written as
+// whole numbers are, past kMostDigitsWritten digits in words: "1/(一个 9864 位数)".
 std::string text(const Rational& value, const NumberFormat& format);
 
 // base^exponent exactly, or nothing when the result's numerator or denominator

@@ -12,6 +12,7 @@ constexpr std::string_view kClose = "\uE002";
 constexpr std::string_view kRoot = "\uE003";
 constexpr std::string_view kSup = "\uE004";
 constexpr std::string_view kSub = "\uE005";
+constexpr std::string_view kVar = "\uE006";
 
 // Decodes one UTF-8 character at text[i] and steps past it.
 char32_t next(std::string_view text, std::size_t& i) {
@@ -82,7 +83,7 @@ bool convert(std::string_view text, std::u32string_view from, std::u32string_vie
 }
 
 struct Node {
-  enum Kind { Text, Frac, Root, Sup, Sub } kind = Text;
+  enum Kind { Text, Frac, Root, Sup, Sub, Var } kind = Text;
   std::string text;
   std::vector<Node> first, second;  // the fraction's numerator and denominator; else first
 };
@@ -109,12 +110,13 @@ std::vector<Node> parse(std::string_view m, std::size_t& i, bool& atOver) {
       i += kClose.size();
       return nodes;
     }
-    if (mark(kFrac) || mark(kRoot) || mark(kSup) || mark(kSub)) {
+    if (mark(kFrac) || mark(kRoot) || mark(kSup) || mark(kSub) || mark(kVar)) {
       i += kFrac.size();
       nodes.push_back(parseMarked(mark(kFrac)   ? Node::Frac
                                   : mark(kRoot) ? Node::Root
                                   : mark(kSup)  ? Node::Sup
-                                                : Node::Sub,
+                                  : mark(kSub)  ? Node::Sub
+                                                : Node::Var,
                                   m, i));
       continue;
     }
@@ -131,6 +133,7 @@ struct Context {
   int fraction = -1;
   int underBars = 0;
   int shift = 0;
+  bool variable = false;
 };
 
 class Renderer {
@@ -145,7 +148,8 @@ class Renderer {
  private:
   void emit(std::string_view text, const Context& at, bool hidden = false, bool sign = false) {
     if (text.empty()) return;
-    Run run{std::string(text), at.place, at.fraction, hidden, sign, at.underBars, at.shift};
+    Run run{std::string(text), at.place, at.fraction, hidden, sign,
+            at.underBars,      at.shift, at.variable};
     if (!runs.empty()) {
       Run& last = runs.back();
       Run probe = last;
@@ -185,6 +189,11 @@ class Renderer {
       case Node::Sup:
       case Node::Sub:
         return script(node, at);
+      case Node::Var: {
+        Context inside = at;
+        inside.variable = true;
+        return render(node.first, inside);
+      }
     }
   }
 
@@ -209,12 +218,25 @@ class Renderer {
     wrapped(node.second, denominator, denominatorParens, true);
   }
 
+  // Written in superscript or subscript characters where each has one, the
+  // variables among them still marked ("qⁿ⁻¹" with n a variable).
   void script(const Node& node, const Context& at) {
     const bool up = node.kind == Node::Sup;
     const std::string text = plainOf(node.first);
+    const std::u32string_view from = up ? kPlainChars : kSubPlain,
+                              to = up ? kSuperChars : kSubChars;
     std::string converted;
-    if (convert(text, up ? kPlainChars : kSubPlain, up ? kSuperChars : kSubChars, converted))
-      return emit(converted, at);
+    if (convert(text, from, to, converted)) {
+      Renderer inside;
+      inside.render(node.first, at);
+      for (const Run& run : inside.runs) {
+        Context variable = at;
+        variable.variable = run.variable;
+        convert(run.text, from, to, converted);
+        emit(converted, variable);
+      }
+      return;
+    }
     emit(up ? "^" : "_", at, true);
     Context shifted = at;
     shifted.shift += up ? 1 : -1;
@@ -251,13 +273,51 @@ std::string sup(std::string_view exponent) {
 std::string sub(std::string_view index) {
   return marked(kSub, index);
 }
+std::string var(std::string_view name) {
+  return marked(kVar, name);
+}
+
+namespace {
+
+bool letter(char32_t c) {
+  return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') ||
+         (c >= U'α' && c <= U'ω' && c != U'π') || c == U'ⁿ' || (c >= U'ₐ' && c <= U'ₜ') ||
+         (c >= 0x1D2C && c <= 0x1D6A);
+}
+
+}  // namespace
+
+std::string formula(std::string_view markup) {
+  static constexpr std::string_view kFunctions[] = {"sin", "cos", "tan", "cot",
+                                                    "sec", "csc", "ln",  "lg"};
+  std::string out;
+  for (std::size_t i = 0; i < markup.size();) {
+    std::size_t start = i, end = i;
+    while (end < markup.size()) {
+      std::size_t at = end;
+      if (!letter(next(markup, at))) break;
+      end = at;
+    }
+    if (end == start) {
+      next(markup, i);
+      out += markup.substr(start, i - start);
+      continue;
+    }
+    const std::string_view word = markup.substr(start, end - start);
+    const bool function =
+        std::find(std::begin(kFunctions), std::end(kFunctions), word) != std::end(kFunctions);
+    out += function ? std::string(word) : var(word);
+    i = end;
+  }
+  return out;
+}
 
 std::string literal(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size();) {
     const std::size_t start = i;
     const char32_t c = next(text, i);
-    if (c < 0xE000 || c > 0xE005) out += text.substr(start, i - start);
+    if (c < 0xE000 || c > 0xE006) out += text.substr(start, i - start);
   }
   return out;
 }

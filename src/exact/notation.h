@@ -24,6 +24,15 @@ std::string sup(std::string_view exponent);
 // An index: subscript characters where every character has one ("x₁", "aₙ"), else
 // lowered text written "_(...)" in the plain text.
 std::string sub(std::string_view index);
+// A variable, which the typeset form sets in italic as textbooks do: "x", "α",
+// var("a" + sub("n")). Its plain text is its text; function names (sin, ln), units
+// and π are never marked, so they stay upright.
+std::string var(std::string_view name);
+// A formula the steps write, its variables marked: each run of Latin letters or
+// lowercase Greek letters other than π ("ac", "α", "aₙ") is a variable, but for
+// the function names sin, cos, tan, cot, sec, csc, ln and lg. For text the steps
+// write themselves, never for numbers ("1E+300") or typed text.
+std::string formula(std::string_view markup);
 // Typed text made safe to stand in a line: the marks' characters are dropped.
 std::string literal(std::string_view text);
 
@@ -41,6 +50,7 @@ struct Run {
   int underBars = 0;         // how many radical bars stand over it
   int shift = 0;             // +1 raised, -1 lowered, for an exponent or index without
                              // characters of its own; 0 on the line
+  bool variable = false;     // part of a variable's name
   bool operator==(const Run&) const = default;
 };
 

@@ -25,7 +25,7 @@ void FigureView::setFigure(steps::Figure figure) {
 void FigureView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
-  working::paintFigure(painter, figure_, QRectF(rect()), working::workingFont(14));
+  working::paintFigure(painter, figure_, QRectF(rect()), working::figureFont(14));
 }
 
 }  // namespace vorlinde

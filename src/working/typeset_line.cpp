@@ -1,9 +1,11 @@
 #include "working/typeset_line.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHash>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "exact/notation.h"
 
@@ -26,42 +28,89 @@ QTextCharFormat fontFormat(const QFont& font, const QColor& colour) {
   return format;
 }
 
+// The faces of a line: the line's own for the Chinese text, the mathematical face
+// for the rest, and its italic for a variable's letters.
+enum Face { Text, Math, Italic, kFaces };
+
+bool letter(char32_t c) {
+  return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || (c >= 0x370 && c <= 0x3FF) ||
+         c == U'ⁿ' || (c >= 0x2090 && c <= 0x209C) || (c >= 0x1D62 && c <= 0x1D65) || c == U'ⱼ';
+}
+
+// Chinese characters and punctuation, full-width forms, the quotation marks of
+// Chinese text and the circled equation numbers are the line's own face's.
+Face faceOf(char32_t c, bool variable) {
+  if (c >= 0x2E80 || (c >= 0x2018 && c <= 0x201F) || (c >= 0x2460 && c <= 0x24FF)) return Text;
+  return variable && letter(c) ? Italic : Math;
+}
+
 }  // namespace
 
-// Sizes of the notation in one font, in pixels, the two fonts' metrics, and the
-// formats every piece starts from.
+QFont mathFont(const QFont& textFont, const QString& face) {
+  // The cap height of a Chinese face's Latin letters, in ems.
+  constexpr qreal kCapHeight = 0.7;
+  QFont font = textFont;
+  font.setFamilies({face, "DejaVu Serif"});
+  font.setStyleHint(QFont::Serif);
+  const qreal em =
+      textFont.pixelSize() > 0 ? textFont.pixelSize() : QFontInfo(textFont).pixelSize();
+  font.setPixelSize(int(std::lround(em)));
+  const qreal cap = QFontMetricsF(font).capHeight() / em;
+  if (cap > 0) font.setPixelSize(int(std::lround(em * std::clamp(kCapHeight / cap, 0.9, 1.2))));
+  return font;
+}
+
+// Sizes of the notation in one font, in pixels, each face's fonts and metrics, and
+// the formats every piece starts from.
 struct LineSetter::Metrics {
-  Metrics(const QFont& base, const QColor& ink)
-      : font(base), small(smaller(base)), fm(base), smallFm(small), colour(ink) {
+  Metrics(const QFont& base, const QColor& ink) : colour(ink) {
+    const QFont math = mathFont(base);
+    QFont italic = math;
+    italic.setItalic(true);
+    fonts[Text][0] = base;
+    fonts[Math][0] = math;
+    fonts[Italic][0] = italic;
+    for (int face = 0; face < kFaces; ++face) {
+      fonts[face][1] = smaller(fonts[face][0]);
+      for (bool inSmall : {false, true})
+        for (bool hidden : {false, true})
+          formats[face][inSmall][hidden] =
+              fontFormat(fonts[face][inSmall], hidden ? QColor(Qt::transparent) : colour);
+    }
+    const QFontMetricsF& fm = metricsOf(Text, false);
     em = base.pixelSize() > 0 ? base.pixelSize() : fm.height();
     // The fraction bar stands at the height of the minus sign, the middle of a
-    // CJK font's em box; the numerator's underline is drawn just below its
-    // baseline, so the numerator is raised that much more.
+    // CJK font's em box.
     axis = std::round(em * 0.44);
-    numeratorRaise = axis + std::ceil(fm.underlinePos());
     gap = std::max(2.0, std::round(em * 0.12));
     margin = std::max(2.0, std::round(em * 0.12));
     supRaise = std::round(em * 0.4);
     subDrop = std::round(em * 0.2);
-    for (bool inSmall : {false, true})
-      for (bool hidden : {false, true})
-        formats[inSmall][hidden] =
-            fontFormat(inSmall ? small : font, hidden ? QColor(Qt::transparent) : colour);
   }
-  const QFontMetricsF& metricsOf(bool inSmall) const { return inSmall ? smallFm : fm; }
+  // Loaded when first asked for: a line without a variable never loads the italic.
+  const QFontMetricsF& metricsOf(int face, bool inSmall) const {
+    std::optional<QFontMetricsF>& fm = fms[face][inSmall];
+    if (!fm) fm.emplace(fonts[face][inSmall]);
+    return *fm;
+  }
+  // The numerator's underline is drawn just below its baseline, where its face
+  // puts it: each face's numerator is raised that much above the axis.
+  qreal numeratorRaise(int face) const {
+    return axis + std::ceil(metricsOf(face, false).underlinePos());
+  }
 
   // A text's advance and how far its ink reaches above the baseline, from the
   // characters' own, each measured once: a working of a large system sets tens of
   // thousands of digits, and measuring every piece whole would shape each twice.
-  qreal advance(const QString& text, bool inSmall) const {
+  qreal advance(const QString& text, int face, bool inSmall) const {
     qreal sum = 0;
-    forEachCharacter(text, [&](const QString& c) { sum += measured(c, inSmall).advance; });
+    forEachCharacter(text, [&](const QString& c) { sum += measured(c, face, inSmall).advance; });
     return sum;
   }
-  qreal inkTop(const QString& text, bool inSmall) const {
+  qreal inkTop(const QString& text, int face, bool inSmall) const {
     qreal top = 0;
-    forEachCharacter(text,
-                     [&](const QString& c) { top = std::max(top, measured(c, inSmall).top); });
+    forEachCharacter(
+        text, [&](const QString& c) { top = std::max(top, measured(c, face, inSmall).top); });
     return top;
   }
 
@@ -76,22 +125,22 @@ struct LineSetter::Metrics {
       i += n;
     }
   }
-  const Measure& measured(const QString& c, bool inSmall) const {
-    auto& cache = measures[inSmall];
+  const Measure& measured(const QString& c, int face, bool inSmall) const {
+    auto& cache = measures[face][inSmall];
     auto it = cache.find(c);
     if (it == cache.end()) {
-      const QFontMetricsF& m = metricsOf(inSmall);
+      const QFontMetricsF& m = metricsOf(face, inSmall);
       it = cache.insert(c, {m.horizontalAdvance(c), -m.tightBoundingRect(c).top()});
     }
     return *it;
   }
 
-  mutable QHash<QString, Measure> measures[2];
-  QFont font, small;
-  QFontMetricsF fm, smallFm;
+  mutable QHash<QString, Measure> measures[kFaces][2];
+  mutable std::optional<QFontMetricsF> fms[kFaces][2];
+  QFont fonts[kFaces][2];  // [face][small]
   QColor colour;
-  QTextCharFormat formats[2][2];  // [small][hidden]
-  qreal em, axis, numeratorRaise, gap, margin, supRaise, subDrop;
+  QTextCharFormat formats[kFaces][2][2];  // [face][small][hidden]
+  qreal em, axis, gap, margin, supRaise, subDrop;
 };
 
 namespace {
@@ -110,6 +159,7 @@ struct Item {
   bool hidden = false, underline = false, overline = false;
   int fraction = -1;
   Place place = Place::Line;
+  Face face = Text;
 };
 
 bool isBar(const Run& run) {
@@ -142,6 +192,34 @@ Item itemOf(const Run& run, const std::vector<int>& barsOverFraction, const Metr
   return item;
 }
 
+// The length of the character at text[at], one or two UTF-16 units.
+qsizetype unitsAt(const QString& text, qsizetype at) {
+  return text[at].isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+}
+
+Face faceAt(const QString& text, qsizetype at, bool variable) {
+  const char32_t c = unitsAt(text, at) == 2 ? QChar::surrogateToUcs4(text[at], text[at + 1])
+                                            : char32_t(text[at].unicode());
+  return faceOf(c, variable);
+}
+
+// A run's text as items of one face each; a hidden run character by character, as
+// each hidden character cancels its own advance.
+void appendItems(std::vector<Item>& items, const Item& item, const Run& run, const Metrics& m) {
+  const QString text = QString::fromStdString(run.text);
+  for (qsizetype at = 0, end = 0; at < text.size(); at = end) {
+    const Face face = faceAt(text, at, run.variable);
+    end = at + unitsAt(text, at);
+    while (!item.hidden && end < text.size() && faceAt(text, end, run.variable) == face)
+      end += unitsAt(text, end);
+    Item& added = items.emplace_back(item);
+    added.text = text.mid(at, end - at);
+    added.face = face;
+    added.natural = m.advance(added.text, face, item.small);
+    added.width = item.hidden ? 0 : added.natural;
+  }
+}
+
 std::vector<Item> itemsOf(const std::vector<Run>& runs, const Metrics& m) {
   std::vector<int> barsOverFraction;
   for (const Run& run : runs)
@@ -150,18 +228,8 @@ std::vector<Item> itemsOf(const std::vector<Run>& runs, const Metrics& m) {
       barsOverFraction[run.fraction] = run.underBars;
     }
   std::vector<Item> items;
-  for (const Run& run : runs) {
-    const Item item = itemOf(run, barsOverFraction, m);
-    const QString text = QString::fromStdString(run.text);
-    // Each hidden character cancels its own advance, so each is a piece of its own.
-    const qsizetype step = item.hidden ? 1 : text.size();
-    for (qsizetype at = 0; at < text.size(); at += step) {
-      items.push_back(item);
-      items.back().text = text.mid(at, step);
-      items.back().natural = m.advance(items.back().text, item.small);
-      items.back().width = item.hidden ? 0 : items.back().natural;
-    }
-  }
+  for (const Run& run : runs)
+    appendItems(items, itemOf(run, barsOverFraction, m), run, m);
   return items;
 }
 
@@ -207,9 +275,9 @@ qreal placeAcross(std::vector<Item>& items, const Metrics& m) {
 
 // How far above its own baseline an item's ink reaches.
 qreal inkTop(const Item& item, const Metrics& m) {
-  const QFontMetricsF& fm = m.metricsOf(item.small);
+  const QFontMetricsF& fm = m.metricsOf(item.face, item.small);
   if (item.overline) return fm.ascent() + fm.lineWidth();
-  return m.inkTop(item.text, item.small);
+  return m.inkTop(item.text, item.face, item.small);
 }
 
 // Raises numerators to stand on the fraction bar and lowers denominators to hang
@@ -225,20 +293,20 @@ void placeUpAndDown(std::vector<Item>& items, const Metrics& m) {
   for (Item& item : items) {
     item.offset = item.shift;
     if (item.place == Place::Numerator || (item.place == Place::Line && item.fraction >= 0))
-      item.offset += m.numeratorRaise;
+      item.offset += m.numeratorRaise(item.face);
     else if (item.place == Place::Denominator && item.fraction < qsizetype(drop.size()))
       item.offset -= drop[item.fraction];
   }
 }
 
 QTextCharFormat formatOf(const Item& item, qreal spacing, const Metrics& m) {
-  QTextCharFormat format = m.formats[item.small][item.hidden];
+  QTextCharFormat format = m.formats[item.face][item.small][item.hidden];
   if (item.underline) {
     format.setFontUnderline(true);
     format.setUnderlineColor(m.colour);
   }
   if (item.overline) format.setFontOverline(true);
-  const QFontMetricsF& fm = m.metricsOf(item.small);
+  const QFontMetricsF& fm = m.metricsOf(item.face, item.small);
   if (item.offset != 0) format.setBaselineOffset(item.offset * 100 / (fm.ascent() + fm.descent()));
   if (std::abs(spacing) > 1e-3) {
     format.setFontLetterSpacingType(QFont::AbsoluteSpacing);
@@ -274,11 +342,11 @@ TypesetLine LineSetter::operator()(std::string_view markup) const {
   TypesetLine line;
   line.width = placeAcross(items, m);
   placeUpAndDown(items, m);
-  line.above = m.fm.ascent();
-  line.below = m.fm.descent();
+  line.above = m.metricsOf(Text, false).ascent();
+  line.below = m.metricsOf(Text, false).descent();
   for (std::size_t i = 0; i < items.size(); ++i) {
     const Item& item = items[i];
-    const QFontMetricsF& fm = m.metricsOf(item.small);
+    const QFontMetricsF& fm = m.metricsOf(item.face, item.small);
     line.above = std::max(line.above, item.offset + fm.ascent() + (item.overline ? 1 : 0));
     line.below = std::max(line.below, fm.descent() - item.offset);
     const qreal end = i + 1 < items.size() ? items[i + 1].start : line.width;

@@ -15,8 +15,19 @@
 // but drawn transparent at zero width; a stacked fraction's numerator is raised
 // and underlined (the underline is the fraction bar), its denominator lowered and
 // pulled back under it by negative letter spacing; a radicand is overlined.
+// Latin letters, digits, Greek and the signs of mathematics are set in a
+// mathematical face, a marked variable's letters in its italic; the Chinese text
+// keeps the line's own face.
 
 namespace vorlinde::working {
+
+// The mathematical face, installed with the program.
+inline constexpr const char* kMathFace = "Linux Libertine O";
+
+// The face for the mathematics of a line set in textFont, at its size and weight:
+// the face named, or DejaVu Serif where that is not installed, never the Chinese
+// face. Sized so that its capitals stand as tall as a Chinese face's Latin ones.
+QFont mathFont(const QFont& textFont, const QString& face = kMathFace);
 
 // A stretch of the line's plain text with the format it is drawn in.
 struct Piece {

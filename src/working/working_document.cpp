@@ -194,6 +194,12 @@ QFont workingFont(int pixelSize) {
   return font;
 }
 
+QFont figureFont(int pixelSize) {
+  QFont font = workingFont(pixelSize);
+  font.setFamilies(mathFont(font).families() + font.families());
+  return font;
+}
+
 void typesetWorking(QTextDocument& document, const steps::Working& working, const QFont& font) {
   document.clear();
   document.setDefaultFont(font);

@@ -11,6 +11,10 @@ namespace vorlinde::working {
 // The working's font: a CJK face, larger than the tool windows' so that stacked
 // fractions and exponents stay legible.
 QFont workingFont(int pixelSize = 16);
+// The figure's labels and caption, drawn as plain text: their letters and digits
+// in the mathematical face, so that "l = 5" never reads "1 = 5", their Chinese in
+// the working's face.
+QFont figureFont(int pixelSize);
 
 // Replaces the document's content with the working, one block a line. The
 // document's plain text is the working's plain text, character for character.

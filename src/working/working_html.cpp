@@ -16,8 +16,9 @@ bool dropped(const notation::Run& run) {
   return run.hidden && (run.fraction < 0 || run.shift != 0 || run.text == "^" || run.text == "_");
 }
 
-QString marked(QString text, bool overlined, int shift) {
+QString marked(QString text, bool italic, bool overlined, int shift) {
   if (text.isEmpty()) return text;
+  if (italic) text = "<i>" + text + "</i>";
   if (overlined) text = "<span style=\"text-decoration: overline\">" + text + "</span>";
   for (int i = 0; i < std::abs(shift); ++i)
     text = (shift > 0 ? "<sup>" : "<sub>") + text + (shift > 0 ? "</sup>" : "</sub>");
@@ -25,22 +26,23 @@ QString marked(QString text, bool overlined, int shift) {
 }
 
 // Neighbouring runs under the same marks share one element: one overline over a
-// whole radicand.
+// whole radicand. A variable is set in italic.
 QString inlineHtml(const std::string& markup) {
   QString html, text;
-  bool overlined = false;
+  bool italic = false, overlined = false;
   int shift = 0;
   for (const notation::Run& run : notation::runs(markup)) {
     if (dropped(run)) continue;
-    if ((run.underBars > 0) != overlined || run.shift != shift) {
-      html += marked(text, overlined, shift);
+    if (run.variable != italic || (run.underBars > 0) != overlined || run.shift != shift) {
+      html += marked(text, italic, overlined, shift);
       text.clear();
+      italic = run.variable;
       overlined = run.underBars > 0;
       shift = run.shift;
     }
     text += QString::fromStdString(run.text).toHtmlEscaped();
   }
-  return html + marked(text, overlined, shift);
+  return html + marked(text, italic, overlined, shift);
 }
 
 QString lineHtml(const steps::Line& line) {

@@ -53,7 +53,7 @@ bool printWorking(QPagedPaintDevice& device, const QTextDocument& text,
     top = 0;
   }
   const QRectF area(QPointF((page.width() - size.width()) / 2, top), size);
-  paintFigure(painter, figure, area, workingFont(14));
+  paintFigure(painter, figure, area, figureFont(14));
   return painter.end();
 }
 

@@ -24,6 +24,7 @@ deb=$(ls "$scratch"/package/vorlinde_*.deb)
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6
 dpkg-deb -f "$deb" Depends | grep -q libqt6printsupport6
 dpkg-deb -f "$deb" Depends | grep -q qt6-translations-l10n
+dpkg-deb -f "$deb" Depends | grep -q fonts-linuxlibertine
 dpkg-deb -f "$deb" Depends | grep -q libgmp
 dpkg-deb -f "$deb" Maintainer | grep -q '@'
 dpkg-deb -x "$deb" "$scratch/root"

@@ -27,6 +27,10 @@ TEST(Notation, PlainTextReadsAsTheTextbookWritesIt) {
       {frac("1", "-2"), "1/(-2)"},
       {frac("(1+2)×3", "4"), "((1+2)×3)/4"},
       {literal("12\uE000cm"), "12cm"},
+      {literal("x\uE006y"), "xy"},
+      {var("x") + " = " + frac("-" + var("b"), "2" + var("a")), "x = -b/2a"},
+      {var("q") + sup(var("n") + "-1"), "qⁿ⁻¹"},
+      {formula("lg m = " + frac("ln m", "ln 10")), "lg m = (ln m)/(ln 10)"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(plain(c.markup), c.plain) << c.plain;
@@ -47,6 +51,33 @@ TEST(Notation, RunsSayWhatTheTypesetFormHides) {
   ASSERT_EQ(raised.size(), 3u);
   EXPECT_TRUE(raised[1].hidden);
   EXPECT_EQ(raised[2].shift, 1);
+}
+
+// Each run's text with "*" after it where it belongs to a variable.
+std::string variables(const std::string& markup) {
+  std::string out;
+  for (const Run& r : runs(markup))
+    out += r.text + (r.variable ? "*" : "") + "|";
+  return out;
+}
+
+TEST(Notation, VariablesAreMarkedAndFunctionNamesAreNot) {
+  const struct {
+    std::string markup;
+    const char* runs;
+  } cases[] = {
+      {formula("sin α = 1/cos α"), "sin |α*| = 1/cos |α*|"},
+      {formula("lg m + ln x + tan"), "lg |m*| + ln |x*| + tan|"},
+      {formula("S = πr" + sup("2") + "h"), "S*| = π|r*|²|h*|"},
+      {formula("Δ = b" + sup("2") + " - 4ac"), "Δ = |b*|² - 4|ac*|"},
+      {formula("a" + sub("n") + " = a" + sub("1") + "q" + sup("n-1")), "aₙ*| = |a*|₁|qⁿ*|⁻¹|"},
+      {formula("母线 l，前 n 项"), "母线 |l*|，前 |n*| 项|"},
+      {var("x") + sup("1.5"), "x*|^|1.5|"},
+      {"x" + var(sub("n")), "x|ₙ*|"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(variables(c.markup), c.runs) << plain(c.markup);
+  }
 }
 
 }  // namespace

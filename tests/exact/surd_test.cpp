@@ -101,7 +101,11 @@ TEST(SurdSum, ClosedUnderTheFourOperationsWithRationalisedDenominators) {
       {(r2 + r3) * (r2 - r3), "-1", "-1"},
       {2 / ((1 + r2) * (1 + r3)), "1+√6-√3-√2", "0.303225372841206"},
       {r6 / r2 - r3 + r2 / 2, "√2/2", "0.707106781186548"},
-      {nearlyZero, "-1000000000000000000000+√1000000000000000000000000000000000000000001", "5E-22"},
+      {nearlyZero,
+       "-10²¹+"
+       "√100\u200900000\u200900000\u200900000\u200900000\u200900000\u200900000\u200900000\u20090000"
+       "1",
+       "5E-22"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(notation::plain(c.value.text()), c.text);
@@ -126,7 +130,7 @@ TEST(PiMultiple, TextAndDecimal) {
       {q("2/3"), "2π/3", "2.0943951023932"},
       {1, "π", "3.14159265358979"},
       {0, "0", "0"},
-      {q("100000000000000000000"), "100000000000000000000π", "3.14159265358979E+20"},
+      {q("100000000000000000000"), "10²⁰π", "3.14159265358979E+20"},
   };
   for (const Case& c : cases) {
     const PiMultiple x(c.k);
@@ -138,7 +142,7 @@ TEST(PiMultiple, TextAndDecimal) {
 
 TEST(Shown, ExactFormThenTheDecimalInWordsPastAThousandDigits) {
   const Integer twoTo32767 = Integer(1) << 32767;  // 9864 digits
-  const std::string thousand = "1" + std::string(999, '0');
+  const std::string thousand = "1" + std::string(998, '0') + "1";
   const auto of = [](const Rational& x) { return show(x, {}); };
   struct Case {
     std::string text;
@@ -154,18 +158,56 @@ TEST(Shown, ExactFormThenTheDecimalInWordsPastAThousandDigits) {
       {of(Rational(twoTo32767)).text(), "一个 9864 位数 ≈ 7.07730515522477E+9863"},
       {of(Rational(-twoTo32767)).text(), "-(一个 9864 位数) ≈ -7.07730515522477E+9863"},
       {of(Rational(Integer(1), twoTo32767)).text(), "1/(一个 9864 位数) ≈ 1.41296719311553E-9864"},
-      {of(q(thousand + "0")).text(), "一个 1001 位数 = 1E+1000"},
-      {of(q(thousand)).text(), thousand.c_str()},
+      {of(q(thousand + "0")).text(), "一个 1001 位数 ≈ 1E+1000"},
+      {of(q("1" + std::string(1000, '0'))).text(), "10¹⁰⁰⁰"},
+      {of(q("1/1" + std::string(300, '0'))).text(), "10⁻³⁰⁰"},
       {of(q("3/2")).named("x"), "x = 3/2 = 1.5"},
       {showDecimal({"4.27666611901606", false}).named("ln m"), "ln m ≈ 4.27666611901606"},
       {text(twoTo32767, {",", "."}), "一个 9864 位数，约为 7,07730515522477E+9863"},
-      {text(Integer(-Integer(thousand + "0")), {}), "-(一个 1001 位数)，即 -1E+1000"},
+      {text(Integer(-Integer(thousand + "0")), {}), "-(一个 1001 位数)，约为 -1E+1000"},
       {text(Rational(Integer(-3), twoTo32767), {}), "-3/(一个 9864 位数)"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(notation::plain(c.text), c.expected);
   EXPECT_TRUE(of(q("1/3")).approximate);
   EXPECT_FALSE(of(q("3/2")).approximate);
+}
+
+TEST(Written, PowersOfTenShortAndLongNumbersInGroupsOfFive) {
+  const std::string zeros(300, '0');
+  const auto plainText = [](const Rational& x, const NumberFormat& f = {}) {
+    return notation::plain(text(x, f));
+  };
+  struct Case {
+    std::string text;
+    const char* expected;
+  } cases[] = {
+      {plainText(q("1" + zeros)), "10³⁰⁰"},
+      {plainText(q("-1" + zeros)), "-10³⁰⁰"},
+      {plainText(q("1/1" + zeros)), "10⁻³⁰⁰"},
+      {plainText(q("35" + std::string(39, '0'))), "3.5×10⁴⁰"},
+      {plainText(q("35" + std::string(39, '0')), {",", "."}), "3,5×10⁴⁰"},
+      {plainText(q("123456789012345" + std::string(6, '0'))), "1.23456789012345×10²⁰"},
+      {plainText(q("3/2" + std::string(25, '0'))), "1.5×10⁻²⁵"},
+      {plainText(q("1/1" + std::string(20, '0'))), "10⁻²⁰"},
+      {plainText(q("1/931322574615478515625")), "1.073741824×10⁻²¹"},  // 1/5³⁰
+      // Short of 10²⁰, or with a sixteenth digit, the number is written out.
+      {plainText(q("1" + std::string(19, '0'))), "10000000000000000000"},
+      {plainText(q("1/1" + std::string(19, '0'))), "1/10000000000000000000"},
+      {plainText(q("1234567890123456" + std::string(5, '0'))), "123456789012345600000"},
+      {plainText(q("3/7" + zeros)), "3/(7×10³⁰⁰)"},
+      {plainText(q("1" + zeros + "/7")), "10³⁰⁰/7"},
+      {plainText(Rational(Integer(1), Integer(1) << 70)), "1/1180591620717411303424"},
+      {plainText(q("123456789012345678901234567890")), "123456789012345678901234567890"},
+      {plainText(q("-1234567890123456789012345678901")),
+       "-1\u200923456\u200978901\u200923456\u200978901\u200923456\u200978901"},
+      {plainText(q("1/12345678901234567890123456789012")),
+       "1/12\u200934567\u200989012\u200934567\u200989012\u200934567\u200989012"},
+      {notation::plain(Surd(0, q("1" + zeros), 2).text()), "10³⁰⁰√2"},
+      {notation::plain(Surd(q("1/1" + zeros), 1, 2).text()), "(1+10³⁰⁰√2)/10³⁰⁰"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(c.text, c.expected);
 }
 
 }  // namespace

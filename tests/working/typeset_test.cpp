@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QTextBlock>
@@ -11,6 +12,7 @@
 #include "exact/notation.h"
 #include "sample_working.h"
 #include "working/figure_view.h"
+#include "working/typeset_line.h"
 #include "working/working_document.h"
 
 namespace vorlinde::working {
@@ -40,8 +42,9 @@ struct Placed {
     EXPECT_GE(at, 0) << qPrintable(text);
     return layout->lineAt(0).cursorToX(int(at));
   }
+  // The texts measured are mathematics, set in the mathematical face.
   qreal width(const QString& text) const {
-    return QFontMetricsF(workingFont()).horizontalAdvance(text);
+    return QFontMetricsF(mathFont(workingFont())).horizontalAdvance(text);
   }
   qreal centre(const QString& text) const { return x(text) + width(text) / 2; }
 
@@ -72,6 +75,54 @@ TEST(Typeset, NumeratorAndDenominatorAreCentredOnEachOther) {
     if (!c.after.isEmpty()) {
       EXPECT_GE(placed.x(c.after), placed.x(c.denominator) + placed.width(c.denominator));
     }
+  }
+}
+
+// The face of each character of a typeset line: "t" the working's own, "m" the
+// mathematical face upright, "i" its italic.
+QString facesOf(const TypesetLine& line) {
+  QString faces;
+  for (const Piece& piece : line.pieces) {
+    const QString first = piece.format.fontFamilies().toStringList().value(0);
+    const QChar face = first == workingFont().families().value(0) ? 't'
+                       : first != kMathFace                       ? '?'
+                       : piece.format.fontItalic()                ? 'i'
+                                                                  : 'm';
+    faces += QString(piece.text.size(), face);
+  }
+  return faces;
+}
+
+TEST(Typeset, VariablesItalicFunctionNamesUprightChineseInTheWorkingsFace) {
+  const struct {
+    std::string markup;
+    const char* faces;
+  } cases[] = {
+      {"母线 " + formula("l = 5"), "ttmimmmm"},
+      {formula("ln m"), "mmmi"},
+      {formula("sin α = 1/2"), "mmmmimmmmmm"},
+      {"答：" + formula("a" + sub("n")), "ttii"},
+      {"答：" + var("a") + sub("n"), "ttim"},
+      {var("a" + sub("1") + "₂"), "imm"},  // an index's digits stay upright
+      {formula("a" + sub("1") + "q" + sup("n-1")), "imiimm"},
+      {"“12cm”，" + frac("π", var("x")), "tmmmmttmmi"},
+  };
+  const LineSetter set(workingFont(), Qt::black);
+  for (const auto& c : cases)
+    EXPECT_EQ(facesOf(set(c.markup)).toStdString(), c.faces) << plain(c.markup);
+}
+
+TEST(Typeset, TheMathematicalFaceFallsBackToDejaVuSerif) {
+  const struct {
+    QString face;
+    QString resolved;
+  } cases[] = {{kMathFace, kMathFace}, {"No Such Face", "DejaVu Serif"}};
+  for (const auto& c : cases) {
+    QFont font = mathFont(workingFont(), c.face);
+    EXPECT_EQ(QFontInfo(font).family(), c.resolved);
+    font.setItalic(true);
+    EXPECT_EQ(QFontInfo(font).family(), c.resolved);
+    EXPECT_TRUE(QFontInfo(font).italic());
   }
 }
 

@@ -33,10 +33,11 @@ using steps::LineKind;
 steps::Working fakeWorking(const Calculation& c) {
   const std::string t = c.texts.at(0);
   steps::Working w{"解方程", "面板 " + t, {}, {}};
-  w.lines = {{LineKind::Heading, "解方程 · 面板 " + t, {}},
-             {LineKind::Step, "x = " + frac("3+" + root(t), "2") + "，t" + sup("1.5"), {}},
-             {LineKind::Row, "", {"x", frac("1", t), "y"}},
-             {LineKind::Answer, "答：x = " + t, {}}};
+  w.lines = {
+      {LineKind::Heading, "解方程 · 面板 " + t, {}},
+      {LineKind::Step, "x = " + frac("3+" + root(t), "2") + "，" + var("t") + sup("1.5"), {}},
+      {LineKind::Row, "", {"x", frac("1", t), "y"}},
+      {LineKind::Answer, "答：" + var("x") + " = " + t, {}}};
   if (t != "0") w.figure.paths.push_back({{{0, 0}, {1, 1}}});
   return w;
 }
@@ -115,8 +116,8 @@ TEST_F(WorkingWindowTest, CopiesPlainTextAndHtml) {
   const QMimeData* data = QApplication::clipboard()->mimeData();
   ASSERT_NE(data, nullptr);
   EXPECT_EQ(data->text(), plainOf("7"));
-  EXPECT_TRUE(data->html().contains("答：x = 7"));
-  EXPECT_TRUE(data->html().contains("<sup>1.5</sup>"));
+  EXPECT_TRUE(data->html().contains("答：<i>x</i> = 7"));
+  EXPECT_TRUE(data->html().contains("<i>t</i><sup>1.5</sup>"));
 }
 
 TEST_F(WorkingWindowTest, SavesAPdf) {

@@ -1,3 +1,4 @@
+#include "exact/notation.h"
 #include "exact/primes.h"
 #include "steps/algebra/ladder.h"
 #include "steps/algebra/panels.h"
@@ -10,6 +11,9 @@
 
 namespace vorlinde::steps {
 namespace {
+
+using notation::formula;
+using notation::var;
 
 using exact::Integer;
 using exact::PrimePower;
@@ -106,8 +110,8 @@ Working zeroDivisor(Working& w, const Integer& x, const Integer& y) {
 Working divisorWorking(const Calculation& c) {
   Working w = begin(algebraCaption(), "求最大公约数与最小公倍数");
   const WholeBox ra = readWhole(c, 0), rb = readWhole(c, 1);
-  line(w, LineKind::Given, wholeGiven(c, "a", 0, ra));
-  line(w, LineKind::Given, wholeGiven(c, "b", 1, rb));
+  line(w, LineKind::Given, wholeGiven(c, var("a"), 0, ra));
+  line(w, LineKind::Given, wholeGiven(c, var("b"), 1, rb));
   if (!ra.whole || !rb.whole) {
     answer(w, {kNotANumber});
     return w;
@@ -132,8 +136,8 @@ Working divisorWorking(const Calculation& c) {
   }
   euclid(w, x, y);
   line(w, LineKind::Step,
-       "最小公倍数 = a×b÷最大公约数 = " + number(x) + "×" + number(y) + "÷" + number(g) + " = " +
-           number(m));
+       formula("最小公倍数 = a×b÷最大公约数 = ") + number(x) + "×" + number(y) + "÷" + number(g) +
+           " = " + number(m));
   answer(w, {"最大公约数 = " + number(g), "最小公倍数 = " + number(m)});
   return w;
 }

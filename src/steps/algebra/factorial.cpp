@@ -2,6 +2,7 @@
 #include <limits>
 
 #include "core/messages.h"
+#include "exact/notation.h"
 #include "steps/algebra/panels.h"
 #include "steps/shared/answer.h"
 #include "steps/shared/common.h"
@@ -12,6 +13,9 @@
 
 namespace vorlinde::steps {
 namespace {
+
+using notation::formula;
+using notation::var;
 
 using exact::Integer;
 using exact::Rational;
@@ -50,7 +54,7 @@ void overflowNote(Working& w, const Calculation& c) {
   const std::string what = "窗口用双精度数计算阶乘，最大只能表示约 " +
                            numberText(std::numeric_limits<double>::max(), c.format) + "：" + last +
                            "! ≈ " + near(kLargestFactorial) + " 还在范围内，" + first + "! ≈ " +
-                           near(kLargestFactorial + 1) + " 就超出了，所以 n ≥ " + first +
+                           near(kLargestFactorial + 1) + formula(" 就超出了，所以 n ≥ ") + first +
                            " 时窗口报告溢出。";
   windowNote(w, c, what);
 }
@@ -59,7 +63,7 @@ void hugeFactorial(Working& w, long n) {
   // log₁₀ n! from the gamma function: enough for the number of digits.
   const double digits = std::floor(std::lgamma(static_cast<double>(n) + 1) / std::log(10.0)) + 1;
   const std::string count = numberText(digits);
-  line(w, LineKind::Note, "n 太大，这里不再算出 n! 的每一位，只估计它的位数。");
+  line(w, LineKind::Note, formula("n 太大，这里不再算出 n! 的每一位，只估计它的位数。"));
   answer(w, {std::to_string(n) + "! 约是一个 " + count + " 位数"});
 }
 
@@ -68,15 +72,15 @@ void hugeFactorial(Working& w, long n) {
 Working factorialWorking(const Calculation& c) {
   Working w = begin(algebraCaption(), "求阶乘");
   const WholeBox read = readWhole(c, 0);
-  line(w, LineKind::Given, wholeGiven(c, "n", 0, read));
+  line(w, LineKind::Given, wholeGiven(c, var("n"), 0, read));
   if (!read.whole) {
     answer(w, {kNotANumber});
     return w;
   }
   const Integer& n = *read.whole;
   if (!fitsInt16(n)) {
-    const std::string what =
-        "窗口把 n 取整后只接受 " + int16Range() + " 之间的整数，" + number(n) + " 超出了这个范围。";
+    const std::string what = formula("窗口把 n 取整后只接受 ") + int16Range() + " 之间的整数，" +
+                             number(n) + " 超出了这个范围。";
     windowNote(w, c, what);
   }
   if (n < 0) {
@@ -85,12 +89,12 @@ Working factorialWorking(const Calculation& c) {
     answer(w, {"负数没有阶乘"});
     return w;
   }
-  line(w, LineKind::Method, "n! = 1×2×3×…×n，规定 0! = 1");
+  line(w, LineKind::Method, formula("n! = 1×2×3×…×n，规定 0! = 1"));
   if (!within(n, 0, kLargestExactFactorial)) {
     if (n < 1'000'000'000'000'000L)
       hugeFactorial(w, n.get_si());
     else
-      answer(w, {"n 太大，n! 的位数也无法估计"});
+      answer(w, {formula("n 太大，n! 的位数也无法估计")});
     return w;
   }
   const long k = n.get_si();

@@ -12,6 +12,8 @@
 namespace vorlinde::steps {
 namespace {
 
+using notation::var;
+
 using exact::Integer;
 using exact::PrimePower;
 using exact::Rational;
@@ -59,7 +61,7 @@ std::string primesUpToRoot(unsigned long long n) {
 // How the factorization read its box: leniently, then rounded.
 std::string factorizationGiven(const Calculation& c, const WholeBox& read) {
   const std::optional<Rational> strict = typed(c, 0);
-  if (strict && *strict == *read.typed) return wholeGiven(c, "n", 0, read);
+  if (strict && *strict == *read.typed) return wholeGiven(c, var("n"), 0, read);
   const std::string text = typedText(c, 0);
   std::string out = text.empty()
                         ? "输入框是空的，按 0 读入"

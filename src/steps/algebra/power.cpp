@@ -15,12 +15,15 @@
 namespace vorlinde::steps {
 namespace {
 
+using notation::formula;
+using notation::var;
+
 using exact::Integer;
 using exact::Rational;
 
 // Made on first use: a namespace-scope string would be built at every start-up.
 const std::string& powerName() {
-  static const std::string name = "m" + notation::sup("n");
+  static const std::string name = formula("m" + notation::sup("n"));
   return name;
 }
 // Past this a root's index is not tried for an exact root.
@@ -111,7 +114,8 @@ void wholePower(Working& w, const Calculation& c, const Rational& m, const Integ
     return;
   }
   if (m == 0 && n < 0) return zeroToNegative(w, c, "整数次幂");
-  line(w, LineKind::Method, n > 0 ? "乘方：n 个 m 相乘" : "负整数指数幂：a⁻ⁿ = 1/aⁿ（a ≠ 0）");
+  line(w, LineKind::Method,
+       n > 0 ? formula("乘方：n 个 m 相乘") : formula("负整数指数幂：a⁻ⁿ = 1/aⁿ（a ≠ 0）"));
   if (sgn(m) < 0) line(w, LineKind::Note, "负数的偶次幂是正数，奇次幂是负数。");
   overflowNote(w, c);
   // 1, -1 and 0 keep their size whatever the exponent: only its parity counts.
@@ -142,7 +146,7 @@ std::optional<Rational> exactRoot(const Rational& m, const Integer& q) {
 void positiveFractional(Working& w, const Calculation& c, const Rational& m, const Rational& n) {
   const Integer p = n.get_num(), q = n.get_den();
   const std::string power = raised(m, n, c.format);
-  line(w, LineKind::Method, "分数指数幂：a^(p/q) = ᵠ√(aᵖ) = (ᵠ√a)ᵖ（a > 0）");
+  line(w, LineKind::Method, formula("分数指数幂：a^(p/q) = ᵠ√(aᵖ) = (ᵠ√a)ᵖ（a > 0）"));
   if (const std::optional<Rational> r = exactRoot(m, q)) {
     const std::optional<Rational> value =
         fitsLong(p) ? exact::power(*r, p.get_si(), exact::kMostExactDigits) : std::nullopt;
@@ -165,7 +169,7 @@ void positiveFractional(Working& w, const Calculation& c, const Rational& m, con
     answer(w, {answerItem(powerName(), shown)});
     return;
   }
-  line(w, LineKind::Step, "m 开 " + q.get_str() + " 次方开不尽，只能取近似值。");
+  line(w, LineKind::Step, formula("m 开 ") + q.get_str() + " 次方开不尽，只能取近似值。");
   if (const std::optional<exact::Decimal> value = exact::powerDecimal(m, n, c.format)) {
     line(w, LineKind::Step, power + " ≈ " + value->text);
     answer(w, {powerName() + " ≈ " + value->text});
@@ -178,7 +182,8 @@ void fractionalPower(Working& w, const Calculation& c, const Rational& m, const 
   if (sgn(m) < 0) {
     line(w, LineKind::Step, "分数指数幂只对正数规定：负数的非整数次幂不是实数。");
     if (mpz_odd_p(n.get_den_mpz_t()))
-      line(w, LineKind::Note, "根式 ᵠ√(mᵖ) 在 q 为奇数时有意义，但分数指数幂仍只对正数规定。");
+      line(w, LineKind::Note,
+           formula("根式 ᵠ√(mᵖ) 在 q 为奇数时有意义，但分数指数幂仍只对正数规定。"));
     windowNote(w, c, "窗口不能计算负数的非整数次幂。");
     answer(w, {"负数的非整数次幂没有意义（不是实数）"});
     return;
@@ -200,8 +205,8 @@ void fractionalPower(Working& w, const Calculation& c, const Rational& m, const 
 
 Working powerWorking(const Calculation& c) {
   Working w = begin(algebraCaption(), "乘方");
-  line(w, LineKind::Given, given(c, "m", 0));
-  line(w, LineKind::Given, given(c, "n", 1));
+  line(w, LineKind::Given, given(c, var("m"), 0));
+  line(w, LineKind::Given, given(c, var("n"), 1));
   const std::optional<Rational> m = typed(c, 0), n = typed(c, 1);
   if (!m || !n) {
     answer(w, {kNotANumber});

@@ -15,6 +15,9 @@
 namespace vorlinde::steps {
 namespace {
 
+using notation::formula;
+using notation::var;
+
 using exact::Integer;
 using exact::Rational;
 
@@ -65,17 +68,18 @@ void logarithms(Working& w, const Calculation& c, const Rational& m,
   const exact::Shown lnShown = m == 1 ? exact::show(Rational(0), c.format)
                                       : exact::showDecimal(exact::lnDecimal(m, c.format));
   line(w, LineKind::Step,
-       "ln m = ln " + base(m, c.format) + (m == 1 ? " = " : " ") + lnShown.text());
+       formula("ln m = ln ") + base(m, c.format) + (m == 1 ? " = " : " ") + lnShown.text());
   if (const std::optional<long> k = tenPower(m)) {
     line(w, LineKind::Step,
-         "lg m = lg 10" + notation::sup(std::to_string(*k)) + " = " + std::to_string(*k));
-    items.push_back(answerItem("ln m", lnShown));
-    items.push_back("lg m = " + std::to_string(*k));
+         formula("lg m = lg 10") + notation::sup(std::to_string(*k)) + " = " + std::to_string(*k));
+    items.push_back(answerItem(formula("ln m"), lnShown));
+    items.push_back(formula("lg m = ") + std::to_string(*k));
   } else {
     const exact::Shown lg = exact::showDecimal(exact::lgDecimal(m, c.format));
-    line(w, LineKind::Step, "lg m = " + notation::frac("ln m", "ln 10") + " " + lg.text());
-    items.push_back(answerItem("ln m", lnShown));
-    items.push_back(answerItem("lg m", lg));
+    line(w, LineKind::Step,
+         formula("lg m = ") + notation::frac(formula("ln m"), "ln 10") + " " + lg.text());
+    items.push_back(answerItem(formula("ln m"), lnShown));
+    items.push_back(answerItem(formula("lg m"), lg));
   }
   if (m >= Rational(1, 1000) && m <= 1000000) w.figure = logFigure(m, std::log(m.get_d()));
 }
@@ -84,7 +88,7 @@ void logarithms(Working& w, const Calculation& c, const Rational& m,
 
 Working rootWorking(const Calculation& c) {
   Working w = begin(algebraCaption(), "开平方与对数");
-  line(w, LineKind::Given, given(c, "m", 0));
+  line(w, LineKind::Given, given(c, var("m"), 0));
   const std::optional<Rational> m = typed(c, 0);
   if (!m) {
     answer(w, {kNotANumber});
@@ -93,18 +97,18 @@ Working rootWorking(const Calculation& c) {
   if (sgn(*m) < 0) {
     line(w, LineKind::Step, "负数没有实数平方根；对数的真数必须大于 0，负数也没有对数。");
     windowNote(w, c, "窗口在开平方时报告错误。");
-    answer(w, {"√m 不存在", "ln m 不存在", "lg m 不存在"});
+    answer(w, {formula("√m 不存在"), formula("ln m 不存在"), formula("lg m 不存在")});
     return w;
   }
   line(w, LineKind::Method, "开平方：把被开方数的平方因数移到根号外，化成最简二次根式");
   const SimplestRoot root = simplestRoot(*m, c.format);
   const exact::Shown& shown = root.shown;
   line(w, LineKind::Step, root.chain + decimalPart(shown));
-  std::vector<std::string> items{answerItem("√m", shown)};
+  std::vector<std::string> items{answerItem(formula("√m"), shown)};
   if (*m == 0) {
     line(w, LineKind::Step, "对数的真数必须大于 0，0 没有对数。");
-    windowNote(w, c, "窗口在求对数时报告错误，所以 √m 也没有显示。");
-    items.insert(items.end(), {"ln m 不存在", "lg m 不存在"});
+    windowNote(w, c, formula("窗口在求对数时报告错误，所以 √m 也没有显示。"));
+    items.insert(items.end(), {formula("ln m 不存在"), formula("lg m 不存在")});
   } else {
     logarithms(w, c, *m, items);
   }

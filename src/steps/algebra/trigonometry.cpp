@@ -19,6 +19,9 @@
 namespace vorlinde::steps {
 namespace {
 
+using notation::formula;
+using notation::var;
+
 using exact::ExactTrig;
 using exact::exactTrig;
 using exact::Rational;
@@ -75,15 +78,15 @@ struct Value {
 };
 
 Value exactValue(const char* name, const std::optional<exact::SurdSum>& v, const NumberFormat& f) {
-  if (!v) return {kUndefined, std::string(name) + " " + kUndefined, kUndefined};
+  if (!v) return {kUndefined, formula(name) + " " + kUndefined, kUndefined};
   const exact::Shown shown = exact::show(*v, f);
-  return {"= " + shown.text(), answerItem(name, shown),
+  return {"= " + shown.text(), answerItem(formula(name), shown),
           shown.decimal.empty() ? shown.exact : shown.decimal};
 }
 
 Value approximateValue(const char* name, const exact::Decimal& d) {
   const exact::Shown shown = exact::showDecimal(d);
-  return {shown.text(), answerItem(name, shown), d.text};
+  return {shown.text(), answerItem(formula(name), shown), d.text};
 }
 
 std::array<Value, kTrigFunctions> values(const Rational& reduced, const NumberFormat& f) {
@@ -109,9 +112,9 @@ void windowDigits(Working& w, const Calculation& c, const std::string& radians,
     if (!text || *text == mine) return;
     differ += (differ.empty() ? "" : "，") + name + " = " + *text;
   };
-  compare("α", kRadiansLabel, radians);
+  compare(var("α"), kRadiansLabel, radians);
   for (int i = 0; i < kTrigFunctions; ++i)
-    compare(kTrigNames[i], functionLabel(i), v[i].decimal);
+    compare(formula(kTrigNames[i]), functionLabel(i), v[i].decimal);
   if (differ.empty()) return;
   line(w, LineKind::Note,
        "窗口显示 " + differ +
@@ -131,7 +134,7 @@ void windowError(Working& w, const Calculation& c) {
     static const char* const windowFormulas[] = {
         "sin α", "cos α", "tan α", "cot α = 1/tan α", "sec α = 1/cos α", "csc α = 1/sin α"};
     errorLine(w, c,
-              "窗口算 " + std::string(windowFormulas[i]) +
+              "窗口算 " + formula(windowFormulas[i]) +
                   " 时分母为 0（或太接近 0），在这里停下，后面的值都没有算出。");
     return;
   }
@@ -153,7 +156,7 @@ std::string pointLabel(const Rational& reduced, const NumberFormat& f) {
 // formulas for the reference angle; for other angles the values are approximate.
 void exactLines(Working& w, const Rational& reduced, const NumberFormat& f) {
   if (!exactTrig(reduced)) {
-    line(w, LineKind::Method, "α 不是 15° 的整数倍，三角函数值取近似值");
+    line(w, LineKind::Method, formula("α 不是 15° 的整数倍，三角函数值取近似值"));
     return;
   }
   const long turn = reduced.get_num().get_si();
@@ -171,8 +174,9 @@ void reduction(Working& w, const Rational& degrees, const exact::Integer& turns,
   if (turns == 0) return;
   const std::string k = turns < 0 ? "(" + turns.get_str() + ")" : turns.get_str();
   line(w, LineKind::Step,
-       degreesText(degrees, f) + "° = " + degreesText(reduced, f) + "° + " + k + "×360°，α 与 " +
-           degreesText(reduced, f) + "° 角的终边相同，三角函数值也相同。");
+       degreesText(degrees, f) + "° = " + degreesText(reduced, f) + "° + " + k +
+           formula("×360°，α 与 ") + degreesText(reduced, f) +
+           "° 角的终边相同，三角函数值也相同。");
 }
 
 }  // namespace
@@ -181,30 +185,30 @@ Working trigWorking(const Calculation& c) {
   Working w = begin(algebraCaption(), "三角函数");
   const std::optional<Rational> degrees = typed(c, 0);
   if (!degrees) {
-    line(w, LineKind::Given, "α 不是数");
+    line(w, LineKind::Given, formula("α 不是数"));
     answer(w, {kNotANumber});
     return w;
   }
   const std::string typedAngle = typedText(c, 0);
   const std::string angle = degreesText(*degrees, c.format);
   line(w, LineKind::Given,
-       "α = " + angle + "°" +
+       formula("α = ") + angle + "°" +
            (notation::plain(angle) == typedAngle ? "" : "（输入的是“" + typedAngle + "”）"));
   line(w, LineKind::Method, "角度化弧度：1° = " + notation::frac("π", "180") + " 弧度");
   const exact::Shown radians = exact::show(exact::PiMultiple(*degrees / 180), c.format);
   line(w, LineKind::Step,
-       "α = " + angle + "×" + notation::frac("π", "180") + " = " + radians.text());
+       formula("α = ") + angle + "×" + notation::frac("π", "180") + " = " + radians.text());
   const auto [reduced, turns] = reduceAngle(*degrees);
   reduction(w, *degrees, turns, reduced, c.format);
 
   const std::array<Value, kTrigFunctions> v = values(reduced, c.format);
   exactLines(w, reduced, c.format);
   for (int i = 0; i < kTrigFunctions; ++i)
-    row(w, {kTrigDefinitions[i], v[i].shown});
+    row(w, {formula(kTrigDefinitions[i]), v[i].shown});
   windowDigits(w, c, radians.decimal.empty() ? radians.exact : radians.decimal, v);
   windowError(w, c);
   w.figure = unitCircle(reduced, *degrees, pointLabel(reduced, c.format), c.format);
-  std::vector<std::string> items{answerItem("α", radians)};
+  std::vector<std::string> items{answerItem(var("α"), radians)};
   for (const Value& value : v)
     items.push_back(value.answer);
   answer(w, items);

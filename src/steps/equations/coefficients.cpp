@@ -2,11 +2,11 @@
 // that holds no number.
 
 #include "steps/equations/coefficients.h"
-
-#include <string>
-
+#include "exact/notation.h"
 #include "steps/shared/common.h"
 #include "steps/shared/values.h"
+
+#include <string>
 
 namespace vorlinde::steps {
 namespace {
@@ -21,7 +21,7 @@ std::optional<std::vector<exact::Rational>> coefficients(Working& w, const Calcu
   for (std::size_t first = 0; first < names.size(); first += kPerEquation) {
     std::string text;
     for (std::size_t i = first; i < first + kPerEquation && i < names.size(); ++i)
-      text += (i == first ? "" : "，") + given(c, names[i], i);
+      text += (i == first ? "" : "，") + given(c, notation::formula(names[i]), i);
     line(w, LineKind::Given, text);
   }
   std::vector<exact::Rational> values;
@@ -30,7 +30,7 @@ std::optional<std::vector<exact::Rational>> coefficients(Working& w, const Calcu
     if (const std::optional<exact::Rational> value = typed(c, i))
       values.push_back(*value);
     else
-      missing += (missing.empty() ? "" : "、") + std::string(names[i]);
+      missing += (missing.empty() ? "" : "、") + notation::formula(names[i]);
   }
   if (missing.empty()) return values;
   windowNote(w, c, missing + " 中输入的不是一个数，窗口无法计算。" + std::string(hint));

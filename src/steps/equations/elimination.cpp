@@ -12,7 +12,7 @@ namespace {
 using exact::Integer;
 
 std::string unknownName(int unknown) {
-  return unknown == 0 ? "x" : "y";
+  return notation::var(unknown == 0 ? "x" : "y");
 }
 
 const Rational& coefficient(const Equation& e, int unknown) {
@@ -140,7 +140,8 @@ class Eliminator {
 }  // namespace
 
 std::string text(const Equation& e, const NumberFormat& format) {
-  return eq::sum({{e.a, "x"}, {e.b, "y"}}, format) + " = " + eq::number(e.c, format);
+  return eq::sum({{e.a, notation::var("x")}, {e.b, notation::var("y")}}, format) + " = " +
+         eq::number(e.c, format);
 }
 
 std::optional<std::array<Rational, 2>> eliminate(Working& w, const Equation& first,
@@ -154,8 +155,8 @@ std::optional<std::array<Rational, 2>> eliminate(Working& w, const Equation& fir
       unique && oneUnknownAlone ? e.direct(p, q) : e.combine(p, q);
   if (solution)
     line(w, LineKind::Step,
-         "所以 x = " + eq::number((*solution)[0], format) +
-             "，y = " + eq::number((*solution)[1], format));
+         notation::formula("所以 x = ") + eq::number((*solution)[0], format) +
+             notation::formula("，y = ") + eq::number((*solution)[1], format));
   return solution;
 }
 

@@ -17,6 +17,9 @@
 namespace vorlinde::steps {
 namespace {
 
+using notation::formula;
+using notation::var;
+
 using exact::Rational;
 using exact::Surd;
 using notation::frac;
@@ -37,43 +40,44 @@ void windowError(Working& w, const Calculation& c, const Equation& e) {
   if (c.error == 0) return;
   std::string what = "窗口计算时出错；下面用精确值计算。";
   if (e.a == 0 && e.b == 0)
-    what = std::string("a 和 b 都是 0，窗口求 x = -c/b 时") +
+    what = formula("a 和 b 都是 0，窗口求 x = -c/b 时") +
            (e.c != 0 ? "除以了 0" : "算 0/0，没有意义") + "。";
   else if (c.error == static_cast<int>(ErrorCode::Overflow))
-    what = "系数太大或太小，窗口用小数计算 Δ = b" + sup("2") +
-           " - 4ac 时超出了范围；下面用精确值计算，方程照样可解。";
+    what = formula("系数太大或太小，窗口用小数计算 Δ = b" + sup("2") +
+                   " - 4ac 时超出了范围；下面用精确值计算，方程照样可解。");
   errorLine(w, c, what);
 }
 
 void linearCase(Working& w, const Equation& e) {
   const NumberFormat& f = e.format;
   line(w, LineKind::Step,
-       "a = 0，这不是一元二次方程，而是一元一次方程 " + eq::sum({{e.b, "x"}, {e.c, ""}}, f) +
-           " = 0");
+       formula("a = 0，这不是一元二次方程，而是一元一次方程 ") +
+           eq::sum({{e.b, var("x")}, {e.c, ""}}, f) + " = 0");
   if (e.b == 0) {
     const bool never = e.c != 0;
-    line(
-        w, LineKind::Step,
-        "方程化为 " + eq::number(e.c, f) + " = 0，不论 x 取什么数都" + (never ? "不成立" : "成立"));
+    line(w, LineKind::Step,
+         "方程化为 " + eq::number(e.c, f) + formula(" = 0，不论 x 取什么数都") +
+             (never ? "不成立" : "成立"));
     answer(w, {never ? "方程无解" : "任何数都是方程的解"});
     return;
   }
   const Rational x = -e.c / e.b;
-  line(w, LineKind::Step, "移项，得 " + eq::sum({{e.b, "x"}}, f) + " = " + eq::number(-e.c, f));
+  line(w, LineKind::Step,
+       "移项，得 " + eq::sum({{e.b, var("x")}}, f) + " = " + eq::number(-e.c, f));
   const std::string quotient = frac(eq::number(-e.c, f), eq::number(e.b, f));
   const std::string value = eq::number(x, f);
   if (e.b != 1)
     line(w, LineKind::Step,
-         "两边除以 " + eq::number(e.b, f) + "，得 x = " + quotient +
+         "两边除以 " + eq::number(e.b, f) + formula("，得 x = ") + quotient +
              (notation::plain(quotient) == notation::plain(value) ? "" : " = " + value));
-  answer(w, {answerItem("x", exact::show(x, f))});
+  answer(w, {answerItem(var("x"), exact::show(x, f))});
 }
 
 void discriminantLines(Working& w, const Equation& e, const Rational& d) {
   const NumberFormat& f = e.format;
   const Rational square = e.b * e.b, fourAc = 4 * e.a * e.c;
   line(w, LineKind::Step,
-       "Δ = b" + sup("2") + " - 4ac = " + eq::factor(e.b, f, true) + sup("2") + " - 4×" +
+       formula("Δ = b" + sup("2") + " - 4ac = ") + eq::factor(e.b, f, true) + sup("2") + " - 4×" +
            eq::factor(e.a, f) + "×" + eq::factor(e.c, f) + " = " + eq::number(square, f) +
            (sgn(fourAc) < 0 ? " + " : " - ") + eq::number(abs(fourAc), f) + " = " +
            eq::number(d, f));
@@ -92,8 +96,8 @@ Equation positiveLeading(Working& w, const Equation& given) {
   const NumberFormat& f = e.format;
   line(w, LineKind::Step,
        "二次项系数是负数，方程两边同乘 -1，得 " + quadratic::polynomial(e.a, e.b, e.c, f) +
-           " = 0，下面取 a = " + eq::number(e.a, f) + "，b = " + eq::number(e.b, f) +
-           "，c = " + eq::number(e.c, f));
+           formula(" = 0，下面取 a = ") + eq::number(e.a, f) + formula("，b = ") +
+           eq::number(e.b, f) + formula("，c = ") + eq::number(e.c, f));
   return e;
 }
 
@@ -106,14 +110,14 @@ void formulaLines(Working& w, const Equation& e, const Rational& d, const Surd& 
   const std::string minusB = eq::number(-e.b, f);
   if (d == 0) {
     line(w, LineKind::Step,
-         rootName(1) + " = " + rootName(2) + " = " + frac("-b", "2a") + " = " +
+         rootName(1) + " = " + rootName(2) + " = " + formula(frac("-b", "2a")) + " = " +
              frac(minusB, "2×" + eq::factor(e.a, f)) + " = " + eq::number(centre, f));
     return;
   }
   const std::string given = root(eq::number(d, f)), simple = shownExact(rootOfD, f);
   if (!rootOfD.isRational() && notation::plain(given) != notation::plain(simple))
     line(w, LineKind::Step, "其中 " + given + " = " + simple);
-  std::string text = "x = " + frac("-b ± " + root("Δ"), "2a") + " = " +
+  std::string text = formula("x = " + frac("-b ± " + root("Δ"), "2a")) + " = " +
                      frac(minusB + " ± " + given, "2×" + eq::factor(e.a, f));
   const std::string worked = frac(minusB + " ± " + simple, eq::number(2 * e.a, f));
   const std::string combined =

@@ -19,9 +19,13 @@ using notation::sup;
 struct Factor {
   Integer q, p;
   explicit Factor(const Rational& root) : q(root.get_den()), p(root.get_num()) {}
-  std::string text(const NumberFormat& f) const { return eq::sum({{q, "x"}, {-p, ""}}, f); }
+  std::string text(const NumberFormat& f) const {
+    return eq::sum({{q, notation::var("x")}, {-p, ""}}, f);
+  }
   bool bare() const { return p == 0; }  // the factor x
-  std::string inProduct(const NumberFormat& f) const { return bare() ? "x" : "(" + text(f) + ")"; }
+  std::string inProduct(const NumberFormat& f) const {
+    return bare() ? notation::var("x") : "(" + text(f) + ")";
+  }
 };
 
 std::string leading(const Rational& k, const NumberFormat& f) {
@@ -57,11 +61,12 @@ void crossTable(Working& w, const Equation& e, const Rational& k, const Factor& 
 
 std::string polynomial(const Rational& a, const Rational& b, const Rational& c,
                        const NumberFormat& format) {
-  return eq::sum({{a, "x" + sup("2")}, {b, "x"}, {c, ""}}, format);
+  return eq::sum({{a, notation::var("x") + sup("2")}, {b, notation::var("x")}, {c, ""}}, format);
 }
 
 const std::string& rootName(int k) {
-  static const std::string names[2] = {"x" + sub("1"), "x" + sub("2")};
+  static const std::string names[2] = {notation::var("x") + sub("1"),
+                                       notation::var("x") + sub("2")};
   return names[k - 1];
 }
 
@@ -106,9 +111,10 @@ void complexNote(Working& w, const Equation& e) {
   const Rational centre = -e.b / (2 * e.a);
   const Surd size = Surd::sqrt(-d) / Surd(Rational(abs(2 * e.a)));
   line(w, LineKind::Note,
-       "学过复数的同学：在复数范围内 x = " +
-           notation::frac("-b ± " + notation::root("-Δ") + " i", "2a") + " = " +
-           plusMinus(centre, size, true, e.format));
+       notation::formula("学过复数的同学：在复数范围内 x = ") +
+           notation::frac(notation::formula("-b ± ") + notation::root("-Δ") + " i",
+                          notation::formula("2a")) +
+           " = " + plusMinus(centre, size, true, e.format));
 }
 
 void relationsNote(Working& w, const Equation& e, const Surd& x1, const Surd& x2) {
@@ -121,8 +127,9 @@ void relationsNote(Working& w, const Equation& e, const Surd& x1, const Surd& x2
   const bool holds = total == Surd(sum) && product == Surd(times);
   line(w, LineKind::Note,
        "检验（根与系数的关系）：" + rootName(1) + " + " + rootName(2) + " = " +
-           side(total, sum, notation::frac("-b", "a")) + "，" + rootName(1) + rootName(2) + " = " +
-           side(product, times, notation::frac("c", "a")) + (holds ? "，相符" : "，不符"));
+           side(total, sum, notation::formula(notation::frac("-b", "a"))) + "，" + rootName(1) +
+           rootName(2) + " = " + side(product, times, notation::formula(notation::frac("c", "a"))) +
+           (holds ? "，相符" : "，不符"));
 }
 
 }  // namespace vorlinde::steps::quadratic

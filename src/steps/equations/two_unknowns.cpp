@@ -17,6 +17,9 @@
 namespace vorlinde::steps {
 namespace {
 
+using notation::formula;
+using notation::var;
+
 using exact::Rational;
 using notation::frac;
 using notation::sub;
@@ -32,7 +35,7 @@ struct Determinants {
 };
 
 std::string name(char letter, int row) {
-  return std::string(1, letter) + sub(std::to_string(row));
+  return var(std::string(1, letter)) + sub(std::to_string(row));
 }
 
 // By the ranks of the coefficients and of the whole rows: no solution when an
@@ -46,10 +49,11 @@ bool noSolution(const Equation& p, const Equation& q) {
 void windowError(Working& w, const Calculation& c, const Rational& det) {
   if (c.error == 0) return;
   if (det == 0)
-    errorLine(w, c,
-              "两个方程中 x、y 的系数成比例，D = a" + sub("1") + "b" + sub("2") + " - a" +
-                  sub("2") + "b" + sub("1") + " = 0；窗口直接算 x = " + frac("D" + sub("1"), "D") +
-                  "，除数是 0，所以出错。方程组没有唯一解，下面说明原因。");
+    errorLine(
+        w, c,
+        formula("两个方程中 x、y 的系数成比例，D = a" + sub("1") + "b" + sub("2") + " - a" +
+                sub("2") + "b" + sub("1") + " = 0；窗口直接算 x = " + frac("D" + sub("1"), "D") +
+                "，除数是 0，所以出错。方程组没有唯一解，下面说明原因。"));
   else
     errorLine(w, c,
               "系数太大或太小，窗口用小数计算时超出了范围；下面用精确值计算，方程组照样可解。");
@@ -61,8 +65,9 @@ void degenerateLines(Working& w, const Equation& p, const Equation& q, const Num
   for (const Equation* e : {&p, &q}) {
     if (!e->degenerate()) continue;
     line(w, LineKind::Step,
-         eq::circled(e->number) + " 就是 0x + 0y = " + eq::number(e->c, f) + "，即 0 = " +
-             eq::number(e->c, f) + "，不论 x、y 取什么数都" + (e->c != 0 ? "不成立" : "成立"));
+         eq::circled(e->number) + formula(" 就是 0x + 0y = ") + eq::number(e->c, f) +
+             "，即 0 = " + eq::number(e->c, f) + formula("，不论 x、y 取什么数都") +
+             (e->c != 0 ? "不成立" : "成立"));
   }
 }
 
@@ -77,11 +82,11 @@ std::string determinant(const std::string& named, const std::string& formula, co
 void cramerLines(Working& w, const Equation& p, const Equation& q, const Determinants& d,
                  const NumberFormat& f) {
   line(w, LineKind::Method, "解法二：行列式法（克拉默法则）");
-  const std::string d1 = "D" + sub("1"), d2 = "D" + sub("2");
+  const std::string d1 = formula("D" + sub("1")), d2 = formula("D" + sub("2"));
   const Rational &det = d.d, &dx = d.dx, &dy = d.dy;
   line(w, LineKind::Step,
-       determinant("D", name('a', 1) + name('b', 2) + " - " + name('a', 2) + name('b', 1), p.a, q.b,
-                   q.a, p.b, f));
+       determinant(var("D"), name('a', 1) + name('b', 2) + " - " + name('a', 2) + name('b', 1), p.a,
+                   q.b, q.a, p.b, f));
   line(w, LineKind::Step,
        determinant(d1, name('c', 1) + name('b', 2) + " - " + name('c', 2) + name('b', 1), p.c, q.b,
                    q.c, p.b, f));
@@ -90,29 +95,30 @@ void cramerLines(Working& w, const Equation& p, const Equation& q, const Determi
                    q.a, p.c, f));
   if (det == 0) {
     line(w, LineKind::Step,
-         std::string("D = 0，克拉默法则不能用；") +
-             (dx != 0 || dy != 0 ? d1 + "、" + d2 + " 不全为 0，方程组无解"
-                                 : d1 + " = " + d2 + " = 0，方程组有无穷多解"));
+         formula("D = 0，克拉默法则不能用；") + (dx != 0 || dy != 0
+                                                     ? d1 + "、" + d2 + " 不全为 0，方程组无解"
+                                                     : d1 + " = " + d2 + " = 0，方程组有无穷多解"));
     return;
   }
   line(w, LineKind::Step,
-       "x = " + frac(d1, "D") + " = " + frac(eq::number(dx, f), eq::number(det, f)) + " = " +
-           eq::number(dx / det, f) + "，y = " + frac(d2, "D") + " = " +
+       formula("x = ") + frac(d1, var("D")) + " = " + frac(eq::number(dx, f), eq::number(det, f)) +
+           " = " + eq::number(dx / det, f) + formula("，y = ") + frac(d2, var("D")) + " = " +
            frac(eq::number(dy, f), eq::number(det, f)) + " = " + eq::number(dy / det, f));
 }
 
 // Infinitely many: every pair that satisfies the one equation that is left.
 void solutionsNote(Working& w, const Equation& p, const Equation& q, const NumberFormat& f) {
   if (p.degenerate() && q.degenerate()) {
-    line(w, LineKind::Note, "任何一组 x、y 都是方程组的解");
+    line(w, LineKind::Note, formula("任何一组 x、y 都是方程组的解"));
     return;
   }
   const Equation& e = p.degenerate() ? q : p;
   const std::string general =
-      e.b != 0 ? "y = " + eq::sum({{-e.a / e.b, "x"}, {e.c / e.b, ""}}, f) + "（x 取任意数）"
-               : "x = " + eq::number(e.c / e.a, f) + "（y 取任意数）";
+      e.b != 0 ? formula("y = ") + eq::sum({{-e.a / e.b, var("x")}, {e.c / e.b, ""}}, f) +
+                     formula("（x 取任意数）")
+               : formula("x = ") + eq::number(e.c / e.a, f) + formula("（y 取任意数）");
   line(w, LineKind::Note,
-       "满足 " + eq::circled(e.number) + " 的每一组 x、y 都是方程组的解：" + general);
+       "满足 " + eq::circled(e.number) + formula(" 的每一组 x、y 都是方程组的解：") + general);
 }
 
 std::vector<std::string> solve(Working& w, const Equation& p, const Equation& q,
@@ -124,8 +130,8 @@ std::vector<std::string> solve(Working& w, const Equation& p, const Equation& q,
     const auto solution = system::eliminate(w, p, q, f);
     cramerLines(w, p, q, d, f);
     if (solution)
-      return {answerItem("x", exact::show((*solution)[0], f)),
-              answerItem("y", exact::show((*solution)[1], f))};
+      return {answerItem(var("x"), exact::show((*solution)[0], f)),
+              answerItem(var("y"), exact::show((*solution)[1], f))};
   }
   if (noSolution(p, q)) return {"方程组无解"};
   solutionsNote(w, p, q, f);

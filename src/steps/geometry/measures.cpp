@@ -16,9 +16,9 @@ std::optional<std::vector<exact::Rational>> measures(Working& w, const Calculati
   std::vector<std::string> refused;
   for (std::size_t box = 0; box < row.size(); ++box) {
     const Measure& m = row[box];
-    line(w, LineKind::Given, m.what + " " + given(c, m.name, box));
+    line(w, LineKind::Given, m.what + " " + given(c, notation::var(m.name), box));
     const std::optional<exact::Rational> value = typed(c, box);
-    if (value && sgn(*value) < 0) refused.push_back(m.what + " " + m.name);
+    if (value && sgn(*value) < 0) refused.push_back(m.what + " " + notation::var(m.name));
     if (value) values.push_back(*value);
   }
   if (values.size() != row.size()) {

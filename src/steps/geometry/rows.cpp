@@ -18,6 +18,9 @@
 namespace vorlinde::steps {
 namespace {
 
+using notation::formula;
+using notation::var;
+
 using exact::Rational;
 using notation::frac;
 using notation::root;
@@ -56,9 +59,9 @@ bool sideSum(Working& w, const Values& v, const NumberFormat& f, int i, int j, i
   const Rational sum = v[i] + v[j];
   const int order = cmp(sum, v[k]);
   const char* relation = order > 0 ? ">" : order == 0 ? "=" : "<";
-  row(w, {std::string(names[i]) + " + " + names[j],
-          "= " + number(v[i], f) + " + " + number(v[j], f), "= " + number(sum, f),
-          std::string(relation) + " " + number(v[k], f), std::string("= ") + names[k]});
+  row(w,
+      {var(names[i]) + " + " + var(names[j]), "= " + number(v[i], f) + " + " + number(v[j], f),
+       "= " + number(sum, f), std::string(relation) + " " + number(v[k], f), "= " + var(names[k])});
   return order > 0;
 }
 
@@ -67,8 +70,9 @@ std::optional<Found> triangle(Working& w, const Calculation& c, const Values& v)
   const Rational &a = v[0], &h = v[1];
   line(w, LineKind::Method, "三角形的面积 = 底×高÷2");
   w.figure = triangleFigure(a, h, measureLabel("a", a, f), measureLabel("h", h, f));
-  return Found{"S = " + frac("ah", "2") + " = " + frac(number(a, f) + "×" + number(h, f), "2"),
-               exact::show(Rational(a * h / 2), f)};
+  return Found{
+      formula("S = " + frac("ah", "2")) + " = " + frac(number(a, f) + "×" + number(h, f), "2"),
+      exact::show(Rational(a * h / 2), f)};
 }
 
 // Three sides: the triangle inequality first, then Heron's formula.
@@ -91,16 +95,17 @@ std::optional<Found> heron(Working& w, const Calculation& c, const Values& v) {
   }
   line(w, LineKind::Step, "能构成三角形。");
   line(w, LineKind::Method,
-       "海伦公式：S = " + root("p(p - a)(p - b)(p - c)") + "，其中 p = " + frac("a + b + c", "2"));
+       formula("海伦公式：S = " + root("p(p - a)(p - b)(p - c)") +
+               "，其中 p = " + frac("a + b + c", "2")));
   const Rational p = (a + b + s) / 2;
   line(w, LineKind::Step,
-       "p = " + frac(number(a, f) + " + " + number(b, f) + " + " + number(s, f), "2") + " = " +
-           exact::show(p, f).text());
+       formula("p = ") + frac(number(a, f) + " + " + number(b, f) + " + " + number(s, f), "2") +
+           " = " + exact::show(p, f).text());
   const Rational product = p * (p - a) * (p - b) * (p - s);
   const std::string P = number(p, f);
   const SimplestRoot r = simplestRoot(product, f);
   w.figure = sidesFigure(v, labels, true);
-  return Found{"S = " +
+  return Found{formula("S = ") +
                    root(P + "×(" + P + " - " + number(a, f) + ")×(" + P + " - " + number(b, f) +
                         ")×(" + P + " - " + number(s, f) + ")") +
                    " = " +
@@ -115,7 +120,8 @@ std::optional<Found> rectangle(Working& w, const Calculation& c, const Values& v
   const Rational &a = v[0], &b = v[1];
   line(w, LineKind::Method, "长方形的面积 = 长×宽");
   w.figure = rectangleFigure(a, b, measureLabel("a", a, f), measureLabel("b", b, f));
-  return Found{"S = ab = " + number(a, f) + "×" + number(b, f), exact::show(Rational(a * b), f)};
+  return Found{formula("S = ab = ") + number(a, f) + "×" + number(b, f),
+               exact::show(Rational(a * b), f)};
 }
 
 std::optional<Found> trapezoid(Working& w, const Calculation& c, const Values& v) {
@@ -124,7 +130,7 @@ std::optional<Found> trapezoid(Working& w, const Calculation& c, const Values& v
   line(w, LineKind::Method, "梯形的面积 = (上底 + 下底)×高÷2");
   w.figure = trapezoidFigure(
       v, {measureLabel("b", b, f), measureLabel("h", h, f), measureLabel("a", a, f)});
-  return Found{"S = " + frac("(a + b)h", "2") + " = " +
+  return Found{formula("S = " + frac("(a + b)h", "2")) + " = " +
                    frac("(" + number(a, f) + " + " + number(b, f) + ")×" + number(h, f), "2"),
                exact::show(Rational((a + b) * h / 2), f)};
 }
@@ -134,21 +140,21 @@ std::optional<Found> circle(Working& w, const Calculation& c, const Values& v) {
   const Rational& r = v[0];
   line(w, LineKind::Method, "圆的面积 = π×半径²");
   w.figure = circleFigure(measureLabel("r", r, f));
-  return Found{"S = πr" + sup("2") + " = π×" + base(r, f) + sup("2"),
+  return Found{formula("S = πr" + sup("2") + " = π×") + base(r, f) + sup("2"),
                exact::show(exact::PiMultiple(r * r), f)};
 }
 
 std::optional<Found> sector(Working& w, const Calculation& c, const Values& v) {
   const NumberFormat& f = c.format;
   const Rational &r = v[0], &n = v[1];
-  line(w, LineKind::Method, "圆心角为 n° 的扇形面积 = " + frac("nπr" + sup("2"), "360"));
+  line(w, LineKind::Method, formula("圆心角为 n° 的扇形面积 = " + frac("nπr" + sup("2"), "360")));
   if (n > 360) line(w, LineKind::Note, "圆心角大于 360°，已经不是扇形；窗口仍按公式计算。");
   const exact::Shown arc = exact::show(exact::PiMultiple(n * r / 180), f);
   line(w, LineKind::Note,
-       "弧长 l = " + frac("nπr", "180") + " = " + frac(number(n, f) + "×π×" + number(r, f), "180") +
-           " = " + arc.text());
+       formula("弧长 l = " + frac("nπr", "180")) + " = " +
+           frac(number(n, f) + "×π×" + number(r, f), "180") + " = " + arc.text());
   w.figure = sectorFigure(n, measureLabel("r", r, f), measureLabel("n", n, f) + "°");
-  return Found{"S = " + frac("nπr" + sup("2"), "360") + " = " +
+  return Found{formula("S = " + frac("nπr" + sup("2"), "360")) + " = " +
                    frac(number(n, f) + "×π×" + base(r, f) + sup("2"), "360"),
                exact::show(exact::PiMultiple(n * r * r / 360), f)};
 }
@@ -158,7 +164,7 @@ std::optional<Found> cylinder(Working& w, const Calculation& c, const Values& v)
   const Rational &r = v[0], &h = v[1];
   line(w, LineKind::Method, "圆柱的体积 = 底面积×高");
   w.figure = cylinderFigure(r, h, measureLabel("r", r, f), measureLabel("h", h, f));
-  return Found{"V = πr" + sup("2") + "h = π×" + base(r, f) + sup("2") + "×" + number(h, f),
+  return Found{formula("V = πr" + sup("2") + "h = π×") + base(r, f) + sup("2") + "×" + number(h, f),
                exact::show(exact::PiMultiple(r * r * h), f)};
 }
 
@@ -170,14 +176,14 @@ std::optional<Found> cone(Working& w, const Calculation& c, const Values& v) {
   const SimplestRoot slant = simplestRoot(Rational(r * r + h * h), f);
   const exact::Shown& l = slant.shown;
   line(w, LineKind::Note,
-       "母线 l = " + root("r" + sup("2") + " + h" + sup("2")) + " = " +
+       formula("母线 l = " + root("r" + sup("2") + " + h" + sup("2"))) + " = " +
            root(base(r, f) + sup("2") + " + " + base(h, f) + sup("2")) + " = " + slant.chain +
            decimalPart(l));
   const std::string slantLabel = slant.value && slant.value->isRational()
                                      ? measureLabel("l", slant.value->a(), f)
                                      : "l ≈ " + l.decimal;
   w.figure = coneFigure(r, h, {measureLabel("r", r, f), measureLabel("h", h, f), slantLabel});
-  return Found{"V = " + frac("πr" + sup("2") + "h", "3") + " = " +
+  return Found{formula("V = " + frac("πr" + sup("2") + "h", "3")) + " = " +
                    frac("π×" + base(r, f) + sup("2") + "×" + number(h, f), "3"),
                exact::show(exact::PiMultiple(r * r * h / 3), f)};
 }
@@ -187,9 +193,9 @@ std::optional<Found> sphere(Working& w, const Calculation& c, const Values& v) {
   const Rational& r = v[0];
   line(w, LineKind::Method, "球的体积 = " + frac("4", "3") + "π×半径" + sup("3"));
   w.figure = sphereFigure(measureLabel("r", r, f));
-  return Found{
-      "V = " + frac("4πr" + sup("3"), "3") + " = " + frac("4×π×" + base(r, f) + sup("3"), "3"),
-      exact::show(exact::PiMultiple(4 * r * r * r / 3), f)};
+  return Found{formula("V = " + frac("4πr" + sup("3"), "3")) + " = " +
+                   frac("4×π×" + base(r, f) + sup("3"), "3"),
+               exact::show(exact::PiMultiple(4 * r * r * r / 3), f)};
 }
 
 // Made on first use: a table at namespace scope would be built at every start-up.
@@ -224,7 +230,7 @@ Working geometryWorking(const Calculation& c) {
   line(w, LineKind::Step,
        found->steps + (found->value.exact.empty() ? " " : " = ") + found->value.text());
   windowResult(w, c, found->value, entry.pi);
-  answer(w, {answerItem(entry.quantity, found->value)});
+  answer(w, {answerItem(var(entry.quantity), found->value)});
   return w;
 }
 

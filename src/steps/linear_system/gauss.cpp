@@ -183,19 +183,22 @@ std::vector<Rational> backSubstitute(Working& w, const Echelon& e, const NumberF
 
 bool inconsistent(Working& w, const Echelon& e, const NumberFormat& f) {
   const std::size_t n = e.m.size(), rank = e.pivots.size();
-  const std::string ranks = "系数矩阵的秩 r(A) = " + std::to_string(rank);
+  // The rank function r stays upright; the matrix A and the column b are named.
+  const std::string a = "r(" + notation::var("A") + ")",
+                    ab = "r(" + notation::var("A") + "|" + notation::var("b") + ")";
+  const std::string ranks = "系数矩阵的秩 " + a + " = " + std::to_string(rank);
   for (std::size_t i = rank; i < n; ++i) {
     if (e.m[i][n] == 0) continue;
     line(w, LineKind::Step,
          rowName(i + 1) + " 对应的方程是 0 = " + eq::number(e.m[i][n], f) + "，不可能成立");
     line(w, LineKind::Step,
-         ranks + "，增广矩阵的秩 r(A|b) = " + std::to_string(rank + 1) +
-             "，r(A) < r(A|b)，方程组无解");
+         ranks + "，增广矩阵的秩 " + ab + " = " + std::to_string(rank + 1) + "，" + a + " < " + ab +
+             "，方程组无解");
     return true;
   }
-  line(
-      w, LineKind::Step,
-      "r(A) = r(A|b) = " + std::to_string(rank) + " < " + std::to_string(n) + "，方程组有无穷多解");
+  line(w, LineKind::Step,
+       a + " = " + ab + " = " + std::to_string(rank) + " < " + std::to_string(n) +
+           "，方程组有无穷多解");
   generalSolution(w, e, f);
   return false;
 }

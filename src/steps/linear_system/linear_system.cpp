@@ -44,9 +44,9 @@ std::string trimmed(const std::string& text) {
 // a₁₂ for the coefficient of x₂ in the first equation, b₁ for its right-hand side;
 // a comma between the indices where one of them has two digits.
 std::string boxName(int i, int j, int n) {
-  if (j == n) return "b" + notation::sub(std::to_string(i + 1));
+  if (j == n) return notation::var("b") + notation::sub(std::to_string(i + 1));
   const std::string comma = n >= 10 ? "," : "";
-  return "a" + notation::sub(std::to_string(i + 1) + comma + std::to_string(j + 1));
+  return notation::var("a") + notation::sub(std::to_string(i + 1) + comma + std::to_string(j + 1));
 }
 
 Grid readGrid(const Calculation& c, int n) {
@@ -142,7 +142,8 @@ Working linearSystemWorking(const Calculation& c) {
     return w;
   }
   const Grid g = readGrid(c, n);
-  line(w, LineKind::Given, "未知数的个数 n = " + std::to_string(n) + "，格子按宽松读法读入");
+  line(w, LineKind::Given,
+       notation::formula("未知数的个数 n = ") + std::to_string(n) + "，格子按宽松读法读入");
   givenLines(w, g, c.format);
   if (!g.beyond.empty()) {
     windowNote(w, c, listed(g.beyond) + " 中的数超出了窗口能表示的范围，无法计算。");

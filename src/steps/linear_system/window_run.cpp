@@ -1,18 +1,18 @@
 // The linear-system window's own solver run again, and what its outcome needs said.
 
 #include "steps/linear_system/window_run.h"
-
-#include <algorithm>
-#include <cmath>
-
 #include "core/linear_system.h"
 #include "core/messages.h"
 #include "core/numbers.h"
 #include "core/runtime_error.h"
+#include "exact/notation.h"
 #include "steps/shared/common.h"
 #include "steps/shared/equation_scale.h"
 #include "steps/shared/equation_text.h"
 #include "steps/shared/values.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace vorlinde::steps::linear {
 namespace {
@@ -67,10 +67,12 @@ void windowNotes(Working& w, const Calculation& c, const WindowRun& run,
   if (run.overflow || c.error != 0) {
     windowNote(w, c, "有的数太大，窗口用小数消元时超出了范围；上面用精确的分数计算。");
   } else if (failed && solution) {
-    windowNote(w, c,
-               std::string("窗口显示“") + kGaussFailed +
-                   "”：它用小数消元，每一步选绝对值最大的数作主元 p，遇到 1 + p = 1（|p| 小于约 "
-                   "1.1×10⁻¹⁶）就当作 0 而停下。这个方程组用分数精确计算并不奇异，有唯一解。");
+    windowNote(
+        w, c,
+        std::string("窗口显示“") + kGaussFailed +
+            notation::formula(
+                "”：它用小数消元，每一步选绝对值最大的数作主元 p，遇到 1 + p = 1（|p| 小于约 "
+                "1.1×10⁻¹⁶）就当作 0 而停下。这个方程组用分数精确计算并不奇异，有唯一解。"));
   } else if (failed) {
     windowNote(w, c,
                std::string("窗口显示“") + kGaussFailed +

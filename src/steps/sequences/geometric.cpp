@@ -18,6 +18,12 @@ using exact::Rational;
 // A power with more digits than this is not written out inside a step.
 constexpr std::size_t kMostInlineDigits = 40;
 
+// Sₙ = a₁(1 - qⁿ)/(1 - q), for q ≠ 1.
+std::string sumFormula() {
+  return notation::frac(firstTerm() + notation::formula("(1 - q" + notation::sup("n") + ")"),
+                        notation::formula("1 - q"));
+}
+
 bool short_(const Rational& x) {
   return exact::digitCount(x.get_num()) <= kMostInlineDigits &&
          exact::digitCount(x.get_den()) <= kMostInlineDigits;
@@ -37,18 +43,17 @@ void figure(Working& w, const Rational& a1, const Rational& q, const Integer& n)
 
 void constantRatio(Working& w, const Calculation& c, const Rational& a1, const Integer& n) {
   const NumberFormat& f = c.format;
-  line(w, LineKind::Method, "q = 1 时各项都等于 " + firstTerm() + "（常数列），求和公式不能用");
+  line(w, LineKind::Method,
+       notation::formula("q = 1 时各项都等于 ") + firstTerm() + "（常数列），求和公式不能用");
   const exact::Shown sum = exact::show(Rational(n) * a1, f);
   line(w, LineKind::Step,
        indexed("a", n) + " = " + firstTerm() + " = " + exact::show(a1, f).text());
   line(w, LineKind::Step,
-       indexed("S", n) + " = n" + firstTerm() + " = " + number(n) + "×" + factor(a1, f) + " = " +
-           sum.text());
+       indexed("S", n) + notation::formula(" = n") + firstTerm() + " = " + number(n) + "×" +
+           factor(a1, f) + " = " + sum.text());
   line(w, LineKind::Note,
        std::string("窗口显示“") + kRatioOneFirst + kRatioOneSecond + "”：它的求和公式 " +
-           sumName() + " = " +
-           notation::frac(firstTerm() + "(1 - q" + notation::sup("n") + ")", "1 - q") +
-           " 要除以 1 - q = 0。");
+           sumName() + " = " + sumFormula() + notation::formula(" 要除以 1 - q = 0。"));
   figure(w, a1, 1, n);
   answer(w, {answerItem(termName(), exact::show(a1, f)), answerItem(sumName(), sum)});
 }
@@ -57,8 +62,8 @@ void constantRatio(Working& w, const Calculation& c, const Rational& a1, const I
 void estimated(Working& w, const Rational& a1, const Rational& q, const Integer& n,
                const NumberFormat& f) {
   if (!n.fits_slong_p()) {
-    line(w, LineKind::Note, "n 太大，无法估计。");
-    answer(w, {"n 太大，无法估计"});
+    line(w, LineKind::Note, notation::formula("n 太大，无法估计。"));
+    answer(w, {notation::formula("n 太大，无法估计")});
     return;
   }
   const long k = n.get_si();
@@ -79,7 +84,8 @@ void estimated(Working& w, const Rational& a1, const Rational& q, const Integer&
            notation::frac(factor(a1, f) + "×(1 - " + base(q, f) + exponent(n) + ")",
                           "1 - " + factor(q, f)) +
            " ≈ " + sum);
-  line(w, LineKind::Note, "q" + notation::sup("n") + " 的位数太多，不写出每一位，只取近似值。");
+  line(w, LineKind::Note,
+       notation::formula("q" + notation::sup("n") + " 的位数太多，不写出每一位，只取近似值。"));
   answer(w, {answerItem(termName(), term), sumName() + " ≈ " + sum});
 }
 
@@ -87,10 +93,10 @@ void ratio(Working& w, const Calculation& c, const Rational& a1, const Rational&
            const Integer& n) {
   const NumberFormat& f = c.format;
   line(w, LineKind::Method,
-       "通项公式：" + termName() + " = " + firstTerm() + "q" + notation::sup("n-1"));
+       "通项公式：" + termName() + " = " + firstTerm() +
+           notation::formula("q" + notation::sup("n-1")));
   line(w, LineKind::Method,
-       "前 n 项和公式（q ≠ 1）：" + sumName() + " = " +
-           notation::frac(firstTerm() + "(1 - q" + notation::sup("n") + ")", "1 - q"));
+       notation::formula("前 n 项和公式（q ≠ 1）：") + sumName() + " = " + sumFormula());
   const std::optional<Rational> before =
       n.fits_slong_p() ? exact::power(q, n.get_si() - 1, exact::kMostExactDigits) : std::nullopt;
   const std::optional<Rational> last =
@@ -118,7 +124,7 @@ void ratio(Working& w, const Calculation& c, const Rational& a1, const Rational&
 
 Working geometricWorking(const Calculation& c) {
   Working w = beginSequence("等比数列");
-  const std::optional<TermBoxes> read = readTerms(w, c, "q");
+  const std::optional<TermBoxes> read = readTerms(w, c, notation::var("q"));
   if (!read) return w;
   const auto& [a1, q, n] = *read;
   if (a1 == 0 || q == 0)

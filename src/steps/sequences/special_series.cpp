@@ -27,18 +27,19 @@ std::vector<Series> seriesFor(const Integer& n) {
   const std::string a = number(n), b = number(Integer(n + 1)), c = number(Integer(n + 2)),
                     odd = number(Integer(2 * n + 1));
   const Integer half = n * (n + 1) / 2;
+  const auto squared = [](const Integer& k) { return base(Rational(k), {}) + sup("2"); };
   return {
       {"1 + 2 + 3 + … + n", frac("n(n + 1)", "2"), frac(a + "×" + b, "2"), Rational(half),
        "倒序相加：首尾两项的和都是 n + 1，共 n 对，再除以 2。"},
-      {"1 + 3 + 5 + … + (2n - 1)", "n" + sup("2"), a + sup("2"), Rational(n * n),
+      {"1 + 3 + 5 + … + (2n - 1)", "n" + sup("2"), squared(n), Rational(n * n),
        "等差数列求和：n(1 + 2n - 1)/2 = n²。"},
       {"2 + 4 + 6 + … + 2n", "n(n + 1)", a + "×" + b, Rational(n * (n + 1)), ""},
       {"1" + sup("2") + " + 2" + sup("2") + " + … + n" + sup("2"), frac("n(n + 1)(2n + 1)", "6"),
        frac(a + "×" + b + "×" + odd, "6"), Rational(n * (n + 1) * (2 * n + 1) / 6), ""},
       {"1" + sup("3") + " + 2" + sup("3") + " + … + n" + sup("3"),
        "[" + frac("n(n + 1)", "2") + "]" + sup("2"),
-       "(" + frac(a + "×" + b, "2") + ")" + sup("2") + " = " + number(half) + sup("2"),
-       Rational(half * half), "立方和等于 1 + 2 + … + n 的平方。"},
+       "(" + frac(a + "×" + b, "2") + ")" + sup("2") + " = " + squared(half), Rational(half * half),
+       "立方和等于 1 + 2 + … + n 的平方。"},
       {"1×2 + 2×3 + … + n(n + 1)", frac("n(n + 1)(n + 2)", "3"), frac(a + "×" + b + "×" + c, "3"),
        Rational(n * (n + 1) * (n + 2) / 3), ""},
       {frac("1", "1×2") + " + " + frac("1", "2×3") + " + … + " + frac("1", "n(n + 1)"),
@@ -52,10 +53,10 @@ std::vector<Series> seriesFor(const Integer& n) {
 
 Working specialSeriesWorking(const Calculation& c) {
   Working w = beginSequence("特殊数列求和");
-  const std::optional<Integer> n =
-      termCount(w, c, 0, kLargestSeriesTerms,
-                "窗口先用整数算 n(n + 1)，n 大于 " + std::to_string(kLargestSeriesTerms) +
-                    " 时超过 " + std::to_string(kInt32Max) + "，报告溢出；这里照样算出准确值。");
+  const std::optional<Integer> n = termCount(
+      w, c, 0, kLargestSeriesTerms,
+      notation::formula("窗口先用整数算 n(n + 1)，n 大于 ") + std::to_string(kLargestSeriesTerms) +
+          " 时超过 " + std::to_string(kInt32Max) + "，报告溢出；这里照样算出准确值。");
   if (!n) return w;
   std::vector<std::string> items;
   const std::vector<Series> all = seriesFor(*n);
@@ -63,9 +64,10 @@ Working specialSeriesWorking(const Calculation& c) {
     const Series& s = all[i];
     const std::string name = indexed("S", Integer(i + 1));
     const exact::Shown shown = exact::show(s.value, c.format);
-    line(w, LineKind::Method, name + " = " + s.sum);
-    line(w, LineKind::Step, chain({name, s.formula, s.filled, shown.exact}) + decimalPart(shown));
-    if (!s.note.empty()) line(w, LineKind::Note, s.note);
+    line(w, LineKind::Method, name + " = " + notation::formula(s.sum));
+    line(w, LineKind::Step,
+         chain({name, notation::formula(s.formula), s.filled, shown.exact}) + decimalPart(shown));
+    if (!s.note.empty()) line(w, LineKind::Note, notation::formula(s.note));
     items.push_back(answerItem(name, shown));
   }
   w.figure = sequenceFigure(

@@ -1,6 +1,6 @@
 #include "steps/sequences/terms.h"
-
 #include "core/panels.h"
+#include "exact/notation.h"
 #include "steps/shared/common.h"
 #include "steps/shared/values.h"
 
@@ -8,6 +8,9 @@
 // boxes and of n, and the note on the window's overflow.
 
 namespace vorlinde::steps {
+
+using notation::formula;
+using notation::var;
 
 using exact::Integer;
 
@@ -18,23 +21,23 @@ Working beginSequence(std::string panel) {
 std::optional<Integer> termCount(Working& w, const Calculation& c, std::size_t box, long high,
                                  const std::string& why) {
   const WholeBox read = readWhole(c, box);
-  line(w, LineKind::Given, wholeGiven(c, "n", box, read));
+  line(w, LineKind::Given, wholeGiven(c, var("n"), box, read));
   if (!read.whole) {
-    answer(w, {"n 不是数"});
+    answer(w, {formula("n 不是数")});
     return std::nullopt;
   }
   const Integer& n = *read.whole;
   if (n < 1) {
     line(w, LineKind::Step,
          "数列从第 1 项开始，没有第 " + number(n) + " 项，也谈不上前 " + number(n) + " 项的和。");
-    answer(w, {"项数 n 必须是正整数"});
+    answer(w, {formula("项数 n 必须是正整数")});
     return std::nullopt;
   }
   if (n > high)
     windowNote(w, c,
-               !why.empty()
-                   ? why
-                   : "窗口只接受 1 到 " + std::to_string(high) + " 之间的整数 n，这里超出了范围。");
+               !why.empty() ? why
+                            : "窗口只接受 1 到 " + std::to_string(high) +
+                                  formula(" 之间的整数 n，这里超出了范围。"));
   return n;
 }
 

@@ -19,15 +19,15 @@ namespace vorlinde::steps {
 // a₁, aₙ, Sₙ. Made on first use: a namespace-scope string would be built at
 // every start-up.
 inline const std::string& firstTerm() {
-  static const std::string name = "a" + notation::sub("1");
+  static const std::string name = notation::formula("a" + notation::sub("1"));
   return name;
 }
 inline const std::string& termName() {
-  static const std::string name = "a" + notation::sub("n");
+  static const std::string name = notation::formula("a" + notation::sub("n"));
   return name;
 }
 inline const std::string& sumName() {
-  static const std::string name = "S" + notation::sub("n");
+  static const std::string name = notation::formula("S" + notation::sub("n"));
   return name;
 }
 

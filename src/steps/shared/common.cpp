@@ -66,6 +66,14 @@ std::string quoted(const std::string& typed) {
          std::to_string(characterCount(text)) + " 个字符";
 }
 
+// A long number's digits without the thin spaces that group them.
+std::string ungrouped(std::string text) {
+  constexpr std::string_view kThinSpace = "\u2009";
+  for (std::size_t at; (at = text.find(kThinSpace)) != std::string::npos;)
+    text.erase(at, kThinSpace.size());
+  return text;
+}
+
 }  // namespace
 
 std::string given(const Calculation& c, std::string_view name, std::size_t box) {
@@ -77,7 +85,8 @@ std::string given(const Calculation& c, std::string_view name, std::size_t box) 
   std::string typedText = *text;
   typedText.erase(0, typedText.find_first_not_of(' '));
   typedText.erase(typedText.find_last_not_of(' ') + 1);
-  if (notation::plain(exactText) != typedText) out += "（输入的是“" + quoted(typedText) + "”）";
+  if (ungrouped(notation::plain(exactText)) != typedText)
+    out += "（输入的是“" + quoted(typedText) + "”）";
   return out;
 }
 

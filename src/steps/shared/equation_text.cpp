@@ -9,7 +9,8 @@ std::string number(const Rational& value, const NumberFormat& format) {
   const std::size_t digits = exact::digitCount(top);
   // Inside a line a long whole number is named by its size alone, as the parts of
   // a long fraction are; its approximate value belongs to the answer.
-  if (value.get_den() != 1 || digits <= exact::kMostDigitsWritten)
+  if (value.get_den() != 1 || digits <= exact::kMostDigitsWritten ||
+      exact::powerOfTen(value, format))
     return exact::text(value, format);
   const std::string words = "一个 " + std::to_string(digits) + " 位数";
   return sgn(top) < 0 ? "-(" + words + ")" : words;
@@ -17,7 +18,8 @@ std::string number(const Rational& value, const NumberFormat& format) {
 
 std::string factor(const Rational& value, const NumberFormat& format, bool beforePower) {
   const std::string text = number(value, format);
-  const bool wrap = sgn(value) < 0 || (beforePower && value.get_den() != 1);
+  const bool wrap =
+      sgn(value) < 0 || (beforePower && (value.get_den() != 1 || exact::powerOfTen(value, format)));
   return wrap ? "(" + text + ")" : text;
 }
 
@@ -72,7 +74,7 @@ std::string timesValue(const Rational& coefficient, const std::string& value,
 }
 
 std::string unknown(int i) {
-  return "x" + notation::sub(std::to_string(i));
+  return notation::var("x") + notation::sub(std::to_string(i));
 }
 
 std::string rowName(int i) {

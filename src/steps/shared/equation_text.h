@@ -16,7 +16,7 @@ using exact::Rational;
 // A number as it stands in a line: "3", "-1/2" (stacked), in words past 1,000 digits.
 std::string number(const Rational& value, const NumberFormat& format);
 // A number as a factor of a product: in parentheses when negative ("(-3)"), and
-// also when a fraction stands before a power ("(3/2)²").
+// also when a fraction or m × 10ⁿ stands before a power ("(3/2)²", "(10³⁰⁰)²").
 std::string factor(const Rational& value, const NumberFormat& format, bool beforePower = false);
 
 // A coefficient times an unknown; an empty unknown makes the term a constant.

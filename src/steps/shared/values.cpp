@@ -79,7 +79,8 @@ std::string plus(const exact::Rational& value, const NumberFormat& format) {
 
 std::string base(const exact::Rational& value, const NumberFormat& format) {
   const std::string text = number(value, format);
-  return sgn(value) < 0 || value.get_den() != 1 ? "(" + text + ")" : text;
+  const bool wrap = sgn(value) < 0 || value.get_den() != 1 || exact::powerOfTen(value, format);
+  return wrap ? "(" + text + ")" : text;
 }
 
 std::string chain(const std::vector<std::string>& parts) {
@@ -102,7 +103,7 @@ std::string exponent(const exact::Integer& n) {
 }
 
 std::string indexed(std::string_view name, const exact::Integer& n) {
-  return std::string(name) + notation::sub(n.get_str());
+  return notation::var(name) + notation::sub(n.get_str());
 }
 
 void windowNote(Working& w, const Calculation& c, const std::string& what) {

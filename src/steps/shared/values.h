@@ -46,7 +46,8 @@ std::string number(const exact::Integer& value);
 std::string factor(const exact::Rational& value, const NumberFormat& format);
 // A value added to what stands before it: " + 3", " - 3".
 std::string plus(const exact::Rational& value, const NumberFormat& format);
-// A value raised to a power: a negative one or a fraction in parentheses, "(-2)³", "(2/3)²".
+// A value raised to a power: a negative one, a fraction or m × 10ⁿ in parentheses,
+// "(-2)³", "(2/3)²", "(10³⁰⁰)²".
 std::string base(const exact::Rational& value, const NumberFormat& format);
 // The parts joined by " = ", leaving out empty ones and one that repeats the part before.
 std::string chain(const std::vector<std::string>& parts);
