@@ -14,7 +14,8 @@
 // formats alone. Syntax characters the typeset form makes unnecessary are kept
 // but drawn transparent at zero width; a stacked fraction's numerator is raised
 // and underlined (the underline is the fraction bar), its denominator lowered and
-// pulled back under it by negative letter spacing; a radicand is overlined.
+// pulled back under it by negative letter spacing; a radicand is overlined. A
+// fraction too wide to stack is set on the line, as its plain text writes it.
 
 namespace vorlinde::working {
 
@@ -30,7 +31,15 @@ struct TypesetLine {
   qreal width = 0;  // the line's advance, lead included
   qreal above = 0;  // how far the line reaches above its baseline
   qreal below = 0;  // and below it
-  bool stacked = false;  // holds a stacked fraction: it must not be broken across lines
+  bool stacked = false;  // holds a stacked fraction, which needs air above and below
+  // Each stacked fraction's UTF-16 offsets in the plain text, which a line break
+  // must not fall between, the room it needs before its first character when it
+  // starts a line, and how far its hidden characters reach past its end.
+  struct Stack {
+    int from = 0, to = 0;
+    qreal lead = 0, overhang = 0;
+  };
+  std::vector<Stack> stacks;
 };
 
 // Lays out lines of marked text in one font and colour.
