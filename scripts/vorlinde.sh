@@ -10,7 +10,7 @@ build=${VORLINDE_BUILD:-build}
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libgtest-dev libgmock-dev fonts-arphic-uming fonts-wqy-zenhei fonts-wqy-microhei
           libgmp-dev libmpfr-dev qt6-translations-l10n
-          xvfb xauth desktop-file-utils appstream dpkg-dev file)
+          xvfb xauth desktop-file-utils appstream dpkg-dev file poppler-utils)
 
 install_missing() {
   local missing=()
