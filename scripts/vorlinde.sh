@@ -11,7 +11,7 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libgtest-dev libgmock-dev fonts-arphic-uming fonts-wqy-zenhei fonts-wqy-microhei
           fonts-linuxlibertine fonts-dejavu-core fonts-dejavu-extra  # the working's mathematics
           libgmp-dev libmpfr-dev qt6-translations-l10n
-          xvfb xauth desktop-file-utils appstream dpkg-dev file)
+          xvfb xauth desktop-file-utils appstream dpkg-dev file poppler-utils)
 
 install_missing() {
   local missing=()

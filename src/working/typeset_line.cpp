@@ -177,10 +177,9 @@ Item inlineItem(const Run& run, const Metrics& m) {
   return item;
 }
 
-Item itemOf(const Run& run, const std::vector<int>& barsOverFraction, const Metrics& m) {
+Item itemOf(const Run& run, const std::vector<bool>& onLine, const Metrics& m) {
   const std::size_t f = run.fraction;
-  if (run.fraction >= 0 && f < barsOverFraction.size() && barsOverFraction[f] > 0)
-    return inlineItem(run, m);
+  if (run.fraction >= 0 && f < onLine.size() && onLine[f]) return inlineItem(run, m);
   Item item;
   item.small = run.shift != 0;
   item.hidden = run.hidden;
@@ -220,16 +219,20 @@ void appendItems(std::vector<Item>& items, const Item& item, const Run& run, con
   }
 }
 
-std::vector<Item> itemsOf(const std::vector<Run>& runs, const Metrics& m) {
-  std::vector<int> barsOverFraction;
+// The fractions set on the line: those under a radical's bar, and those given.
+std::vector<bool> fractionsOnLine(const std::vector<Run>& runs, std::vector<bool> onLine) {
   for (const Run& run : runs)
     if (isBar(run)) {
-      barsOverFraction.resize(std::max<std::size_t>(barsOverFraction.size(), run.fraction + 1));
-      barsOverFraction[run.fraction] = run.underBars;
+      onLine.resize(std::max<std::size_t>(onLine.size(), run.fraction + 1));
+      onLine[run.fraction] = onLine[run.fraction] || run.underBars > 0;
     }
+  return onLine;
+}
+
+std::vector<Item> itemsOf(const std::vector<Run>& runs, const std::vector<bool>& onLine,
+                          const Metrics& m) {
   std::vector<Item> items;
-  for (const Run& run : runs)
-    appendItems(items, itemOf(run, barsOverFraction, m), run, m);
+  for (const Run& run : runs) appendItems(items, itemOf(run, onLine, m), run, m);
   return items;
 }
 
@@ -256,7 +259,12 @@ qreal placeFraction(std::vector<Item>& items, std::size_t begin, std::size_t end
   return left + width + m.margin;
 }
 
-qreal placeAcross(std::vector<Item>& items, const Metrics& m) {
+// Where each stacked fraction starts and ends across the line, margins included.
+struct Extent {
+  qreal left = 0, right = 0;
+};
+
+qreal placeAcross(std::vector<Item>& items, const Metrics& m, std::vector<Extent>& fractions) {
   qreal pen = 0;
   for (std::size_t i = 0; i < items.size();) {
     if (items[i].fraction < 0) {
@@ -267,10 +275,58 @@ qreal placeAcross(std::vector<Item>& items, const Metrics& m) {
     std::size_t end = i;
     while (end < items.size() && items[end].fraction == items[i].fraction)
       ++end;
+    fractions.resize(std::max<std::size_t>(fractions.size(), items[i].fraction + 1));
+    fractions[items[i].fraction].left = pen;
     pen = placeFraction(items, i, end, pen, m);
+    fractions[items[i].fraction].right = pen;
     i = end;
   }
   return pen;
+}
+
+// A stacked fraction wider than this many ems is set on the line, where it may
+// be broken: stacked, it could fit neither a page nor a window.
+constexpr qreal kWidestStack = 24;
+
+// Lays the items out, setting the fractions too wide to stack on the line.
+std::vector<Item> placed(const std::vector<Run>& runs, const Metrics& m, qreal& width,
+                         std::vector<Extent>& fractions) {
+  std::vector<bool> onLine = fractionsOnLine(runs, {});
+  std::vector<Item> items = itemsOf(runs, onLine, m);
+  width = placeAcross(items, m, fractions);
+  bool tooWide = false;
+  for (std::size_t f = 0; f < fractions.size(); ++f)
+    if (fractions[f].right - fractions[f].left > kWidestStack * m.em) {
+      onLine.resize(std::max(onLine.size(), f + 1));
+      onLine[f] = tooWide = true;
+    }
+  if (!tooWide) return items;
+  fractions.clear();
+  items = itemsOf(runs, onLine, m);
+  width = placeAcross(items, m, fractions);
+  return items;
+}
+
+// Each stacked fraction's span of the plain text and the room before it.
+std::vector<TypesetLine::Stack> stacksOf(const std::vector<Item>& items,
+                                         const std::vector<Extent>& fractions) {
+  std::vector<TypesetLine::Stack> stacks;
+  int at = 0;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const Item& item = items[i];
+    if (item.fraction < 0) {
+      at += int(item.text.size());
+      continue;
+    }
+    const Extent& extent = fractions[item.fraction];
+    if (i == 0 || items[i - 1].fraction != item.fraction)
+      stacks.push_back({at, at, item.start - extent.left});
+    at += int(item.text.size());
+    stacks.back().to = at;
+    stacks.back().overhang =
+        std::max(stacks.back().overhang, item.start + item.natural - extent.right);
+  }
+  return stacks;
 }
 
 // How far above its own baseline an item's ink reaches.
@@ -338,9 +394,9 @@ LineSetter::LineSetter(LineSetter&&) noexcept = default;
 
 TypesetLine LineSetter::operator()(std::string_view markup) const {
   const Metrics& m = *m_;
-  std::vector<Item> items = itemsOf(notation::runs(markup), m);
   TypesetLine line;
-  line.width = placeAcross(items, m);
+  std::vector<Extent> fractions;
+  std::vector<Item> items = placed(notation::runs(markup), m, line.width, fractions);
   placeUpAndDown(items, m);
   line.above = m.metricsOf(Text, false).ascent();
   line.below = m.metricsOf(Text, false).descent();
@@ -353,8 +409,8 @@ TypesetLine LineSetter::operator()(std::string_view markup) const {
     appendPieces(line.pieces, item, end, m);
   }
   if (!items.empty()) line.lead = items.front().start;
-  line.stacked =
-      std::any_of(items.begin(), items.end(), [](const Item& i) { return i.fraction >= 0; });
+  line.stacks = stacksOf(items, fractions);
+  line.stacked = !line.stacks.empty();
   return line;
 }
 

@@ -17,7 +17,8 @@
 // pulled back under it by negative letter spacing; a radicand is overlined.
 // Latin letters, digits, Greek and the signs of mathematics are set in a
 // mathematical face, a marked variable's letters in its italic; the Chinese text
-// keeps the line's own face.
+// keeps the line's own face. A
+// fraction too wide to stack is set on the line, as its plain text writes it.
 
 namespace vorlinde::working {
 
@@ -41,7 +42,15 @@ struct TypesetLine {
   qreal width = 0;  // the line's advance, lead included
   qreal above = 0;  // how far the line reaches above its baseline
   qreal below = 0;  // and below it
-  bool stacked = false;  // holds a stacked fraction: it must not be broken across lines
+  bool stacked = false;  // holds a stacked fraction, which needs air above and below
+  // Each stacked fraction's UTF-16 offsets in the plain text, which a line break
+  // must not fall between, the room it needs before its first character when it
+  // starts a line, and how far its hidden characters reach past its end.
+  struct Stack {
+    int from = 0, to = 0;
+    qreal lead = 0, overhang = 0;
+  };
+  std::vector<Stack> stacks;
 };
 
 // Lays out lines of marked text in one font and colour.

@@ -16,8 +16,12 @@ QFont workingFont(int pixelSize = 16);
 // the working's face.
 QFont figureFont(int pixelSize);
 
-// Replaces the document's content with the working, one block a line. The
-// document's plain text is the working's plain text, character for character.
-void typesetWorking(QTextDocument& document, const steps::Working& working, const QFont& font);
+// Replaces the document's content with the working, one block a line, laid out
+// by a WorkingLayout (working/working_layout.h). The document's plain text is the
+// working's plain text, character for character, unless a page width is given:
+// on paper, a table too wide for the page even at its smallest scale is cut into
+// blocks of columns.
+void typesetWorking(QTextDocument& document, const steps::Working& working, const QFont& font,
+                    qreal pageWidth = 0);
 
 }  // namespace vorlinde::working

@@ -1,59 +1,66 @@
 #include "working/working_printer.h"
 
-#include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QTextBlock>
 #include <QTextDocument>
-#include <memory>
 
 #include "working/figure_painter.h"
+#include "working/page_layout.h"
 #include "working/working_document.h"
+#include "working/working_layout.h"
 
 namespace vorlinde::working {
 namespace {
 
-// The working was laid out for a screen of 96 pixels an inch.
+// The working is set for a screen of 96 pixels an inch.
 constexpr qreal kScreenDpi = 96;
 
-// How far down its last page the text reaches.
-qreal textBottom(QTextDocument& document, qreal pageHeight) {
-  const QTextBlock last = document.lastBlock();
-  const qreal bottom = document.documentLayout()->blockBoundingRect(last).bottom();
-  return bottom - (document.pageCount() - 1) * pageHeight;
+void paintFooter(QPainter& painter, const Size& page, qreal height, int number, int count) {
+  painter.setFont(workingFont(11));
+  painter.setPen(QColor(0x5f, 0x63, 0x68));
+  painter.drawText(QRectF(0, page.height - height, page.width, height),
+                   Qt::AlignHCenter | Qt::AlignBottom,
+                   QString("第 %1 页，共 %2 页").arg(number).arg(count));
 }
 
 }  // namespace
 
-bool printWorking(QPagedPaintDevice& device, const QTextDocument& text,
-                  const steps::Figure& figure) {
+bool printWorking(QPagedPaintDevice& device, const steps::Working& working) {
   QPainter painter;
   if (!painter.begin(&device)) return false;
   const qreal scale = device.logicalDpiY() / kScreenDpi;
-  const QSizeF page(device.width() / scale, device.height() / scale);
+  const Size page{device.width() / scale, device.height() / scale};
   painter.scale(scale, scale);
 
-  // A copy laid out in pages: a block that would cross a page's end starts the next.
-  std::unique_ptr<QTextDocument> document(text.clone());
-  document->setPageSize(page);
-  const int pages = text.isEmpty() ? 0 : document->pageCount();
-  for (int i = 0; i < pages; ++i) {
-    if (i > 0) device.newPage();
-    painter.save();
-    painter.translate(0, -i * page.height());
-    document->drawContents(&painter, QRectF(QPointF(0, i * page.height()), page));
-    painter.restore();
-  }
-  if (figure.empty()) return painter.end();
+  QTextDocument document;
+  document.setUndoRedoEnabled(false);
+  document.setDocumentMargin(0);
+  typesetWorking(document, working, workingFont(), page.width);
+  document.setTextWidth(page.width);
+  const auto& layout = static_cast<const WorkingLayout&>(*document.documentLayout());
 
-  const QSizeF size(page.width() * 0.6, page.width() * 0.6 * 0.8);
-  qreal top = pages > 0 ? textBottom(*document, page.height()) + 16 : 0;
-  if (pages > 0 && top + size.height() > page.height()) {
-    device.newPage();
-    top = 0;
+  PageSpec spec{page, std::ceil(QFontMetricsF(workingFont(11)).height() * 2), {}};
+  if (!working.figure.empty()) spec.figure = Size{page.width * 0.6, page.width * 0.6 * 0.8};
+  const Pages pages = layOutPages(layout.boxes(), spec);
+  std::size_t i = 0;
+  for (int p = 0; p < pages.count; ++p) {
+    if (p > 0) device.newPage();
+    for (; i < pages.lines.size() && pages.lines[i].page == p; ++i) {
+      const Placed& at = pages.lines[i];
+      painter.save();
+      painter.translate(at.x, at.y);
+      painter.scale(at.scale, at.scale);
+      layout.drawLine(painter, i);
+      painter.restore();
+    }
+    if (pages.figure && pages.figure->page == p) {
+      const QRectF area(pages.figure->x, pages.figure->y, pages.figureSize.width,
+                        pages.figureSize.height);
+      paintFigure(painter, working.figure, area, figureFont(14));
+    }
+    paintFooter(painter, page, spec.footer, p + 1, pages.count);
   }
-  const QRectF area(QPointF((page.width() - size.width()) / 2, top), size);
-  paintFigure(painter, figure, area, figureFont(14));
   return painter.end();
 }
 

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "steps/figure.h"
+#include "steps/working.h"
 
 class QPagedPaintDevice;
-class QTextDocument;
 
 namespace vorlinde::working {
 
-// Lays the typeset working out on the device's pages, as it stands on the screen
-// scaled to the device's resolution, with the figure after it: on the last page
-// where it fits, else on a page of its own. False when nothing could be painted.
-bool printWorking(QPagedPaintDevice& device, const QTextDocument& text,
-                  const steps::Figure& figure);
+// Lays the working out on the device's pages as on a screen of 96 pixels an inch
+// (working/page_layout.h): its lines broken at the page's width, a wide table
+// scaled down or cut into blocks of columns, the figure whole on one page after
+// the text, and "第 k 页，共 N 页" at the foot of every page. False when nothing
+// could be painted.
+bool printWorking(QPagedPaintDevice& device, const steps::Working& working);
 
 }  // namespace vorlinde::working

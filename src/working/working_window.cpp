@@ -248,7 +248,7 @@ bool WorkingWindow::savePdf(const QString& path) const {
   writer.setResolution(300);
   writer.setTitle(title_);
   writer.setCreator("Vorlinde");
-  return working::printWorking(writer, *text_->document(), working_.figure);
+  return working::printWorking(writer, working_);
 }
 
 void WorkingWindow::askPdf() {
@@ -274,7 +274,7 @@ void WorkingWindow::print() {
     return;
   }
   const auto paint = [this](QPagedPaintDevice& printer) {
-    return working::printWorking(printer, *text_->document(), working_.figure);
+    return working::printWorking(printer, working_);
   };
   if (dialog(this, title_, paint) == working::PrintOutcome::Failed)
     messageBox(this, "无法打印解题过程。");

