@@ -232,7 +232,8 @@ std::vector<bool> fractionsOnLine(const std::vector<Run>& runs, std::vector<bool
 std::vector<Item> itemsOf(const std::vector<Run>& runs, const std::vector<bool>& onLine,
                           const Metrics& m) {
   std::vector<Item> items;
-  for (const Run& run : runs) appendItems(items, itemOf(run, onLine, m), run, m);
+  for (const Run& run : runs)
+    appendItems(items, itemOf(run, onLine, m), run, m);
   return items;
 }
 
