@@ -1,12 +1,15 @@
 // Times the working of real calculations (offscreen unless another platform is
 // asked for): the working computed from the calculation, and the working shown,
 // from the record on the click's path to the working window painted whole; the
-// slowest inputs a box accepts; and the repaint of every kind of figure.
+// slowest inputs a box accepts; the repaint of every kind of figure; and the
+// working of the 10 × 10 systems written as a PDF.
 //
 //   steps_bench [repetitions]        (default 21)
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QStandardPaths>
 #include <algorithm>
 #include <cstdio>
@@ -163,6 +166,17 @@ int main(int argc, char* argv[]) {
     slowestFigure = std::max({slowestFigure, t.worst, large.worst});
     std::printf("%-40s %14.2f %14.2f %14.2f\n", c.what, t.median, t.worst, large.median);
   }
+  window->resize(own);
+  std::printf("\n%-40s %14s %14s\n", "PDF written", "median, ms", "worst, ms");
+  const QString pdf = QDir::temp().filePath("steps_bench.pdf");
+  for (const Case& c : cases()) {
+    if (c.calculation.panel != PanelId::LinearSystem) continue;
+    workings.record(c.calculation);
+    app.processEvents();
+    const Timing t = time(repetitions, [&] { window->savePdf(pdf); });
+    std::printf("%-40s %14.2f %14.2f\n", c.what, t.median, t.worst);
+  }
+  QFile::remove(pdf);
   std::printf("\nslowest working shown: %.1f ms; slowest figure repaint: %.2f ms\n", slowest,
               slowestFigure);
   return 0;

@@ -104,13 +104,13 @@ struct LineSetter::Metrics {
   // thousands of digits, and measuring every piece whole would shape each twice.
   qreal advance(const QString& text, int face, bool inSmall) const {
     qreal sum = 0;
-    forEachCharacter(text, [&](const QString& c) { sum += measured(c, face, inSmall).advance; });
+    forEachCharacter(text, [&](char32_t c) { sum += measured(c, face, inSmall).advance; });
     return sum;
   }
   qreal inkTop(const QString& text, int face, bool inSmall) const {
     qreal top = 0;
-    forEachCharacter(
-        text, [&](const QString& c) { top = std::max(top, measured(c, face, inSmall).top); });
+    forEachCharacter(text,
+                     [&](char32_t c) { top = std::max(top, measured(c, face, inSmall).top); });
     return top;
   }
 
@@ -119,23 +119,25 @@ struct LineSetter::Metrics {
   };
   template <class F>
   static void forEachCharacter(const QString& text, F f) {
-    for (qsizetype i = 0; i < text.size();) {
-      const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-      f(text.mid(i, n));
-      i += n;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+      const bool pair = text[i].isHighSurrogate() && i + 1 < text.size();
+      f(pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : char32_t(text[i].unicode()));
+      i += pair ? 1 : 0;
     }
   }
-  const Measure& measured(const QString& c, int face, bool inSmall) const {
+  // Keyed by the character's code, which hashes far faster than a string of it.
+  const Measure& measured(char32_t c, int face, bool inSmall) const {
     auto& cache = measures[face][inSmall];
     auto it = cache.find(c);
     if (it == cache.end()) {
       const QFontMetricsF& m = metricsOf(face, inSmall);
-      it = cache.insert(c, {m.horizontalAdvance(c), -m.tightBoundingRect(c).top()});
+      const QString text = QString::fromUcs4(&c, 1);
+      it = cache.insert(c, {m.horizontalAdvance(text), -m.tightBoundingRect(text).top()});
     }
     return *it;
   }
 
-  mutable QHash<QString, Measure> measures[kFaces][2];
+  mutable QHash<char32_t, Measure> measures[kFaces][2];
   mutable std::optional<QFontMetricsF> fms[kFaces][2];
   QFont fonts[kFaces][2];  // [face][small]
   QColor colour;
