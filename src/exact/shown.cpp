@@ -27,11 +27,12 @@ std::string grouped(const Integer& magnitude) {
 // An exact decimal in exponent form written m×10ⁿ where |n| ≥ 20, as the exact
 // values are: "1E+100000" is 10¹⁰⁰⁰⁰⁰, "6.7108864E+51981" is 6.7108864×10⁵¹⁹⁸¹.
 std::string timesTen(const std::string& text) {
-  constexpr long kLeastExponent = 20;
+  constexpr long long kLeastExponent = 20;
   const std::size_t e = text.find('E');
   if (e == std::string::npos) return text;
-  const long exponent = std::stol(text.substr(e + 1));
-  if (std::labs(exponent) < kLeastExponent) return text;
+  // long long: Windows' long has 32 bits, and exponents may pass them.
+  const long long exponent = std::stoll(text.substr(e + 1));
+  if (std::llabs(exponent) < kLeastExponent) return text;
   const std::string m = text.substr(0, e);
   const std::string ten = "10" + notation::sup(std::to_string(exponent));
   if (m == "1" || m == "-1") return m.substr(0, m.size() - 1) + ten;
