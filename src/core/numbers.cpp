@@ -1,14 +1,12 @@
 #include "core/numbers.h"
 
-#include <locale.h>
-#include <stdlib.h>
-
 #include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 
+#include "core/c_locale.h"
 #include "core/runtime_error.h"
 
 namespace vorlinde {
@@ -24,8 +22,7 @@ bool isExponentLetter(char c) {
 // Converts a text already known to be well formed ([sign] digits [. digits]
 // [E [sign] digits]) in the C locale, whatever locale the application runs in.
 double parseWellFormed(const std::string& text) {
-  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return strtod_l(text.c_str(), nullptr, cLocale);
+  return cStrtod(text);
 }
 
 // The largest value number text shows, 1.79769313486232E+308, lies a little above
@@ -33,8 +30,7 @@ double parseWellFormed(const std::string& text) {
 // so every number the program shows can be typed in again.
 double clampShownMaximum(const std::string& text, double value) {
   if (!std::isinf(value)) return value;
-  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  long double wide = strtold_l(text.c_str(), nullptr, cLocale);
+  long double wide = cStrtold(text);
   if (std::fabs(wide) > 1.79769313486232e308L) return value;
   return std::copysign(std::numeric_limits<double>::max(), value);
 }

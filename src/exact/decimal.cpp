@@ -1,11 +1,9 @@
-#include <locale.h>
-#include <stdlib.h>
-
 #include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
 
+#include "core/c_locale.h"
 #include "exact/detail.h"
 #include "exact/exact.h"
 
@@ -93,9 +91,7 @@ double toDouble(const Digits& d) {
   std::string text = d.negative ? "-" : "";
   text.append(d.digits, 0, 1).append(".").append(d.digits, 1).append("E");
   text += std::to_string(d.exponent);
-  // In the C locale, whatever locale the application has set.
-  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return strtod_l(text.c_str(), nullptr, cLocale);
+  return cStrtod(text);
 }
 
 }  // namespace detail
