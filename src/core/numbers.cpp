@@ -225,9 +225,9 @@ constexpr long kLeastPlainExponent = -4;
 constexpr long kMostPlainExponent = 14;
 
 // "E+15", "E-05", "E+9863": a sign and at least two digits.
-std::string exponentText(long exponent) {
-  const unsigned long magnitude = exponent < 0 ? 0UL - static_cast<unsigned long>(exponent)
-                                               : static_cast<unsigned long>(exponent);
+std::string exponentText(std::int64_t exponent) {
+  const std::uint64_t magnitude = exponent < 0 ? 0 - static_cast<std::uint64_t>(exponent)
+                                               : static_cast<std::uint64_t>(exponent);
   std::string digits = std::to_string(magnitude);
   if (digits.size() < 2) digits.insert(0, 1, '0');
   return std::string("E") + (exponent < 0 ? '-' : '+') + digits;
@@ -315,8 +315,8 @@ std::string numberText(const SignificantDigits& value, const NumberFormat& forma
   std::string_view s = value.digits;
   s = s.substr(0, s.find_last_not_of('0') + 1);
   if (s.empty()) return "0";
-  const long e = value.exponent;
-  const long count = static_cast<long>(s.size());
+  const std::int64_t e = value.exponent;
+  const std::int64_t count = static_cast<std::int64_t>(s.size());
   std::string text = value.negative ? "-" : "";
   if (e < kLeastPlainExponent || e > kMostPlainExponent) {
     text += s.front();

@@ -140,9 +140,10 @@ std::optional<Decimal> shortDecimal(const Rational& factor, const Rational& base
     raised = power(b.y, n.get_si(), static_cast<std::size_t>(-1)).value();
   }
   detail::Digits d = detail::round(f.y * raised, 15);
-  const Integer shift = Integer(f.e) + Integer(b.e) * n + d.exponent;
-  if (!d.exact || !shift.fits_slong_p()) return std::nullopt;
-  d.exponent = shift.get_si();
+  const std::optional<std::int64_t> shift =
+      toInt64(Integer(f.e) + Integer(b.e) * n + toInteger(d.exponent));
+  if (!d.exact || !shift) return std::nullopt;
+  d.exponent = *shift;
   return detail::format(d, format);
 }
 

@@ -157,6 +157,8 @@ std::string text(const Rational& value, const NumberFormat& format);
 // The whole number as a 64-bit one, or nothing where it does not fit. GMP's C++
 // interface converts through long, which has only 32 bits on Windows.
 std::optional<std::int64_t> toInt64(const Integer& n);
+// The 64-bit whole number as GMP's, for the same reason.
+Integer toInteger(std::int64_t n);
 
 // base^exponent exactly, or nothing when the result's numerator or denominator
 // would run past maxDigits digits (estimated before it is computed, so this never

@@ -74,6 +74,13 @@ std::optional<std::int64_t> toInt64(const Integer& n) {
   return sgn(n) < 0 ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
 }
 
+Integer toInteger(std::int64_t n) {
+  const std::uint64_t magnitude = n < 0 ? 0 - static_cast<std::uint64_t>(n) : n;
+  Integer out;
+  mpz_import(out.get_mpz_t(), 1, -1, sizeof magnitude, 0, 0, &magnitude);
+  return n < 0 ? Integer(-out) : out;
+}
+
 std::optional<Rational> power(const Rational& base, std::int64_t exponent, std::size_t maxDigits) {
   if (exponent == 0) return Rational(1);
   if (base == 0) return exponent > 0 ? std::optional<Rational>(0) : std::nullopt;

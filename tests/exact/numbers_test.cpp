@@ -129,7 +129,7 @@ TEST(SquareFactors, TakesOutEverySquareFound) {
 }
 
 // Past 32 bits, where Windows' long ends, to 63.
-TEST(ToInt64, WholeNumbersBelowTwoToThe63) {
+TEST(Int64, WholeNumbersBelowTwoToThe63BothWays) {
   const Integer two63 = Integer(1) << 63;
   const struct {
     Integer n;
@@ -144,8 +144,12 @@ TEST(ToInt64, WholeNumbersBelowTwoToThe63) {
       {two63, std::nullopt},
       {-two63 - 1, std::nullopt},
   };
-  for (const auto& c : cases)
+  for (const auto& c : cases) {
     EXPECT_EQ(toInt64(c.n), c.value) << c.n;
+    if (c.value) {
+      EXPECT_EQ(toInteger(*c.value), c.n) << c.n;
+    }
+  }
 }
 
 TEST(Power, ExactUpToTheDigitLimit) {
