@@ -28,10 +28,10 @@ list(TRANSFORM windows_dll_dirs PREPEND "Z:")
 list(JOIN windows_dll_dirs ";" winepath)
 find_program(WINE wine REQUIRED)
 # Runs a program of the build tree under Wine: build-windows/wine-run.sh PROGRAM.exe.
-# One Wine prefix for the build tree; Wine's own debugging output off, and no offer
-# to install Mono or Gecko when the prefix is made.
+# One Wine prefix for the build tree unless WINEPREFIX names another; Wine's own
+# debugging output off, and no offer to install Mono or Gecko when one is made.
 file(WRITE ${CMAKE_BINARY_DIR}/wine-run.sh "#!/bin/sh
-export WINEPREFIX='${CMAKE_BINARY_DIR}/wine' WINEPATH='${winepath}' WINEDEBUG=-all
+export WINEPREFIX=\"\${WINEPREFIX:-${CMAKE_BINARY_DIR}/wine}\" WINEPATH='${winepath}' WINEDEBUG=-all
 export WINEDLLOVERRIDES='mscoree,mshtml='
 exec '${WINE}' \"$@\"
 ")

@@ -44,14 +44,16 @@ install(FILES ${CMAKE_BINARY_DIR}/windows/qt.conf DESTINATION bin)
 install(FILES /usr/share/qt6/translations/qtbase_zh_CN.qm DESTINATION bin/translations)
 
 # The faces the program falls back to where Windows has none of its Song faces
-# (forms/control_factory.h): a CJK face with a monospaced variant, and DejaVu Sans,
-# which the working names for subscripts. In the build, beside the programs.
-set(shipped_fonts /usr/share/fonts/truetype/wqy/wqy-microhei.ttc
+# (forms/control_factory.h): AR PL's Ming face, which has 宋体's widths that the
+# forms were laid out for (a Hei face's wider letters push captions out of their
+# labels), and DejaVu Sans, which the working names for subscripts. In the build,
+# beside the programs.
+set(shipped_fonts /usr/share/fonts/truetype/arphic/uming.ttc
                   /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf)
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/fonts)
 foreach(font IN LISTS shipped_fonts)
   if(NOT EXISTS ${font})
-    message(FATAL_ERROR "${font} missing: install fonts-wqy-microhei and fonts-dejavu-core")
+    message(FATAL_ERROR "${font} missing: install fonts-arphic-uming and fonts-dejavu-core")
   endif()
   get_filename_component(name ${font} NAME)
   file(CREATE_LINK ${font} ${CMAKE_BINARY_DIR}/fonts/${name} SYMBOLIC)
