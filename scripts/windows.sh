@@ -3,10 +3,11 @@
 # alone, runs its whole test suite under Wine, writes the installer
 # vorlinde-setup-VERSION.exe and tries it in a fresh Wine prefix.
 #
-#   bash scripts/windows.sh [deps]     (deps: only the libraries' cache)
+#   bash scripts/windows.sh [deps|build]   (only the libraries' cache, or up to the build)
 #
-# GMP, GoogleTest and Qt are built for Windows once, into
-# ${VORLINDE_CACHE:-~/.cache/vorlinde}/windows, and reused from there.
+# GMP, GoogleTest, Qt and musl's mathematical functions are built for Windows once,
+# into ${VORLINDE_CACHE:-~/.cache/vorlinde}/windows, and reused from there. Every
+# stage prints how long it took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
@@ -81,22 +82,22 @@ run_tests() {
 # The installer from what `cmake --install` puts in one folder, every program and
 # DLL stripped; the uninstaller removes exactly the files listed.
 make_installer() {
-  local stage=$build/stage version
+  local folder=$build/stage version
   version=$(sed -n 's/^project(Vorlinde VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-  rm -rf "$stage"
-  cmake --install "$build" --prefix "$stage" > /dev/null
-  find "$stage" \( -name '*.exe' -o -name '*.dll' \) -exec "$triple-strip" --strip-unneeded {} +
-  check_imports "$stage/bin"
+  rm -rf "$folder"
+  cmake --install "$build" --prefix "$folder" > /dev/null
+  find "$folder" \( -name '*.exe' -o -name '*.dll' \) -exec "$triple-strip" --strip-unneeded {} +
+  check_imports "$folder/bin"
   (
-    cd "$stage/bin"
+    cd "$folder/bin"
     find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|'
     find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|'
   ) > "$build/windows/files.nsh"
   setup=$build/vorlinde-setup-$version.exe
-  makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage/bin" \
+  makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$folder/bin" \
     -DFILES="$build/windows/files.nsh" -DICON="$build/windows/vorlinde.ico" -DOUTFILE="$setup" \
     packaging/windows/vorlinde.nsi
-  echo "$setup: $(du -k "$setup" | cut -f1) KB, installed $(du -sk "$stage/bin" | cut -f1) KB"
+  echo "$setup: $(du -k "$setup" | cut -f1) KB, installed $(du -sk "$folder/bin" | cut -f1) KB"
 }
 
 # Every DLL a shipped program or DLL imports is shipped too, or is one of Windows'
