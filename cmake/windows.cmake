@@ -33,6 +33,11 @@ find_program(WINE wine REQUIRED)
 file(WRITE ${CMAKE_BINARY_DIR}/wine-run.sh "#!/bin/sh
 export WINEPREFIX=\"\${WINEPREFIX:-${CMAKE_BINARY_DIR}/wine}\" WINEPATH='${winepath}' WINEDEBUG=-all
 export WINEDLLOVERRIDES='mscoree,mshtml='
+# Wine hands the program no QT_ variable: they go as VORLINDE_QT_..., which the
+# tests' main() names back.
+for name in $(env | sed -n 's/^\\(QT_[A-Za-z0-9_]*\\)=.*/\\1/p'); do
+  eval \"export VORLINDE_$name=\\\"\\$$name\\\"\"
+done
 exec '${WINE}' \"$@\"
 ")
 file(CHMOD ${CMAKE_BINARY_DIR}/wine-run.sh PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
