@@ -1,6 +1,6 @@
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (the POSIX thread
 # model, which C++'s threads and Qt need). VORLINDE_WINDOWS_PREFIX lists the
-# folders where GMP, GoogleTest and Qt were built for Windows.
+# folders where GMP, MPFR, GoogleTest and Qt were built for Windows.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

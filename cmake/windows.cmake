@@ -4,7 +4,8 @@ if(NOT CMAKE_CROSSCOMPILING)
   return()
 endif()
 
-# The folders of the DLLs the programs load: Qt's, GMP's, and MinGW's runtime.
+# The folders of the DLLs the programs load: Qt's, GMP's, MPFR's (which only the
+# rounding test loads) and MinGW's runtime.
 set(windows_dll_dirs)
 foreach(prefix IN LISTS VORLINDE_WINDOWS_PREFIX)
   list(APPEND windows_dll_dirs ${prefix}/bin)

@@ -1,4 +1,4 @@
-# Sourced by scripts/windows.sh: builds GMP, GoogleTest and Qt for 64-bit Windows
+# Sourced by scripts/windows.sh: builds GMP, MPFR, GoogleTest and Qt for 64-bit Windows
 # from Debian's sources into a cache outside the tree, one folder per library,
 # named by its version and a digest of the compiler and the options it was built
 # with, and reused when it is complete (its "done" file exists).
@@ -71,6 +71,27 @@ build_gmp() {
   )
   rm -rf "$cache/build-gmp"
   touch "$gmp_prefix/done"
+}
+
+# MPFR, which only the rounding test links, on the GMP above.
+build_mpfr() {
+  local src opts
+  src=$(debian_source mpfr4)
+  opts=(--enable-shared --disable-static)
+  mpfr_prefix=$cache/$(basename "$src")-$(recipe_digest "${opts[@]}" "$gmp_prefix")
+  [ -f "$mpfr_prefix/done" ] && return 0
+  echo "== MPFR for Windows into $mpfr_prefix =="
+  rm -rf "$mpfr_prefix" "$cache/build-mpfr"
+  mkdir -p "$cache/build-mpfr"
+  (
+    cd "$cache/build-mpfr"
+    "${slow[@]}" "$src/configure" -q --host=$triple --prefix="$mpfr_prefix" "${opts[@]}" \
+      --with-gmp="$gmp_prefix" CC=$triple-gcc-posix
+    "${slow[@]}" make -s -j "$jobs" > /dev/null
+    make -s install > /dev/null
+  )
+  rm -rf "$cache/build-mpfr"
+  touch "$mpfr_prefix/done"
 }
 
 build_googletest() {

@@ -5,7 +5,7 @@
 #
 #   bash scripts/windows.sh [deps|build]   (only the libraries' cache, or up to the build)
 #
-# GMP, GoogleTest, Qt and musl's mathematical functions are built for Windows once,
+# GMP, MPFR, GoogleTest, Qt and musl's mathematical functions are built for Windows once,
 # into ${VORLINDE_CACHE:-~/.cache/vorlinde}/windows, and reused from there. Every
 # stage prints how long it took.
 set -euo pipefail
@@ -52,7 +52,7 @@ prepare() {
 build_vorlinde() {
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" \
-    -DVORLINDE_WINDOWS_PREFIX="$gmp_prefix;$gtest_prefix;$qt_prefix;$libm_prefix" \
+    -DVORLINDE_WINDOWS_PREFIX="$gmp_prefix;$mpfr_prefix;$gtest_prefix;$qt_prefix;$libm_prefix" \
     -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
     -DVORLINDE_TESTS=ON -DVORLINDE_TOOLS=ON -DVORLINDE_BENCH=OFF > /dev/null
   nice -n 19 cmake --build "$build" -j "$jobs"
@@ -140,6 +140,7 @@ try_installer() {
 
 stage prepare
 stage build_gmp
+stage build_mpfr
 stage build_googletest
 stage build_qt
 stage build_libm
