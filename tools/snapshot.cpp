@@ -56,6 +56,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   // Set up as the program sets itself up.
   vorlinde::useQtChineseTexts(app);
+  vorlinde::useShippedFaces();
   QApplication::setFont(vorlinde::windowFont());
   const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("docs");
   const QString suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();

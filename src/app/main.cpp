@@ -14,6 +14,7 @@ int main(int argc, char* argv[]) {
   // last loaded window unloaded.
   app.setQuitOnLastWindowClosed(false);
   vorlinde::useQtChineseTexts(app);
+  vorlinde::useShippedFaces();
   // Every window in the forms' Song face, message boxes and the working too: no
   // second CJK face is loaded, and digits look alike everywhere.
   QApplication::setFont(vorlinde::windowFont());

@@ -1,14 +1,12 @@
 #include "core/numbers.h"
 
-#include <locale.h>
-#include <stdlib.h>
-
 #include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 
+#include "core/c_locale.h"
 #include "core/runtime_error.h"
 
 namespace vorlinde {
@@ -24,8 +22,7 @@ bool isExponentLetter(char c) {
 // Converts a text already known to be well formed ([sign] digits [. digits]
 // [E [sign] digits]) in the C locale, whatever locale the application runs in.
 double parseWellFormed(const std::string& text) {
-  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return strtod_l(text.c_str(), nullptr, cLocale);
+  return cStrtod(text);
 }
 
 // The largest value number text shows, 1.79769313486232E+308, lies a little above
@@ -33,8 +30,7 @@ double parseWellFormed(const std::string& text) {
 // so every number the program shows can be typed in again.
 double clampShownMaximum(const std::string& text, double value) {
   if (!std::isinf(value)) return value;
-  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  long double wide = strtold_l(text.c_str(), nullptr, cLocale);
+  long double wide = cStrtold(text);
   if (std::fabs(wide) > 1.79769313486232e308L) return value;
   return std::copysign(std::numeric_limits<double>::max(), value);
 }
@@ -229,9 +225,9 @@ constexpr long kLeastPlainExponent = -4;
 constexpr long kMostPlainExponent = 14;
 
 // "E+15", "E-05", "E+9863": a sign and at least two digits.
-std::string exponentText(long exponent) {
-  const unsigned long magnitude = exponent < 0 ? 0UL - static_cast<unsigned long>(exponent)
-                                               : static_cast<unsigned long>(exponent);
+std::string exponentText(std::int64_t exponent) {
+  const std::uint64_t magnitude = exponent < 0 ? 0 - static_cast<std::uint64_t>(exponent)
+                                               : static_cast<std::uint64_t>(exponent);
   std::string digits = std::to_string(magnitude);
   if (digits.size() < 2) digits.insert(0, 1, '0');
   return std::string("E") + (exponent < 0 ? '-' : '+') + digits;
@@ -319,8 +315,8 @@ std::string numberText(const SignificantDigits& value, const NumberFormat& forma
   std::string_view s = value.digits;
   s = s.substr(0, s.find_last_not_of('0') + 1);
   if (s.empty()) return "0";
-  const long e = value.exponent;
-  const long count = static_cast<long>(s.size());
+  const std::int64_t e = value.exponent;
+  const std::int64_t count = static_cast<std::int64_t>(s.size());
   std::string text = value.negative ? "-" : "";
   if (e < kLeastPlainExponent || e > kMostPlainExponent) {
     text += s.front();

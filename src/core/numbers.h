@@ -84,7 +84,7 @@ std::string numberText(std::int32_t value);
 struct SignificantDigits {
   bool negative = false;
   std::string digits = "0";
-  long exponent = 0;
+  std::int64_t exponent = 0;
 };
 std::string numberText(const SignificantDigits& value, const NumberFormat& format = {});
 

@@ -1,6 +1,3 @@
-#include <locale.h>
-#include <stdlib.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -8,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "core/c_locale.h"
 #include "exact/detail.h"
 #include "exact/exact.h"
 #include "exact/notation.h"
@@ -96,9 +94,7 @@ double toDouble(const Digits& d) {
   std::string text = d.negative ? "-" : "";
   text.append(d.digits, 0, 1).append(".").append(d.digits, 1).append("E");
   text += std::to_string(d.exponent);
-  // In the C locale, whatever locale the application has set.
-  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return strtod_l(text.c_str(), nullptr, cLocale);
+  return cStrtod(text);
 }
 
 namespace {
@@ -196,9 +192,10 @@ std::optional<Decimal> shortDecimal(const Rational& factor, const Rational& base
     raised = power(b.y, n.get_si(), static_cast<std::size_t>(-1)).value();
   }
   detail::Digits d = detail::round(f.y * raised, 15);
-  const Integer shift = Integer(f.e) + Integer(b.e) * n + d.exponent;
-  if (!d.exact || !shift.fits_slong_p()) return std::nullopt;
-  d.exponent = shift.get_si();
+  const std::optional<std::int64_t> shift =
+      toInt64(Integer(f.e) + Integer(b.e) * n + toInteger(d.exponent));
+  if (!d.exact || !shift) return std::nullopt;
+  d.exponent = *shift;
   return detail::format(d, format);
 }
 

@@ -2,6 +2,8 @@
 
 #include <gmpxx.h>
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/numbers.h"
@@ -20,8 +22,8 @@ using Float = mpf_class;
 inline constexpr std::size_t kMostExactDigits = 50000;
 
 Float toFloat(const Rational& x);
-// x^e for whole e; x ≠ 0 where e < 0.
-Float floatPower(const Rational& x, long e);
+// x^e for whole e; x ≠ 0 where e < 0. Nothing where x^e lies beyond GMP's floats.
+std::optional<Float> floatPower(const Rational& x, std::int64_t e);
 // 15 significant digits: "7.07730515522477E+9863", "0.125".
 std::string floatText(const Float& x, const NumberFormat& format);
 // The decimal exponent of the first digit of x ≠ 0: 3 for 1234.5.

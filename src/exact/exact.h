@@ -3,6 +3,7 @@
 #include <gmpxx.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -161,10 +162,16 @@ std::string text(const Integer& value, const NumberFormat& format);
 // whole numbers are, past kMostDigitsWritten digits in words: "1/(一个 9864 位数)".
 std::string text(const Rational& value, const NumberFormat& format);
 
+// The whole number as a 64-bit one, or nothing where it does not fit. GMP's C++
+// interface converts through long, which has only 32 bits on Windows.
+std::optional<std::int64_t> toInt64(const Integer& n);
+// The 64-bit whole number as GMP's, for the same reason.
+Integer toInteger(std::int64_t n);
+
 // base^exponent exactly, or nothing when the result's numerator or denominator
 // would run past maxDigits digits (estimated before it is computed, so this never
 // takes long). A negative exponent gives the reciprocal; 0 to a negative power is
 // nothing, and anything to the power 0 is 1, 0⁰ included.
-std::optional<Rational> power(const Rational& base, long exponent, std::size_t maxDigits);
+std::optional<Rational> power(const Rational& base, std::int64_t exponent, std::size_t maxDigits);
 
 }  // namespace vorlinde::exact

@@ -30,8 +30,10 @@ std::vector<unsigned long> primesUpTo(unsigned long n) {
 }
 
 std::optional<std::vector<PrimePower>> primeFactors(const Integer& n) {
-  if (n < 2 || n > static_cast<unsigned long>(kLargestFactorized)) return std::nullopt;
-  unsigned long long rest = mpz_get_ui(n.get_mpz_t());
+  const std::optional<std::int64_t> small = toInt64(n);
+  if (!small || *small < 2 || static_cast<unsigned long long>(*small) > kLargestFactorized)
+    return std::nullopt;
+  unsigned long long rest = *small;
   std::vector<PrimePower> factors;
   for (unsigned long long p = 2; p * p <= rest; p += (p == 2 ? 1 : 2)) {
     int e = 0;

@@ -79,12 +79,13 @@ std::optional<Decimal> powerDecimal(const Rational& m, const Rational& n,
   // exp(n ln |m| - e ln 10) gives the digits.
   const double u = n.get_d() * log10Near(a);
   if (!std::isfinite(u) || std::abs(u) > 1e18) return std::nullopt;
-  const long e = static_cast<long>(std::floor(u));
-  const long extra =
-      64 + static_cast<long>(std::bit_width(static_cast<unsigned long>(std::labs(e))));
+  // e runs to 10¹⁸, past what Windows' 32-bit long holds.
+  const std::int64_t e = static_cast<std::int64_t>(std::floor(u));
+  const long extra = 64 + std::bit_width(static_cast<std::uint64_t>(e < 0 ? -e : e));
+  const Rational whole(toInteger(e));
   detail::Digits d = rounded([&](long bits) {
     const long b = bits + extra;
-    return detail::exp(n * detail::ln(a, b) - Rational(e) * detail::ln10(b), bits);
+    return detail::exp(n * detail::ln(a, b) - whole * detail::ln10(b), bits);
   });
   d.exponent += e;
   d.negative = sgn(m) < 0 && mpz_odd_p(n.get_num_mpz_t());

@@ -21,7 +21,7 @@ void takeOut(unsigned long p, Integer& rest, SquareFactors& f) {
 
 // Can n^e have more than maxDigits digits? Estimated from n's leading bits, so a
 // false answer is sure and a true one is checked after computing.
-bool mayFit(const Integer& n, unsigned long e, std::size_t maxDigits) {
+bool mayFit(const Integer& n, std::uint64_t e, std::size_t maxDigits) {
   if (n <= 1) return true;
   long bits = 0;
   const double mantissa = mpz_get_d_2exp(&bits, n.get_mpz_t());
@@ -29,10 +29,11 @@ bool mayFit(const Integer& n, unsigned long e, std::size_t maxDigits) {
   return digits < static_cast<double>(maxDigits) + 1;
 }
 
-Integer toThe(const Integer& n, unsigned long e) {
+// Past 1, n^e fits only where mayFit() allows, with e far below 2³².
+Integer toThe(const Integer& n, std::uint64_t e) {
   if (n <= 1) return n;
   Integer result;
-  mpz_pow_ui(result.get_mpz_t(), n.get_mpz_t(), e);
+  mpz_pow_ui(result.get_mpz_t(), n.get_mpz_t(), static_cast<unsigned long>(e));
   return result;
 }
 
@@ -47,7 +48,9 @@ SquareFactors squareFactors(const Integer& n) {
   // Primes are tried in groups whose product fits a machine word, so that one
   // remainder of the long number serves the whole group.
   for (std::size_t i = 0; i < primes.size() && rest > 1;) {
-    if (rest < primes[i] * primes[i]) break;  // rest is 1 or a prime
+    // rest is 1 or a prime below primes[i]², which a double holds exactly (a long
+    // may not: Windows gives it 32 bits).
+    if (mpz_cmp_d(rest.get_mpz_t(), static_cast<double>(primes[i]) * primes[i]) < 0) break;
     unsigned long product = 1;
     std::size_t end = i;
     while (end < primes.size() && product <= ULONG_MAX / primes[end])
@@ -64,11 +67,25 @@ SquareFactors squareFactors(const Integer& n) {
   return f;
 }
 
-std::optional<Rational> power(const Rational& base, long exponent, std::size_t maxDigits) {
+std::optional<std::int64_t> toInt64(const Integer& n) {
+  if (mpz_sizeinbase(n.get_mpz_t(), 2) > 63) return std::nullopt;
+  std::uint64_t magnitude = 0;
+  mpz_export(&magnitude, nullptr, -1, sizeof magnitude, 0, 0, n.get_mpz_t());
+  return sgn(n) < 0 ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
+}
+
+Integer toInteger(std::int64_t n) {
+  const std::uint64_t magnitude = n < 0 ? 0 - static_cast<std::uint64_t>(n) : n;
+  Integer out;
+  mpz_import(out.get_mpz_t(), 1, -1, sizeof magnitude, 0, 0, &magnitude);
+  return n < 0 ? Integer(-out) : out;
+}
+
+std::optional<Rational> power(const Rational& base, std::int64_t exponent, std::size_t maxDigits) {
   if (exponent == 0) return Rational(1);
   if (base == 0) return exponent > 0 ? std::optional<Rational>(0) : std::nullopt;
-  const unsigned long e = exponent < 0 ? 0UL - static_cast<unsigned long>(exponent)
-                                       : static_cast<unsigned long>(exponent);
+  const std::uint64_t e = exponent < 0 ? 0 - static_cast<std::uint64_t>(exponent)
+                                       : static_cast<std::uint64_t>(exponent);
   const Integer n = abs(base.get_num()), d = base.get_den();
   if (!mayFit(n, e, maxDigits) || !mayFit(d, e, maxDigits)) return std::nullopt;
   Integer top = toThe(n, e), bottom = toThe(d, e);

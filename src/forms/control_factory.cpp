@@ -1,5 +1,8 @@
 #include "forms/control_factory.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -70,6 +73,23 @@ QFont controlFont(const FontChoice& choice) {
   // 96 dots per inch: a point is 4/3 of a logical pixel.
   if (choice.points > 0) font.setPixelSize(int(std::lround(choice.points * 4 / 3)));
   return font;
+}
+
+int loadFacesIfMissing(const QStringList& faces, const QString& folder) {
+  for (const QString& face : faces)
+    if (QFontDatabase::hasFamily(face)) return 0;
+  const QDir dir(folder);
+  int loaded = 0;
+  for (const QString& file : dir.entryList({"*.ttf", "*.ttc", "*.otf"}, QDir::Files, QDir::Name))
+    loaded += QFontDatabase::addApplicationFont(dir.filePath(file)) >= 0;
+  return loaded;
+}
+
+// 宋体 comes with every Chinese Windows, not with every Windows.
+void useShippedFaces() {
+#ifdef Q_OS_WIN
+  loadFacesIfMissing(windowFont().families(), QCoreApplication::applicationDirPath() + "/fonts");
+#endif
 }
 
 void paintBackdrop(QWidget* w, Backdrop backdrop) {

@@ -24,6 +24,12 @@ inline QString fromUtf8(const std::string& s) {
 QFont windowFont();
 QFont controlFont(const FontChoice& choice);
 
+// Where the system has none of the faces the windows ask for (a Windows without
+// Chinese fonts), loads every font file of the folder; returns how many it loaded.
+int loadFacesIfMissing(const QStringList& faces, const QString& folder);
+// On Windows, the same with the faces the installer puts in the program's folder.
+void useShippedFaces();
+
 // A widget for the control, its caption set, not yet placed.
 QWidget* makeControl(const ControlDescription& c, QWidget* parent);
 void paintBackdrop(QWidget* w, Backdrop backdrop);

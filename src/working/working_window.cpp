@@ -261,7 +261,7 @@ void WorkingWindow::askPdf() {
 }
 
 void WorkingWindow::writePdf(const QString& path) {
-  if (!savePdf(path)) messageBox(this, "无法写入文件：\n" + path);
+  if (!savePdf(path)) messageBox(this, "无法写入文件：\n" + QDir::toNativeSeparators(path));
 }
 
 // Qt's print support is loaded only here, the first time printing is asked for.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <set>
 
@@ -80,7 +81,7 @@ TEST(Messages, TheWorkingsWarningsAndQuestionsReadWhole) {
   const QString nowhere = QTemporaryDir().filePath(QString(80, 'x') + "/解题过程.pdf");
   const std::vector<ShownBox> pdf = answering([&] { working->writePdf(nowhere); });
   EXPECT_TRUE(print.at(0).prompt.startsWith("未能载入打印支持"));
-  EXPECT_EQ(pdf.at(0).prompt, "无法写入文件：\n" + nowhere);
+  EXPECT_EQ(pdf.at(0).prompt, "无法写入文件：\n" + QDir::toNativeSeparators(nowhere));
   bool cleared = true;
   const auto ask = [&](const QString& choose) {
     return answering(

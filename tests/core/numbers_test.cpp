@@ -40,6 +40,7 @@ TEST(NumberText, FifteenDigitsAndTheExponentRules) {
   }
   // Digits rounded elsewhere: exponents past the doubles', and no digits for 0.
   EXPECT_EQ(numberText(SignificantDigits{true, "1", -100000}), "-1E-100000");
+  EXPECT_EQ(numberText(SignificantDigits{false, "25", INT64_C(4342944813)}), "2.5E+4342944813");
   EXPECT_EQ(numberText(SignificantDigits{false, "", -1}), "0");
   EXPECT_EQ(numberText(2.5, {",", "."}), "2,5");
   EXPECT_EQ(paddedText(-2.5), "-2.5");  // the full stop whatever the locale

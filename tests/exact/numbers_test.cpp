@@ -3,9 +3,11 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <string>
 
+#include "exact/estimate.h"
 #include "exact/exact.h"
 
 namespace vorlinde::exact {
@@ -126,11 +128,35 @@ TEST(SquareFactors, TakesOutEverySquareFound) {
   EXPECT_THROW(squareFactors(-4), std::domain_error);
 }
 
+// Past 32 bits, where Windows' long ends, to 63.
+TEST(Int64, WholeNumbersBelowTwoToThe63BothWays) {
+  const Integer two63 = Integer(1) << 63;
+  const struct {
+    Integer n;
+    std::optional<std::int64_t> value;
+  } cases[] = {
+      {0, 0},
+      {-7, -7},
+      {Integer(1) << 31, INT64_C(2147483648)},
+      {-(Integer(1) << 32) - 5, INT64_C(-4294967301)},
+      {two63 - 1, INT64_MAX},
+      {1 - two63, -INT64_MAX},
+      {two63, std::nullopt},
+      {-two63 - 1, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(toInt64(c.n), c.value) << c.n;
+    if (c.value) {
+      EXPECT_EQ(toInteger(*c.value), c.n) << c.n;
+    }
+  }
+}
+
 TEST(Power, ExactUpToTheDigitLimit) {
   const std::string thousand = "1" + std::string(999, '0');
   struct Case {
     Rational base;
-    long exponent;
+    std::int64_t exponent;
     std::size_t maxDigits;
     std::optional<Rational> value;
   } cases[] = {
@@ -139,17 +165,41 @@ TEST(Power, ExactUpToTheDigitLimit) {
       {0, 0, 1000, q("1")},
       {0, 5, 1000, q("0")},
       {0, -1, 1000, kNothing},
-      {-1, LONG_MIN, 1000, q("1")},
-      {-1, LONG_MAX, 1000, q("-1")},
+      {-1, INT64_MIN, 1000, q("1")},
+      {-1, INT64_MAX, 1000, q("-1")},
       {2, 32767, 9864, Rational(kTwoTo32767)},
       {2, 32767, 9863, kNothing},
       {10, -999, 1000, q("1/" + thousand)},
       {10, 1000, 1000, kNothing},  // 1001 digits, one more than the estimate says
-      {2, LONG_MAX, 1000, kNothing},
-      {q("1/3"), LONG_MIN, 1000, kNothing},
+      {2, INT64_MAX, 1000, kNothing},
+      {q("1/3"), INT64_MIN, 1000, kNothing},
   };
   for (const Case& c : cases)
     EXPECT_EQ(power(c.base, c.exponent, c.maxDigits), c.value) << c.base << "^" << c.exponent;
+}
+
+// Estimates of powers too long to write, with exponents past 32 bits; nothing
+// where the decimal exponent would pass 32 bits.
+TEST(FloatPower, EstimatesWithinTwoToThe32Bits) {
+  const Rational nearOne(1001, 1000);
+  const struct {
+    Rational x;
+    std::int64_t e;
+    std::optional<std::string> text;
+  } cases[] = {
+      {2, 10, "1024"},
+      {Rational(1, 2), -3, "8"},
+      {nearOne, (INT64_C(1) << 32) + 1, "3.7847548616201E+1864348"},
+      {nearOne, -(INT64_C(1) << 33), "6.99507932697664E-3728698"},
+      {1 + Rational(1, Integer(1) << 100), INT64_MIN, "0.999999999992724"},
+      {2, (INT64_C(1) << 32) - 1, "1.55164027193164E+1292913986"},
+      {2, INT64_C(1) << 32, std::nullopt},
+      {Rational(Integer(1) << 1000), INT64_C(1) << 61, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    const std::optional<Float> power = floatPower(c.x, c.e);
+    EXPECT_EQ(power ? std::optional(floatText(*power, {})) : std::nullopt, c.text) << c.e;
+  }
 }
 
 }  // namespace

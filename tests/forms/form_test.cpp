@@ -7,13 +7,18 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFile>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QRawFont>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "core/runtime_error.h"
+#include "forms/control_factory.h"
 #include "forms/registry.h"
 #include "support/form_driver.h"
 
@@ -192,6 +197,31 @@ TEST(WrapCaption, BreaksAtBlanksAndBetweenChineseCharacters) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(wrapCaption(QString::fromUtf8(c.caption), m, c.width), c.lines) << c.caption;
+}
+
+// The program falls back to the faces it ships only where the system has none of
+// the faces its windows ask for.
+TEST(ShippedFaces, LoadedOnlyWhereNoFaceAskedForIsInstalled) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(QFile::copy(VORLINDE_SAMPLE_FONT, folder.filePath("sample.ttf")));
+  QFile other(folder.filePath("readme.txt"));
+  ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+  other.write("not a font");
+  other.close();
+  // The sample is one of the system's fonts too.
+  const QString installed = QRawFont(QString(VORLINDE_SAMPLE_FONT), 12).familyName();
+  const struct {
+    QStringList faces;
+    int loaded;
+  } cases[] = {
+      {{installed}, 0},
+      {{"No Such Face", installed}, 0},
+      {{"No Such Face"}, 1},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(loadFacesIfMissing(c.faces, folder.path()), c.loaded)
+        << c.faces.join(", ").toStdString();
+  QFontDatabase::removeAllApplicationFonts();
 }
 
 }  // namespace

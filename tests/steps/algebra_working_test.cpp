@@ -173,6 +173,9 @@ TEST(AlgebraWorking, KeySteps) {
   EXPECT_TRUE(hasLine(euclid, "147\t=\t21 × 7\t+\t0"));
   EXPECT_TRUE(hasLine(euclid, "7\t|\t357\t154"));
   EXPECT_TRUE(hasLine(euclid, "最小公倍数 = 所有除数与最后两个商的积 = 3×7×51×22 = 23562"));
+  // A common prime past 32 bits.
+  EXPECT_TRUE(hasLine(run(PanelId::DivisorAndMultiple, {"999999999989", "1999999999978"}),
+                      "1 和 2 互质，除到这里为止。"));
 
   EXPECT_TRUE(hasLine(run(PanelId::Power, {"1E20", "2"}), "(10²⁰)² = 10²⁰×10²⁰ = 10⁴⁰"));
   EXPECT_TRUE(hasLine(run(PanelId::Power, {"2", "1.5"}),

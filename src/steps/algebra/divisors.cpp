@@ -43,8 +43,9 @@ void shortDivision(Working& w, Integer x, Integer y, const std::vector<PrimePowe
       const std::string p = std::to_string(f.prime);
       rungs.push_back({p, {number(x), number(y)}});
       row(w, {p, "|", number(x), number(y)});
-      x /= static_cast<unsigned long>(f.prime);
-      y /= static_cast<unsigned long>(f.prime);
+      const Integer prime = exact::toInteger(static_cast<std::int64_t>(f.prime));
+      x /= prime;
+      y /= prime;
       divisors.push_back(p);
     }
   }

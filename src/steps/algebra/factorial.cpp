@@ -59,7 +59,7 @@ void overflowNote(Working& w, const Calculation& c) {
   windowNote(w, c, what);
 }
 
-void hugeFactorial(Working& w, long n) {
+void hugeFactorial(Working& w, std::int64_t n) {
   // log₁₀ n! from the gamma function: enough for the number of digits.
   const double digits = std::floor(std::lgamma(static_cast<double>(n) + 1) / std::log(10.0)) + 1;
   const std::string count = numberText(digits);
@@ -91,8 +91,8 @@ Working factorialWorking(const Calculation& c) {
   }
   line(w, LineKind::Method, formula("n! = 1×2×3×…×n，规定 0! = 1"));
   if (!within(n, 0, kLargestExactFactorial)) {
-    if (n < 1'000'000'000'000'000L)
-      hugeFactorial(w, n.get_si());
+    if (const auto k = exact::toInt64(n); k && *k < 1'000'000'000'000'000'000)
+      hugeFactorial(w, *k);
     else
       answer(w, {formula("n 太大，n! 的位数也无法估计")});
     return w;

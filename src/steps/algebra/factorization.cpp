@@ -100,7 +100,7 @@ void composite(Working& w, const Integer& n, const std::vector<PrimePower>& fact
   std::vector<unsigned long long> primes;
   for (const PrimePower& f : factors)
     primes.insert(primes.end(), f.exponent, f.prime);
-  unsigned long long rest = mpz_get_ui(Integer(abs(n)).get_mpz_t());
+  unsigned long long rest = *exact::toInt64(abs(n));
   std::vector<Rung> rungs;
   for (std::size_t i = 0; i + 1 < primes.size(); ++i) {
     const std::string p = std::to_string(primes[i]);

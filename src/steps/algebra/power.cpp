@@ -38,8 +38,10 @@ std::string rootOf(const Integer& index, const std::string& radicand) {
   return (index == 2 ? "" : notation::sup(index.get_str())) + notation::root(radicand);
 }
 
-bool fitsLong(const Integer& n) {
-  return n.fits_slong_p() && abs(n) < (Integer(1) << 62);
+// n, where |n| < 2⁶², else nothing.
+std::optional<std::int64_t> smallWhole(const Integer& n) {
+  const std::optional<std::int64_t> k = exact::toInt64(n);
+  return k && *k > -(std::int64_t{1} << 62) && *k < (std::int64_t{1} << 62) ? k : std::nullopt;
 }
 
 // The size of m^n from its logarithm, where even its estimate is out of reach.
@@ -120,9 +122,10 @@ void wholePower(Working& w, const Calculation& c, const Rational& m, const Integ
   overflowNote(w, c);
   // 1, -1 and 0 keep their size whatever the exponent: only its parity counts.
   const bool unit = abs(m) == 1 || m == 0;
-  const long e = fitsLong(n) ? n.get_si() : mpz_odd_p(n.get_mpz_t()) ? 1 : 2;
+  const std::optional<std::int64_t> small = smallWhole(n);
+  const std::int64_t e = small ? *small : mpz_odd_p(n.get_mpz_t()) ? 1 : 2;
   const std::optional<Rational> value =
-      fitsLong(n) || unit ? exact::power(m, e, exact::kMostExactDigits) : std::nullopt;
+      small || unit ? exact::power(m, e, exact::kMostExactDigits) : std::nullopt;
   const std::string lead = expansion(m, n, c.format);
   if (!value) return answerEstimate(w, m, n, c.format, lead);
   const exact::Shown shown = exact::show(*value, c.format);
@@ -149,7 +152,7 @@ void positiveFractional(Working& w, const Calculation& c, const Rational& m, con
   line(w, LineKind::Method, formula("分数指数幂：a^(p/q) = ᵠ√(aᵖ) = (ᵠ√a)ᵖ（a > 0）"));
   if (const std::optional<Rational> r = exactRoot(m, q)) {
     const std::optional<Rational> value =
-        fitsLong(p) ? exact::power(*r, p.get_si(), exact::kMostExactDigits) : std::nullopt;
+        smallWhole(p) ? exact::power(*r, *smallWhole(p), exact::kMostExactDigits) : std::nullopt;
     const std::string root = rootOf(q, number(m, c.format));
     if (!value) return answerEstimate(w, m, n, c.format, power);
     const exact::Shown shown = exact::show(*value, c.format);
@@ -160,7 +163,8 @@ void positiveFractional(Working& w, const Calculation& c, const Rational& m, con
     return;
   }
   const std::optional<Rational> inside =
-      q == 2 && fitsLong(p) ? exact::power(m, p.get_si(), exact::kMostExactDigits) : std::nullopt;
+      q == 2 && smallWhole(p) ? exact::power(m, *smallWhole(p), exact::kMostExactDigits)
+                              : std::nullopt;
   if (inside) {
     const SimplestRoot root = simplestRoot(*inside, c.format);
     const exact::Shown& shown = root.shown;

@@ -61,21 +61,20 @@ void constantRatio(Working& w, const Calculation& c, const Rational& a1, const I
 // qⁿ too long to write: both results estimated.
 void estimated(Working& w, const Rational& a1, const Rational& q, const Integer& n,
                const NumberFormat& f) {
-  if (!n.fits_slong_p()) {
+  const std::optional<std::int64_t> k = exact::toInt64(n);
+  const std::optional<exact::Float> before = k ? exact::floatPower(q, *k - 1) : std::nullopt;
+  const std::optional<exact::Float> qn = before ? exact::floatPower(q, *k) : std::nullopt;
+  if (!qn) {
     line(w, LineKind::Note, notation::formula("n 太大，无法估计。"));
     answer(w, {notation::formula("n 太大，无法估计")});
     return;
   }
-  const long k = n.get_si();
   // A term such as 1×100³²⁷⁶⁶ = 1E+65532 is exact however long its digits.
   const std::optional<exact::Decimal> told = exact::shortDecimal(a1, q, n - 1, f);
   const exact::Shown term = exact::showDecimal(
-      told ? *told
-           : exact::Decimal{exact::floatText(exact::toFloat(a1) * exact::floatPower(q, k - 1), f),
-                            false});
-  const exact::Float qn = exact::floatPower(q, k);
+      told ? *told : exact::Decimal{exact::floatText(exact::toFloat(a1) * *before, f), false});
   const std::string sum =
-      exact::floatText(exact::toFloat(a1) * (1 - qn) / exact::toFloat(1 - q), f);
+      exact::floatText(exact::toFloat(a1) * (1 - *qn) / exact::toFloat(1 - q), f);
   line(w, LineKind::Step,
        indexed("a", n) + " = " + factor(a1, f) + "×" + base(q, f) + exponent(n - 1) + " " +
            term.text());
@@ -97,10 +96,11 @@ void ratio(Working& w, const Calculation& c, const Rational& a1, const Rational&
            notation::formula("q" + notation::sup("n-1")));
   line(w, LineKind::Method,
        notation::formula("前 n 项和公式（q ≠ 1）：") + sumName() + " = " + sumFormula());
+  const std::optional<std::int64_t> k = exact::toInt64(n);
   const std::optional<Rational> before =
-      n.fits_slong_p() ? exact::power(q, n.get_si() - 1, exact::kMostExactDigits) : std::nullopt;
+      k ? exact::power(q, *k - 1, exact::kMostExactDigits) : std::nullopt;
   const std::optional<Rational> last =
-      before ? exact::power(q, n.get_si(), exact::kMostExactDigits) : std::nullopt;
+      before ? exact::power(q, *k, exact::kMostExactDigits) : std::nullopt;
   if (!last) return estimated(w, a1, q, n, f);
   const exact::Shown term = exact::show(a1 * *before, f);
   const exact::Shown sum = exact::show(a1 * (1 - *last) / (1 - q), f);

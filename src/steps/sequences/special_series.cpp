@@ -62,7 +62,7 @@ Working specialSeriesWorking(const Calculation& c) {
   const std::vector<Series> all = seriesFor(*n);
   for (std::size_t i = 0; i < all.size(); ++i) {
     const Series& s = all[i];
-    const std::string name = indexed("S", Integer(i + 1));
+    const std::string name = indexed("S", Integer(static_cast<int>(i) + 1));
     const exact::Shown shown = exact::show(s.value, c.format);
     line(w, LineKind::Method, name + " = " + notation::formula(s.sum));
     line(w, LineKind::Step,
