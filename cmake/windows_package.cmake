@@ -60,12 +60,28 @@ foreach(font IN LISTS shipped_fonts)
 endforeach()
 install(FILES ${shipped_fonts} DESTINATION bin/fonts)
 
+# The working's mathematical face, in a folder of its own: read when the first
+# working is set, never at start-up (working/typeset_line.h).
+set(math_font_dir /usr/share/fonts/opentype/linux-libertine)
+set(math_fonts ${math_font_dir}/LinLibertine_R.otf ${math_font_dir}/LinLibertine_RI.otf
+               ${math_font_dir}/LinLibertine_RB.otf ${math_font_dir}/LinLibertine_RBI.otf)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/fonts/math)
+foreach(font IN LISTS math_fonts)
+  if(NOT EXISTS ${font})
+    message(FATAL_ERROR "${font} missing: install fonts-linuxlibertine")
+  endif()
+  get_filename_component(name ${font} NAME)
+  file(CREATE_LINK ${font} ${CMAKE_BINARY_DIR}/fonts/math/${name} SYMBOLIC)
+endforeach()
+install(FILES ${math_fonts} DESTINATION bin/fonts/math)
+
 # The fonts the Linux suite sees through fontconfig; under Wine the offscreen
 # platform reads only the folder QT_QPA_FONTDIR names. Drawn by Windows itself,
 # the tests fall back to the shipped faces as the program does.
 if(VORLINDE_TESTS)
   set(test_font_dir ${CMAKE_BINARY_DIR}/test-fonts)
-  file(GLOB_RECURSE test_fonts /usr/share/fonts/truetype/*.ttf /usr/share/fonts/truetype/*.ttc)
+  file(GLOB_RECURSE test_fonts /usr/share/fonts/truetype/*.ttf /usr/share/fonts/truetype/*.ttc
+       ${math_font_dir}/*.otf)
   file(MAKE_DIRECTORY ${test_font_dir})
   foreach(font IN LISTS test_fonts)
     get_filename_component(name ${font} NAME)

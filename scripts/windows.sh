@@ -19,8 +19,8 @@ sudo=""
 
 packages=(g++-mingw-w64-x86-64-posix wine wine64 nsis m4 dpkg-dev ninja-build ccache cmake
           pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgtest-dev
-          libgmock-dev fonts-arphic-uming fonts-wqy-microhei fonts-dejavu-core xvfb xauth
-          x11-utils xdotool)
+          libgmock-dev fonts-arphic-uming fonts-wqy-microhei fonts-dejavu-core fonts-linuxlibertine
+          xvfb xauth x11-utils xdotool)
 
 install_missing() {
   local missing=()

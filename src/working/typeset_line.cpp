@@ -1,5 +1,6 @@
 #include "working/typeset_line.h"
 
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHash>
@@ -8,6 +9,7 @@
 #include <optional>
 
 #include "exact/notation.h"
+#include "forms/control_factory.h"
 
 namespace vorlinde::working {
 namespace {
@@ -44,9 +46,20 @@ Face faceOf(char32_t c, bool variable) {
   return variable && letter(c) ? Italic : Math;
 }
 
+// Windows has no Linux Libertine: it ships in a folder beside the program, read
+// when the first working is set rather than at start-up.
+void useShippedMathFace() {
+#ifdef Q_OS_WIN
+  static const int loaded =
+      loadFacesIfMissing({kMathFace}, QCoreApplication::applicationDirPath() + "/fonts/math");
+  (void)loaded;
+#endif
+}
+
 }  // namespace
 
 QFont mathFont(const QFont& textFont, const QString& face) {
+  useShippedMathFace();
   // The cap height of a Chinese face's Latin letters, in ems.
   constexpr qreal kCapHeight = 0.7;
   QFont font = textFont;

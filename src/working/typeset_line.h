@@ -22,7 +22,7 @@
 
 namespace vorlinde::working {
 
-// The mathematical face, installed with the program.
+// The mathematical face, installed with the program (on Windows, beside it).
 inline constexpr const char* kMathFace = "Linux Libertine O";
 
 // The face for the mathematics of a line set in textFont, at its size and weight:
