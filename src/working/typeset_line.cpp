@@ -1,165 +1,17 @@
 #include "working/typeset_line.h"
 
-#include <QCoreApplication>
-#include <QFontInfo>
-#include <QFontMetricsF>
-#include <QHash>
 #include <algorithm>
 #include <cmath>
 #include <optional>
 
 #include "exact/notation.h"
-#include "forms/control_factory.h"
+#include "working/line_metrics.h"
 
 namespace vorlinde::working {
 namespace {
 
 using notation::Place;
 using notation::Run;
-
-QFont smaller(QFont font) {
-  const int em = font.pixelSize() > 0 ? font.pixelSize() : QFontMetricsF(font).height();
-  font.setPixelSize(std::max(6, int(std::lround(em * 0.7))));
-  return font;
-}
-
-QTextCharFormat fontFormat(const QFont& font, const QColor& colour) {
-  QTextCharFormat format;
-  format.setFont(font, QTextCharFormat::FontPropertiesAll);
-  format.setForeground(colour);
-  return format;
-}
-
-// The faces of a line: the line's own for the Chinese text, the mathematical face
-// for the rest, and its italic for a variable's letters.
-enum Face { Text, Math, Italic, kFaces };
-
-bool letter(char32_t c) {
-  return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || (c >= 0x370 && c <= 0x3FF) ||
-         c == U'ⁿ' || (c >= 0x2090 && c <= 0x209C) || (c >= 0x1D62 && c <= 0x1D65) || c == U'ⱼ';
-}
-
-// Chinese characters and punctuation, full-width forms, the quotation marks of
-// Chinese text and the circled equation numbers are the line's own face's.
-Face faceOf(char32_t c, bool variable) {
-  if (c >= 0x2E80 || (c >= 0x2018 && c <= 0x201F) || (c >= 0x2460 && c <= 0x24FF)) return Text;
-  return variable && letter(c) ? Italic : Math;
-}
-
-// Windows has no Linux Libertine: it ships in a folder beside the program, read
-// when the first working is set rather than at start-up.
-void useShippedMathFace() {
-#ifdef Q_OS_WIN
-  static const int loaded =
-      loadFacesIfMissing({kMathFace}, QCoreApplication::applicationDirPath() + "/fonts/math");
-  (void)loaded;
-#endif
-}
-
-}  // namespace
-
-QFont mathFont(const QFont& textFont, const QString& face) {
-  useShippedMathFace();
-  // The cap height of a Chinese face's Latin letters, in ems.
-  constexpr qreal kCapHeight = 0.7;
-  QFont font = textFont;
-  font.setFamilies({face, "DejaVu Serif"});
-  font.setStyleHint(QFont::Serif);
-  const qreal em =
-      textFont.pixelSize() > 0 ? textFont.pixelSize() : QFontInfo(textFont).pixelSize();
-  font.setPixelSize(int(std::lround(em)));
-  const qreal cap = QFontMetricsF(font).capHeight() / em;
-  if (cap > 0) font.setPixelSize(int(std::lround(em * std::clamp(kCapHeight / cap, 0.9, 1.2))));
-  return font;
-}
-
-// Sizes of the notation in one font, in pixels, each face's fonts and metrics, and
-// the formats every piece starts from.
-struct LineSetter::Metrics {
-  Metrics(const QFont& base, const QColor& ink) : colour(ink) {
-    const QFont math = mathFont(base);
-    QFont italic = math;
-    italic.setItalic(true);
-    fonts[Text][0] = base;
-    fonts[Math][0] = math;
-    fonts[Italic][0] = italic;
-    for (int face = 0; face < kFaces; ++face) {
-      fonts[face][1] = smaller(fonts[face][0]);
-      for (bool inSmall : {false, true})
-        for (bool hidden : {false, true})
-          formats[face][inSmall][hidden] =
-              fontFormat(fonts[face][inSmall], hidden ? QColor(Qt::transparent) : colour);
-    }
-    const QFontMetricsF& fm = metricsOf(Text, false);
-    em = base.pixelSize() > 0 ? base.pixelSize() : fm.height();
-    // The fraction bar stands at the height of the minus sign, the middle of a
-    // CJK font's em box.
-    axis = std::round(em * 0.44);
-    gap = std::max(2.0, std::round(em * 0.12));
-    margin = std::max(2.0, std::round(em * 0.12));
-    supRaise = std::round(em * 0.4);
-    subDrop = std::round(em * 0.2);
-  }
-  // Loaded when first asked for: a line without a variable never loads the italic.
-  const QFontMetricsF& metricsOf(int face, bool inSmall) const {
-    std::optional<QFontMetricsF>& fm = fms[face][inSmall];
-    if (!fm) fm.emplace(fonts[face][inSmall]);
-    return *fm;
-  }
-  // The numerator's underline is drawn just below its baseline, where its face
-  // puts it: each face's numerator is raised that much above the axis.
-  qreal numeratorRaise(int face) const {
-    return axis + std::ceil(metricsOf(face, false).underlinePos());
-  }
-
-  // A text's advance and how far its ink reaches above the baseline, from the
-  // characters' own, each measured once: a working of a large system sets tens of
-  // thousands of digits, and measuring every piece whole would shape each twice.
-  qreal advance(const QString& text, int face, bool inSmall) const {
-    qreal sum = 0;
-    forEachCharacter(text, [&](char32_t c) { sum += measured(c, face, inSmall).advance; });
-    return sum;
-  }
-  qreal inkTop(const QString& text, int face, bool inSmall) const {
-    qreal top = 0;
-    forEachCharacter(text,
-                     [&](char32_t c) { top = std::max(top, measured(c, face, inSmall).top); });
-    return top;
-  }
-
-  struct Measure {
-    qreal advance, top;
-  };
-  template <class F>
-  static void forEachCharacter(const QString& text, F f) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-      const bool pair = text[i].isHighSurrogate() && i + 1 < text.size();
-      f(pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : char32_t(text[i].unicode()));
-      i += pair ? 1 : 0;
-    }
-  }
-  // Keyed by the character's code, which hashes far faster than a string of it.
-  const Measure& measured(char32_t c, int face, bool inSmall) const {
-    auto& cache = measures[face][inSmall];
-    auto it = cache.find(c);
-    if (it == cache.end()) {
-      const QFontMetricsF& m = metricsOf(face, inSmall);
-      const QString text = QString::fromUcs4(&c, 1);
-      it = cache.insert(c, {m.horizontalAdvance(text), -m.tightBoundingRect(text).top()});
-    }
-    return *it;
-  }
-
-  mutable QHash<char32_t, Measure> measures[kFaces][2];
-  mutable std::optional<QFontMetricsF> fms[kFaces][2];
-  QFont fonts[kFaces][2];  // [face][small]
-  QColor colour;
-  QTextCharFormat formats[kFaces][2][2];  // [face][small][hidden]
-  qreal em, axis, gap, margin, supRaise, subDrop;
-};
-
-namespace {
-
 using Metrics = LineSetter::Metrics;
 
 // One run of the line, or one character of a hidden run, as laid out.
