@@ -62,6 +62,7 @@ build_vorlinde() {
 # detached from the pipes of whatever runs the tests, and stopped at the end.
 start_wine() {
   export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
+  mkdir -p "$1"  # the server of a fresh build's prefix fails on a missing folder
   setsid wineserver -p < /dev/null > /dev/null 2>&1
   setsid wine cmd /c exit < /dev/null > /dev/null 2>&1
 }
