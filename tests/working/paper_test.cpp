@@ -88,6 +88,9 @@ QStringList numbers(QString text) {
 }
 
 TEST_F(PaperTest, EveryNumberAndEveryPageNumberOnThePaperInsideTheMargins) {
+#ifdef Q_OS_WIN
+  GTEST_SKIP() << "the PDF is read back by poppler's pdftotext, on Linux";
+#endif
   QTemporaryDir folder;
   int saved = 0;
   for (const auto& [what, calculation] : kWorkings) {
