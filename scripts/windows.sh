@@ -63,7 +63,8 @@ build_vorlinde() {
 start_wine() {
   export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
   mkdir -p "$1"  # the server of a fresh build's prefix fails on a missing folder
-  setsid wineserver -p < /dev/null > /dev/null 2>&1
+  # A server left running for the prefix is as good as a new one.
+  setsid wineserver -p < /dev/null > /dev/null 2>&1 || pgrep -x wineserver64 > /dev/null
   setsid wine cmd /c exit < /dev/null > /dev/null 2>&1
 }
 stop_wine() {
