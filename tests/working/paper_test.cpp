@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDir>
@@ -89,7 +91,9 @@ QStringList numbers(QString text) {
 
 TEST_F(PaperTest, EveryNumberAndEveryPageNumberOnThePaperInsideTheMargins) {
 #ifdef Q_OS_WIN
-  GTEST_SKIP() << "the PDF is read back by poppler's pdftotext, on Linux";
+  // In the form scripts/windows.sh lists after the suite.
+  std::puts("test_working skipped: the PDF read back by poppler's pdftotext, which is Linux's");
+  GTEST_SKIP();
 #endif
   QTemporaryDir folder;
   int saved = 0;
