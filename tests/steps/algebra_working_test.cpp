@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "core/trigonometry.h"
 #include "exact/notation.h"
 #include "steps/steps.h"
@@ -10,30 +8,13 @@
 namespace vorlinde::steps {
 namespace {
 
-bool sensible(const Figure& f) {
-  bool finite = std::isfinite(f.left) && std::isfinite(f.right) && std::isfinite(f.bottom) &&
-                std::isfinite(f.top) && f.left < f.right && f.bottom < f.top;
-  for (const Figure::Path& p : f.paths)
-    for (const Point& q : p.points)
-      finite = finite && std::isfinite(q.x) && std::isfinite(q.y);
-  for (const Figure::Label& l : f.labels)
-    finite = finite && std::isfinite(l.at.x) && std::isfinite(l.at.y);
-  return finite && !f.empty();
-}
-
-struct Case {
-  PanelId button;
-  std::vector<std::string> texts;
-  const char* answer;
-};
-
-// Textbook exercises and the window's edges, with the answer line each must end with.
-const Case kCases[] = {
+// Textbook exercises and the window's edges, with the answer line each must end with
+// (the panels' first exercises are clicked through the real windows by the program's
+// tests).
+const Answered kCases[] = {
     // Prime factorization: a half rounds to the even neighbour, the box is read leniently.
-    {PanelId::Factorization, {"360"}, "答：360 = 2³×3²×5"},
     {PanelId::Factorization, {"1024"}, "答：1024 = 2¹⁰"},
     {PanelId::Factorization, {"32767"}, "答：32767 = 7×31×151"},
-    {PanelId::Factorization, {"13"}, "答：13 是素数"},
     {PanelId::Factorization, {"32749"}, "答：32749 是素数"},
     {PanelId::Factorization, {"2.5"}, "答：2 是素数"},
     {PanelId::Factorization, {"3.5"}, "答：4 = 2²"},
@@ -42,19 +23,13 @@ const Case kCases[] = {
     {PanelId::Factorization, {"1"}, "答：1 不能分解质因数"},
     {PanelId::Factorization, {""}, "答：0 不能分解质因数"},
     // Factorial.
-    {PanelId::Factorial, {"10"}, "答：10! = 3628800"},
-    {PanelId::Factorial, {"0"}, "答：0! = 1"},
     {PanelId::Factorial, {"5.5"}, "答：6! = 720"},
     {PanelId::Factorial, {"4.5"}, "答：4! = 24"},
-    {PanelId::Factorial, {"20"}, "答：20! = 2432902008176640000"},
     {PanelId::Factorial, {"-3"}, "答：负数没有阶乘"},
     {PanelId::Factorial, {"1000"}, "答：1000! = 一个 2568 位数，约为 4.02387260077094E+2567"},
     {PanelId::Factorial, {"32767"}, "答：32767! = 一个 133730 位数，约为 2.77492867931342E+133729"},
     // Greatest common divisor and least common multiple.
-    {PanelId::DivisorAndMultiple, {"12", "18"}, "答：最大公约数 = 6，最小公倍数 = 36"},
     {PanelId::DivisorAndMultiple, {"1071", "462"}, "答：最大公约数 = 21，最小公倍数 = 23562"},
-    {PanelId::DivisorAndMultiple, {"8", "15"}, "答：最大公约数 = 1，最小公倍数 = 120"},
-    {PanelId::DivisorAndMultiple, {"-12", "18"}, "答：最大公约数 = 6，最小公倍数 = 36"},
     {PanelId::DivisorAndMultiple, {"13.5", "21"}, "答：最大公约数 = 7，最小公倍数 = 42"},
     {PanelId::DivisorAndMultiple, {"0", "18"}, "答：最大公约数 = 18，最小公倍数 = 0"},
     {PanelId::DivisorAndMultiple, {"0", "0"}, "答：0 和 0 没有最大公约数，最小公倍数 = 0"},
@@ -62,7 +37,6 @@ const Case kCases[] = {
      {"32767", "-32768"},
      "答：最大公约数 = 1，最小公倍数 = 1073709056"},
     // Powers: whole exponents exactly, fractional ones as roots where they come out.
-    {PanelId::Power, {"2", "10"}, "答：mⁿ = 1024"},
     {PanelId::Power, {"2", "-3"}, "答：mⁿ = 1/8 = 0.125"},
     {PanelId::Power, {"0.5", "3"}, "答：mⁿ = 1/8 = 0.125"},
     {PanelId::Power, {"-2", "3"}, "答：mⁿ = -8"},
@@ -86,9 +60,6 @@ const Case kCases[] = {
     {PanelId::Power, {"1E300", "1E300"}, "答：mⁿ 约是一个 3E+302 位数"},
     // Square root in simplest form, the window's natural logarithm and the common one.
     {PanelId::RootAndLogarithm,
-     {"72"},
-     "答：√m = 6√2 ≈ 8.48528137423857，ln m ≈ 4.27666611901606，lg m ≈ 1.85733249643127"},
-    {PanelId::RootAndLogarithm,
      {"0.5"},
      "答：√m = √2/2 ≈ 0.707106781186548，ln m ≈ -0.693147180559945，lg m ≈ -0.301029995663981"},
     {PanelId::RootAndLogarithm,
@@ -105,15 +76,6 @@ const Case kCases[] = {
     {PanelId::RootAndLogarithm, {"0"}, "答：√m = 0，ln m 不存在，lg m 不存在"},
     {PanelId::RootAndLogarithm, {"-4"}, "答：√m 不存在，ln m 不存在，lg m 不存在"},
     // Trigonometry: exact at the multiples of 30° and 45°, in the window's order.
-    {PanelId::Trigonometry,
-     {"30"},
-     "答：α = π/6 ≈ 0.523598775598299，sin α = 1/2 = 0.5，cos α = √3/2 ≈ 0.866025403784439，"
-     "tan α = √3/3 ≈ 0.577350269189626，cot α = √3 ≈ 1.73205080756888，sec α = 2√3/3 ≈ "
-     "1.15470053837925，csc α = 2"},
-    {PanelId::Trigonometry,
-     {"90"},
-     "答：α = π/2 ≈ 1.5707963267949，sin α = 1，cos α = 0，tan α 不存在，cot α = 0，sec α "
-     "不存在，csc α = 1"},
     {PanelId::Trigonometry,
      {"0"},
      "答：α = 0，sin α = 0，cos α = 1，tan α = 0，cot α 不存在，sec α = 1，csc α 不存在"},
@@ -143,11 +105,14 @@ const Case kCases[] = {
      "2.61312592975275"},
 };
 
-TEST(AlgebraWorking, AnswersOfTextbookExercises) {
-  for (const Case& c : kCases) {
-    const Working w = run(c.button, c.texts);
-    EXPECT_EQ(w.answer(), c.answer) << panel(c.button).key << " " << c.texts[0];
-    EXPECT_EQ(w.window, "代数");
+// The ladder, Euclid's algorithm and the unit circle are drawn, every figure to scale.
+TEST(AlgebraWorking, AnswersOfTextbookExercisesAndTheirFigures) {
+  for (const Answered& c : kCases) {
+    const Working w = run(c.panel, c.texts);
+    EXPECT_EQ(w.answer(), c.answer) << panel(c.panel).key << " " << c.texts[0];
+    const bool drawn = c.panel == PanelId::Factorization ||
+                       c.panel == PanelId::DivisorAndMultiple || c.panel == PanelId::Trigonometry;
+    EXPECT_TRUE(w.figure.empty() ? !drawn : drawable(w.figure)) << c.texts[0];
   }
 }
 
@@ -241,49 +206,6 @@ TEST(AlgebraWorking, WhatTheWindowDidIsTold) {
   EXPECT_TRUE(hasLine(
       tiny, "窗口算 cot α = 1/tan α 时分母为 0（或太接近 0），在这里停下，后面的值都没有算出。"));
   EXPECT_TRUE(hasLine(tiny, "窗口报告：运行时错误 11，除数为零。"));
-}
-
-TEST(AlgebraWorking, FiguresAreDrawable) {
-  for (const Case& c : kCases) {
-    const Working w = run(c.button, c.texts);
-    const bool drawn = c.button == PanelId::Factorization ||
-                       c.button == PanelId::DivisorAndMultiple || c.button == PanelId::Trigonometry;
-    if (drawn) {
-      EXPECT_TRUE(sensible(w.figure)) << panel(c.button).key << " " << c.texts[0];
-    }
-  }
-  EXPECT_TRUE(sensible(run(PanelId::RootAndLogarithm, {"72"}).figure));
-}
-
-// Whatever the boxes hold, a working comes back with its answer line.
-TEST(AlgebraWorking, HostileInputs) {
-  const std::vector<std::string> texts = {"",
-                                          "abc",
-                                          "1E308",
-                                          "-1E308",
-                                          "1E-320",
-                                          "1E-300",
-                                          "4.9E-324",
-                                          "99999999999999999999999",
-                                          std::string(3000, '7'),
-                                          "0." + std::string(3000, '0') + "1",
-                                          "１２",
-                                          "&H7FFF",
-                                          "-0",
-                                          "1,000",
-                                          "32767.5"};
-  for (const PanelEntry& p : panels()) {
-    if (p.window != WindowId::Algebra) continue;
-    for (const std::string& a : texts)
-      for (const std::string& b : {std::string("2"), std::string("0.5"), a}) {
-        std::vector<std::string> in = {a, b};
-        in.resize(p.boxes.size());
-        const Working w = run(p.id, in, 6);
-        // The fallback for numbers no working was written for is not reached either.
-        EXPECT_FALSE(w.answer().empty() || w.answer() == "答：无法列出计算过程")
-            << p.key << " " << a << " " << b;
-      }
-  }
 }
 
 }  // namespace

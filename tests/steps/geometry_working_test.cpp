@@ -29,46 +29,32 @@ bool sensible(const Figure& f) {
   return ok;
 }
 
-struct Case {
-  PanelId button;
-  std::vector<std::string> texts;
-  const char* answer;
-};
-
-const Case kCases[] = {
-    {PanelId::Triangle, {"6", "4"}, "答：S = 12"},
+// Each panel's first exercise is clicked through the real windows by the program's tests.
+const Answered kCases[] = {
     {PanelId::Triangle, {"5", "3"}, "答：S = 15/2 = 7.5"},
-    {PanelId::TriangleBySides, {"3", "4", "5"}, "答：S = 6"},
     {PanelId::TriangleBySides, {"13", "14", "15"}, "答：S = 84"},
-    {PanelId::TriangleBySides, {"5", "5", "6"}, "答：S = 12"},
     {PanelId::TriangleBySides, {"0.3", "0.4", "0.5"}, "答：S = 3/50 = 0.06"},
     {PanelId::TriangleBySides, {"1", "1", "1"}, "答：S = √3/4 ≈ 0.433012701892219"},
     {PanelId::TriangleBySides, {"2", "3", "4"}, "答：S = 3√15/4 ≈ 2.90473750965556"},
     {PanelId::TriangleBySides, {"1", "2", "3"}, "答：这三条线段不能构成三角形"},
     {PanelId::TriangleBySides, {"1", "2", "4"}, "答：这三条线段不能构成三角形"},
-    {PanelId::Rectangle, {"5", "3"}, "答：S = 15"},
     {PanelId::Rectangle, {"2.5", "4"}, "答：S = 10"},
-    {PanelId::Trapezoid, {"5", "4", "3"}, "答：S = 16"},
     {PanelId::Trapezoid, {"7", "3", "2"}, "答：S = 27/2 = 13.5"},
-    {PanelId::Circle, {"3"}, "答：S = 9π ≈ 28.2743338823081"},
     {PanelId::Circle, {"0.5"}, "答：S = π/4 ≈ 0.785398163397448"},
-    {PanelId::Sector, {"6", "60"}, "答：S = 6π ≈ 18.8495559215388"},
     {PanelId::Sector, {"2", "90"}, "答：S = π ≈ 3.14159265358979"},
     {PanelId::Cylinder, {"2", "5"}, "答：V = 20π ≈ 62.8318530717959"},
-    {PanelId::Cone, {"3", "4"}, "答：V = 12π ≈ 37.6991118430775"},
     {PanelId::Cone, {"1", "1"}, "答：V = π/3 ≈ 1.0471975511966"},
-    {PanelId::Sphere, {"3"}, "答：V = 36π ≈ 113.097335529233"},
     {PanelId::Sphere, {"1.5"}, "答：V = 9π/2 ≈ 14.1371669411541"},
     {PanelId::Circle, {"-3"}, "答：输入有误，半径 r 不能是负数"},
     {PanelId::Trapezoid, {"5", "-1", "3"}, "答：输入有误，高 h 不能是负数"},
 };
 
 TEST(GeometryWorking, AnswersOfTextbookExercises) {
-  for (const Case& c : kCases) {
-    const Working w = run(c.button, c.texts);
-    EXPECT_EQ(w.answer(), c.answer) << panel(c.button).key << " " << c.texts[0];
+  for (const Answered& c : kCases) {
+    const Working w = run(c.panel, c.texts);
+    EXPECT_EQ(w.answer(), c.answer) << panel(c.panel).key << " " << c.texts[0];
     if (w.answer().find("输入有误") == std::string::npos) {
-      EXPECT_TRUE(sensible(w.figure)) << panel(c.button).key << " " << c.texts[0];
+      EXPECT_TRUE(sensible(w.figure)) << panel(c.panel).key << " " << c.texts[0];
     }
   }
 }
@@ -121,26 +107,6 @@ TEST(GeometryWorking, FiguresToScaleWithTheirMeasures) {
   const Figure cone = run(PanelId::Cone, {"3", "4"}).figure;
   EXPECT_EQ(cone.ellipses.size(), 2u);  // the base's front half solid, its back half dashed
   EXPECT_EQ(cone.ellipses[1].stroke, Stroke::Dashed);
-}
-
-TEST(GeometryWorking, HostileInputs) {
-  const std::vector<std::string> texts = {"0",      "1E308", "1E-320", "4.9E-324",
-                                          "1E-300", "1E300", "abc",    "",
-                                          "-0",     "360.5", "100000", std::string(1500, '9')};
-  for (const PanelEntry& p : panels())
-    if (p.window == WindowId::Geometry)
-      for (const std::string& a : texts)
-        for (const std::string& b : {std::string("1"), a}) {
-          std::vector<std::string> in = {a, b, "1"};
-          in.resize(p.boxes.size());
-          const Working w = run(p.id, in, 6);
-          EXPECT_FALSE(w.answer().empty() || w.answer() == "答：无法列出计算过程")
-              << p.key << " " << a << " " << b;
-          if (!w.figure.empty()) {
-            EXPECT_TRUE(
-                std::isfinite(w.figure.left + w.figure.right + w.figure.top + w.figure.bottom));
-          }
-        }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <utility>
@@ -31,6 +33,13 @@ inline Working run(PanelId panel, std::vector<std::string> texts, int error = 0,
   return workingFor(clicked(panel, std::move(texts), error, shown));
 }
 
+// A click of a panel and the answer line its working must end with.
+struct Answered {
+  PanelId panel;
+  std::vector<std::string> texts;
+  const char* answer;
+};
+
 // A line as the plain text reads it: its text, then its cells separated by tabs.
 inline std::string plainLine(const Line& l) {
   std::string plain = notation::plain(l.text);
@@ -51,6 +60,22 @@ inline bool hasLineWith(const Working& w, const std::string& text) {
   for (const Line& l : w.lines)
     if (plainLine(l).find(text) != std::string::npos) return true;
   return false;
+}
+
+// Every coordinate finite, and a view the window can scale: neither empty nor too
+// small for the painter, nor beyond the doubles when squared.
+inline bool drawable(const Figure& f) {
+  const auto finite = [](Point p) { return std::isfinite(p.x) && std::isfinite(p.y); };
+  bool ok = f.left < f.right && f.bottom < f.top && f.right - f.left > 1e-100 &&
+            f.top - f.bottom > 1e-100 && std::isfinite(f.xTick) && std::isfinite(f.yTick) &&
+            std::fabs(f.left) + std::fabs(f.right) + std::fabs(f.top) + std::fabs(f.bottom) < 1e100;
+  for (const Figure::Path& p : f.paths)
+    ok = ok && std::ranges::all_of(p.points, finite);
+  for (const Figure::Dot& d : f.dots)
+    ok = ok && finite(d.at);
+  for (const Figure::Label& l : f.labels)
+    ok = ok && finite(l.at);
+  return ok;
 }
 
 }  // namespace vorlinde::steps
