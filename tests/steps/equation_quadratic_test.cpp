@@ -22,8 +22,6 @@ struct Exercise {
 TEST(QuadraticWorking, AnswersTextbookExercises) {
   const Exercise table[] = {
       {"1", "-3", "1", "答：x₁ = (3+√5)/2 ≈ 2.61803398874989，x₂ = (3-√5)/2 ≈ 0.381966011250105"},
-      {"1", "-6", "9", "答：x₁ = x₂ = 3"},
-      {"1", "-5", "6", "答：x₁ = 3，x₂ = 2"},
       {"2", "-3", "5", "答：方程无实数根"},
       {"0", "2", "-3", "答：x = 3/2 = 1.5"},
       // a < 0: the window's x₁ = -b/(2a) + √Δ/(2a) is the smaller root.

@@ -14,43 +14,37 @@ namespace {
 // exercise through the real windows, elsewhere.
 const Answered kCases[] = {
     // Arithmetic: aₙ = a₁ + (n − 1)d, Sₙ = n(a₁ + aₙ)/2.
-    {PanelId::ArithmeticSequence, {"0.1", "0.2", "3"}, "答：aₙ = 1/2 = 0.5，Sₙ = 9/10 = 0.9"},
-    {PanelId::ArithmeticSequence, {"0.5", "-0.25", "7.5"}, "答：aₙ = -5/4 = -1.25，Sₙ = -3"},
-    {PanelId::ArithmeticSequence, {"1", "2", "32767"}, "答：aₙ = 65533，Sₙ = 1073676289"},
-    {PanelId::ArithmeticSequence, {"1", "1", "0"}, "答：项数 n 必须是正整数"},
-    {PanelId::ArithmeticSequence, {"1", "x", "3"}, "答：a₁ 和 d 必须是数"},
+    {PanelId::ArithmeticSequence, "0.1 0.2 3", "答：aₙ = 1/2 = 0.5，Sₙ = 9/10 = 0.9"},
+    {PanelId::ArithmeticSequence, "0.5 -0.25 7.5", "答：aₙ = -5/4 = -1.25，Sₙ = -3"},
+    {PanelId::ArithmeticSequence, "1 2 32767", "答：aₙ = 65533，Sₙ = 1073676289"},
+    {PanelId::ArithmeticSequence, "1 1 0", "答：项数 n 必须是正整数"},
+    {PanelId::ArithmeticSequence, "1 x 3", "答：a₁ 和 d 必须是数"},
     // Geometric: aₙ = a₁qⁿ⁻¹, Sₙ = a₁(1 − qⁿ)/(1 − q); q = 1 on its own.
-    {PanelId::GeometricSequence,
-     {"1", "0.5", "10"},
+    {PanelId::GeometricSequence, "1 0.5 10",
      "答：aₙ = 1/512 = 0.001953125，Sₙ = 1023/512 = 1.998046875"},
-    {PanelId::GeometricSequence, {"3", "1", "5"}, "答：aₙ = 3，Sₙ = 15"},
-    {PanelId::GeometricSequence, {"5", "0", "3"}, "答：aₙ = 0，Sₙ = 5"},
-    {PanelId::GeometricSequence,
-     {"1", "2", "32767"},
+    {PanelId::GeometricSequence, "3 1 5", "答：aₙ = 3，Sₙ = 15"},
+    {PanelId::GeometricSequence, "5 0 3", "答：aₙ = 0，Sₙ = 5"},
+    {PanelId::GeometricSequence, "1 2 32767",
      "答：aₙ = 一个 9864 位数 ≈ 3.53865257761239E+9863，Sₙ = 一个 9864 位数 ≈ "
      "7.07730515522477E+9863"},
-    {PanelId::GeometricSequence,
-     {"1", "10", "32767"},
+    {PanelId::GeometricSequence, "1 10 32767",
      "答：aₙ = 10³²⁷⁶⁶，Sₙ = 一个 32767 位数 ≈ 1.11111111111111E+32766"},
-    {PanelId::GeometricSequence,
-     {"1", "1.0001", "30000"},
+    {PanelId::GeometricSequence, "1 1.0001 30000",
      "答：aₙ ≈ 20.0805164677636，Sₙ ≈ 190825.245194104"},
-    {PanelId::GeometricSequence, {"1", "0", "0"}, "答：项数 n 必须是正整数"},
+    {PanelId::GeometricSequence, "1 0 0", "答：项数 n 必须是正整数"},
     // The seven special series, S₁ … S₇ in the window's rows.
-    {PanelId::SpecialSeries,
-     {"1"},
+    {PanelId::SpecialSeries, "1",
      "答：S₁ = 1，S₂ = 1，S₃ = 2，S₄ = 1，S₅ = 1，S₆ = 2，S₇ = 1/2 = 0.5"},
-    {PanelId::SpecialSeries,
-     {"46341"},
+    {PanelId::SpecialSeries, "46341",
      "答：S₁ = 1073767311，S₂ = 2147488281，S₃ = 2147534622，S₄ = 33173325228471，S₅ = "
      "1152976238172170721，S₆ = 33174398995782，S₇ = 46341/46342 ≈ 0.99997842130249"},
-    {PanelId::SpecialSeries, {"-1"}, "答：项数 n 必须是正整数"},
+    {PanelId::SpecialSeries, "-1", "答：项数 n 必须是正整数"},
 };
 
 TEST(SequenceWorking, AnswersOfTextbookExercises) {
   for (const Answered& c : kCases) {
-    const Working w = run(c.panel, c.texts);
-    EXPECT_EQ(w.answer(), c.answer) << panel(c.panel).key << " " << c.texts.back();
+    const Working w = run(c.panel, words(c.texts));
+    EXPECT_EQ(w.answer(), c.answer) << panel(c.panel).key << " " << c.texts;
   }
 }
 

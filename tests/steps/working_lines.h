@@ -33,10 +33,22 @@ inline Working run(PanelId panel, std::vector<std::string> texts, int error = 0,
   return workingFor(clicked(panel, std::move(texts), error, shown));
 }
 
-// A click of a panel and the answer line its working must end with.
+// The texts of a click's boxes as a table writes them: words apart by blanks, "_"
+// an empty box.
+inline std::vector<std::string> words(const std::string& text) {
+  std::vector<std::string> out;
+  for (std::size_t at = 0, end = 0; at < text.size(); at = end + 1) {
+    end = std::min(text.find(' ', at), text.size());
+    if (end > at) out.push_back(text.substr(at, end - at) == "_" ? "" : text.substr(at, end - at));
+  }
+  return out;
+}
+
+// A click of a panel, its boxes' texts as words, and the answer line its working
+// must end with.
 struct Answered {
   PanelId panel;
-  std::vector<std::string> texts;
+  const char* texts;
   const char* answer;
 };
 
