@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "exact/notation.h"
 #include "steps/steps.h"
 #include "steps/working_lines.h"
 
@@ -39,21 +38,21 @@ TEST(SystemWorking, AnswersTextbookExercises) {
     EXPECT_EQ(system(words(e.coefficients)).answer(), e.answer) << e.coefficients;
 }
 
+// Fractions are cleared first; opposite coefficients are added.
 TEST(SystemWorking, EliminatesStepByStepAndChecksByDeterminants) {
-  const Working w = system({"2", "3", "12", "1", "-1", "1"});
-  EXPECT_TRUE(hasLineWith(w, "②×2，得 2x - 2y = 2　③"));
-  EXPECT_TRUE(hasLineWith(w, "① - ③，得 5y = 10"));
-  EXPECT_TRUE(hasLineWith(w, "把 y = 2 代入 ①，得 2x + 3×2 = 12，2x = 6，x = 6/2 = 3"));
-  EXPECT_TRUE(hasLineWith(w, "D = a₁b₂ - a₂b₁ = 2×(-1) - 1×3 = -5"));
-  EXPECT_TRUE(hasLineWith(w, "x = D₁/D = -15/(-5) = 3"));
-  // Fractions are cleared first; opposite coefficients are added.
-  const Working cleared = system({"0.5", "1", "2", "1", "-1", "1"});
-  EXPECT_TRUE(hasLineWith(cleared, "去分母：①×2，得 x + 2y = 4　③"));
-  EXPECT_TRUE(hasLineWith(cleared, "③ - ②，得 3y = 3"));
-  const Working opposite = system({"1", "1", "5", "2", "-1", "1"});
-  EXPECT_TRUE(hasLineWith(opposite, "① + ②，得 3x = 6"));
-  const Working parallel = system({"1", "2", "3", "2", "4", "7"});
-  EXPECT_TRUE(hasLineWith(parallel, "③ - ②，得 0 = -1"));
+  const Written steps[] = {
+      {PanelId::TwoUnknowns, "2 3 12 1 -1 1", "②×2，得 2x - 2y = 2　③"},
+      {PanelId::TwoUnknowns, "2 3 12 1 -1 1", "① - ③，得 5y = 10"},
+      {PanelId::TwoUnknowns, "2 3 12 1 -1 1",
+       "把 y = 2 代入 ①，得 2x + 3×2 = 12，2x = 6，x = 6/2 = 3"},
+      {PanelId::TwoUnknowns, "2 3 12 1 -1 1", "D = a₁b₂ - a₂b₁ = 2×(-1) - 1×3 = -5"},
+      {PanelId::TwoUnknowns, "2 3 12 1 -1 1", "x = D₁/D = -15/(-5) = 3"},
+      {PanelId::TwoUnknowns, "0.5 1 2 1 -1 1", "去分母：①×2，得 x + 2y = 4　③"},
+      {PanelId::TwoUnknowns, "0.5 1 2 1 -1 1", "③ - ②，得 3y = 3"},
+      {PanelId::TwoUnknowns, "1 1 5 2 -1 1", "① + ②，得 3x = 6"},
+      {PanelId::TwoUnknowns, "1 2 3 2 4 7", "③ - ②，得 0 = -1"},
+  };
+  expectLines(steps, false);
 }
 
 TEST(SystemWorking, ExplainsTheWindowsErrorWhereDIsZero) {

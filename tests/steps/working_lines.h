@@ -1,8 +1,11 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,12 +47,12 @@ inline std::vector<std::string> words(const std::string& text) {
   return out;
 }
 
-// A click of a panel, its boxes' texts as words, and the answer line its working
-// must end with.
-struct Answered {
+// A click of a panel, its boxes' texts as words, and a line its working writes: in
+// the tables of answers, the answer line it ends with.
+struct Written {
   PanelId panel;
   const char* texts;
-  const char* answer;
+  const char* line;
 };
 
 // A line as the plain text reads it: its text, then its cells separated by tabs.
@@ -72,6 +75,14 @@ inline bool hasLineWith(const Working& w, const std::string& text) {
   for (const Line& l : w.lines)
     if (plainLine(l).find(text) != std::string::npos) return true;
   return false;
+}
+
+// Each click's working has the line: the whole of one, or where not whole, in one.
+inline void expectLines(std::span<const Written> rows, bool whole = true) {
+  for (const Written& r : rows) {
+    const Working w = run(r.panel, words(r.texts));
+    EXPECT_TRUE(whole ? hasLine(w, r.line) : hasLineWith(w, r.line)) << r.texts << ": " << r.line;
+  }
 }
 
 // Every coordinate finite, and a view the window can scale: neither empty nor too
