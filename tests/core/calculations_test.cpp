@@ -36,6 +36,9 @@ template <class Array>
 Texts texts(const Array& a) {
   return Texts(a.begin(), a.end());
 }
+Texts texts(const Answer& a) {
+  return {a.first, a.second};
+}
 
 // A measure of the geometry window as it shows it.
 template <class F>
@@ -74,16 +77,8 @@ const std::map<std::string, std::function<Texts(const Texts&)>> kCalculations = 
        }
        return shown;
      }},
-    {"quadratic",
-     [](const Texts& t) {
-       const Answer a = solveQuadratic(t);
-       return Texts{a.first, a.second};
-     }},
-    {"system",
-     [](const Texts& t) {
-       const Answer a = solveSystem(t);
-       return Texts{a.first, a.second};
-     }},
+    {"quadratic", [](const Texts& t) { return texts(solveQuadratic(t)); }},
+    {"system", [](const Texts& t) { return texts(solveSystem(t)); }},
     {"arithmetic", [](const Texts& t) { return texts(arithmeticPanel(t[0], t[1], t[2])); }},
     {"geometric", [](const Texts& t) { return texts(geometricPanel(t[0], t[1], t[2])); }},
     {"special", [](const Texts& t) { return texts(specialSeriesPanel(t[0])); }},

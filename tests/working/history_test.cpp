@@ -173,7 +173,6 @@ TEST_F(HistoryTest, AFileOfALaterVersionIsLeftAsItIs) {
   history.add(entry(1));
   history.flush();
   history.clear();
-  EXPECT_EQ(history.entries().size(), 0u);
   history.add(entry(2));
   history.flush();
   EXPECT_EQ(history.entries().size(), 1u);
