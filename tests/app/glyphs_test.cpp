@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QGlyphRun>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +10,8 @@
 #include <QTextLayout>
 
 #include "support/program.h"
+#include "working/working_window.h"
+#include "working/workings.h"
 
 namespace vorlinde::test {
 namespace {
@@ -65,12 +66,6 @@ QStringList missingGlyphs(QWidget* window) {
   return missing;
 }
 
-QWidget* shown(const QString& name) {
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == name && w->isVisible()) return w;
-  return nullptr;
-}
-
 // The main window, the equation window and the working of x² − 3x + 1 = 0, with
 // every character drawn: no box where the faces on this system lack a glyph.
 TEST(Glyphs, EveryCaptionOfTheMainEquationAndWorkingWindowsIsDrawn) {
@@ -82,7 +77,8 @@ TEST(Glyphs, EveryCaptionOfTheMainEquationAndWorkingWindowsIsDrawn) {
   for (const char* button : {"Command1", "WorkingButton"})
     click(equations, button);
   settle();
-  for (QWidget* window : {program.main().window(), equations, shown("Working")}) {
+  QWidget* working = program.working().workings().window();
+  for (QWidget* window : {program.main().window(), equations, working}) {
     ASSERT_TRUE(window);
     EXPECT_EQ(missingGlyphs(window), QStringList()) << window->objectName().toStdString();
   }

@@ -82,19 +82,13 @@ TEST(Messages, TheWorkingsWarningsAndQuestionsReadWhole) {
   const std::vector<ShownBox> pdf = answering([&] { working->writePdf(nowhere); });
   EXPECT_TRUE(print.at(0).prompt.startsWith("未能载入打印支持"));
   EXPECT_EQ(pdf.at(0).prompt, "无法写入文件：\n" + QDir::toNativeSeparators(nowhere));
-  bool cleared = true;
-  const auto ask = [&](const QString& choose) {
-    return answering(
-        [&] { cleared = askQuestion(working, "清空全部 500 条历史记录？", "清空", "取消"); },
-        choose);
-  };
-  const std::vector<ShownBox> escaped = ask({});
-  EXPECT_FALSE(cleared);
-  EXPECT_EQ(escaped.at(0).defaultButton, "取消");
-  ask("清空");
-  EXPECT_TRUE(cleared);
-  for (const auto& boxes : {print, pdf, escaped})
+  // The question of "清空", at its longest; what it does is the working window's test.
+  const std::vector<ShownBox> asked =
+      answering([&] { askQuestion(working, "清空全部 500 条历史记录？", "清空", "取消"); });
+  for (const auto& boxes : {print, pdf, asked}) {
+    EXPECT_EQ(boxes.size(), 1u);
     expectWhole(boxes);
+  }
 }
 
 }  // namespace

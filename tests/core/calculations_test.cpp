@@ -36,6 +36,9 @@ template <class Array>
 Texts texts(const Array& a) {
   return Texts(a.begin(), a.end());
 }
+Texts texts(const Answer& a) {
+  return {a.first, a.second};
+}
 
 // A measure of the geometry window as it shows it.
 template <class F>
@@ -44,7 +47,7 @@ std::function<Texts(const Texts&)> measured(F measure) {
     std::vector<Real> v;
     for (const std::string& text : t)
       v.push_back(readDouble(text));
-    const std::optional<Real> s = measurable(v) ? measure(v) : std::nullopt;
+    const std::optional<Real> s = measurable(v) ? std::optional<Real>(measure(v)) : std::nullopt;
     return Texts{s ? numberText(s->value()) : "输入有误！"};
   };
 }
@@ -74,31 +77,20 @@ const std::map<std::string, std::function<Texts(const Texts&)>> kCalculations = 
        }
        return shown;
      }},
-    {"quadratic",
-     [](const Texts& t) {
-       const Answer a = solveQuadratic(t);
-       return Texts{a.first, a.second};
-     }},
-    {"system",
-     [](const Texts& t) {
-       const Answer a = solveSystem(t);
-       return Texts{a.first, a.second};
-     }},
+    {"quadratic", [](const Texts& t) { return texts(solveQuadratic(t)); }},
+    {"system", [](const Texts& t) { return texts(solveSystem(t)); }},
     {"arithmetic", [](const Texts& t) { return texts(arithmeticPanel(t[0], t[1], t[2])); }},
     {"geometric", [](const Texts& t) { return texts(geometricPanel(t[0], t[1], t[2])); }},
     {"special", [](const Texts& t) { return texts(specialSeriesPanel(t[0])); }},
-    {"triangle", measured([](auto& v) -> std::optional<Real> { return triangleArea(v[0], v[1]); })},
+    {"triangle", measured([](auto& v) { return triangleArea(v[0], v[1]); })},
     {"sides", measured([](auto& v) { return triangleAreaFromSides(v[0], v[1], v[2]); })},
-    {"rectangle",
-     measured([](auto& v) -> std::optional<Real> { return rectangleArea(v[0], v[1]); })},
-    {"trapezoid",
-     measured([](auto& v) -> std::optional<Real> { return trapezoidArea(v[0], v[1], v[2]); })},
-    {"circle", measured([](auto& v) -> std::optional<Real> { return circleArea(v[0]); })},
-    {"sector", measured([](auto& v) -> std::optional<Real> { return sectorArea(v[0], v[1]); })},
-    {"cylinder",
-     measured([](auto& v) -> std::optional<Real> { return cylinderVolume(v[0], v[1]); })},
-    {"cone", measured([](auto& v) -> std::optional<Real> { return coneVolume(v[0], v[1]); })},
-    {"sphere", measured([](auto& v) -> std::optional<Real> { return sphereVolume(v[0]); })},
+    {"rectangle", measured([](auto& v) { return rectangleArea(v[0], v[1]); })},
+    {"trapezoid", measured([](auto& v) { return trapezoidArea(v[0], v[1], v[2]); })},
+    {"circle", measured([](auto& v) { return circleArea(v[0]); })},
+    {"sector", measured([](auto& v) { return sectorArea(v[0], v[1]); })},
+    {"cylinder", measured([](auto& v) { return cylinderVolume(v[0], v[1]); })},
+    {"cone", measured([](auto& v) { return coneVolume(v[0], v[1]); })},
+    {"sphere", measured([](auto& v) { return sphereVolume(v[0]); })},
     {"grid result", [](const Texts& t) { return Texts{resultText(readDouble(t[0]))}; }},
 };
 

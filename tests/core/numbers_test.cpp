@@ -139,7 +139,7 @@ TEST(Reading, WholeNumbersRoundHalfToEvenWithinTheirRange) {
     }
   }
   EXPECT_EQ(wholePart(-2.5), -3);
-  EXPECT_EQ(test::errorOf([] { roundToInt16(NAN); }), 6);
+  EXPECT_EQ(outcome([] { return numberText(roundToInt16(NAN)); }), "error 6");
 }
 
 }  // namespace

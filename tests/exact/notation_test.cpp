@@ -13,9 +13,7 @@ TEST(Notation, PlainTextReadsAsTheTextbookWritesIt) {
   } cases[] = {
       {frac("3+" + root("5"), "2"), "(3+√5)/2"},
       {"-" + frac(root("2"), "2"), "-√2/2"},
-      {frac("-3", "7"), "-3/7"},
       {root("36×2"), "√(36×2)"},
-      {"6" + root("2"), "6√2"},
       {"2" + sup("3") + "×3" + sup("2") + "×5", "2³×3²×5"},
       {"a" + sub("n") + " = a" + sub("1") + "q" + sup("n-1"), "aₙ = a₁qⁿ⁻¹"},
       {"2" + sup("1.5"), "2^1.5"},
@@ -37,16 +35,15 @@ TEST(Notation, PlainTextReadsAsTheTextbookWritesIt) {
 }
 
 TEST(Notation, RunsSayWhatTheTypesetFormHides) {
-  const std::vector<R> r = runs("x = " + frac("3+" + root("5"), "2"));
-  ASSERT_EQ(r.size(), 8u);
-  EXPECT_EQ(r[0], (R{"x = "}));
-  EXPECT_EQ(r[1], (R{"(", Place::Numerator, 0, true}));
-  EXPECT_EQ(r[2], (R{"3+", Place::Numerator, 0}));
-  EXPECT_EQ(r[3], (R{"√", Place::Numerator, 0, false, true}));
-  EXPECT_EQ(r[4], (R{"5", Place::Numerator, 0, false, false, 1}));
-  EXPECT_EQ(r[5], (R{")", Place::Numerator, 0, true}));
-  EXPECT_EQ(r[6], (R{"/", Place::Line, 0, true}));
-  EXPECT_EQ(r[7], (R{"2", Place::Denominator, 0}));
+  EXPECT_EQ(runs("x = " + frac("3+" + root("5"), "2")),
+            (std::vector<R>{{"x = "},
+                            {"(", Place::Numerator, 0, true},
+                            {"3+", Place::Numerator, 0},
+                            {"√", Place::Numerator, 0, false, true},
+                            {"5", Place::Numerator, 0, false, false, 1},
+                            {")", Place::Numerator, 0, true},
+                            {"/", Place::Line, 0, true},
+                            {"2", Place::Denominator, 0}}));
   const std::vector<R> raised = runs("2" + sup("1.5"));
   ASSERT_EQ(raised.size(), 3u);
   EXPECT_TRUE(raised[1].hidden);

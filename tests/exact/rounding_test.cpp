@@ -83,6 +83,9 @@ Rational decimal(const char* text) {
   return readStrict(text, {}).value();
 }
 
+using Function = int (*)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t);
+const Function kTrig[] = {mpfr_sin, mpfr_cos, mpfr_tan, mpfr_cot, mpfr_sec, mpfr_csc};
+
 // clang-format off
 // Near the axes, past a turn, negative, tiny and huge.
 const char* const kAngles[] = {
@@ -100,8 +103,6 @@ const std::pair<const char*, const char*> kPowers[] = {
 // clang-format on
 
 TEST(Rounding, TrigonometricFunctionsOfAnglesInDegrees) {
-  using F = int (*)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t);
-  const F functions[] = {mpfr_sin, mpfr_cos, mpfr_tan, mpfr_cot, mpfr_sec, mpfr_csc};
   for (const char* angle : kAngles) {
     const std::array<Decimal, 6> shown = trigDecimals(decimal(angle), {});
     for (int i = 0; i < 6; ++i) {
@@ -110,7 +111,7 @@ TEST(Rounding, TrigonometricFunctionsOfAnglesInDegrees) {
             mpfr_const_pi(r, MPFR_RNDN);
             mpfr_mul(r, r, x, MPFR_RNDN);
             mpfr_div_ui(r, r, 180, MPFR_RNDN);
-            functions[i](r, r, MPFR_RNDN);
+            kTrig[i](r, r, MPFR_RNDN);
           },
           angle);
       EXPECT_EQ(significant(shown[i].text), expected) << angle << "° function " << i;
@@ -121,8 +122,6 @@ TEST(Rounding, TrigonometricFunctionsOfAnglesInDegrees) {
 // Every multiple of 15° over three turns: each exact value is MPFR's to 390 bits,
 // and the functions are undefined exactly on the axes.
 TEST(Rounding, ExactValuesAtTheMultiplesOf15Degrees) {
-  using F = int (*)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t);
-  const F functions[] = {mpfr_sin, mpfr_cos, mpfr_tan, mpfr_cot, mpfr_sec, mpfr_csc};
   mpfr_t f, sum, term;
   mpfr_inits2(400, f, sum, term, static_cast<mpfr_ptr>(nullptr));
   for (int d = -360; d <= 720; d += 15)
@@ -137,7 +136,7 @@ TEST(Rounding, ExactValuesAtTheMultiplesOf15Degrees) {
       mpfr_const_pi(f, MPFR_RNDN);
       mpfr_mul_si(f, f, d, MPFR_RNDN);
       mpfr_div_ui(f, f, 180, MPFR_RNDN);
-      functions[i](f, f, MPFR_RNDN);
+      kTrig[i](f, f, MPFR_RNDN);
       mpfr_neg(sum, f, MPFR_RNDN);
       for (const auto& [radicand, c] : exact->terms()) {
         mpfr_sqrt_ui(term, radicand.get_ui(), MPFR_RNDN);

@@ -3,70 +3,64 @@
 #include <string>
 #include <vector>
 
-#include "exact/notation.h"
 #include "steps/steps.h"
 #include "steps/working_lines.h"
 
 namespace vorlinde::steps {
 namespace {
 
-Calculation system(std::vector<std::string> texts, int error = 0) {
-  Calculation c{PanelId::TwoUnknowns, texts};
-  c.error = error;
-  return c;
+Working system(std::vector<std::string> texts, int error = 0) {
+  return run(PanelId::TwoUnknowns, std::move(texts), error);
 }
 
 struct Exercise {
-  std::vector<std::string> coefficients;  // a₁ b₁ c₁ a₂ b₂ c₂
+  const char* coefficients;  // a₁ b₁ c₁ a₂ b₂ c₂
   const char* answer;
 };
 
 TEST(SystemWorking, AnswersTextbookExercises) {
   const Exercise table[] = {
-      {{"2", "3", "12", "1", "-1", "1"}, "答：x = 3，y = 2"},
-      {{"3", "2", "7", "4", "-5", "2"},
-       "答：x = 39/23 ≈ 1.69565217391304，y = 22/23 ≈ 0.956521739130435"},
-      {{"3", "-2", "5", "1", "4", "3"},
-       "答：x = 13/7 ≈ 1.85714285714286，y = 2/7 ≈ 0.285714285714286"},
-      {{"1", "2", "3", "2", "4", "6"}, "答：方程组有无穷多解"},
-      {{"0.5", "1", "2", "1", "2", "3"}, "答：方程组无解"},
-      {{"2", "0", "4", "3", "5", "1"}, "答：x = 2，y = -1"},
-      {{"0", "1", "5", "1", "0", "3"}, "答：x = 3，y = 5"},
-      {{"1", "1", "0", "1", "-1", "0"}, "答：x = 0，y = 0"},
-      {{"0.1", "0.2", "0.3", "0.4", "0.5", "0.6"}, "答：x = -1，y = 2"},
-      {{"1/2", "1", "1", "1", "1", "1"}, "答：a₁ 不是数，无法求解"},
-      {{"0", "0", "5", "1", "1", "1"}, "答：方程组无解"},
-      {{"0", "0", "0", "1", "1", "1"}, "答：方程组有无穷多解"},
-      {{"0", "0", "0", "0", "0", "0"}, "答：方程组有无穷多解"},
-      {{"2", "0", "1", "4", "0", "3"}, "答：方程组无解"},
+      {"2 3 12 1 -1 1", "答：x = 3，y = 2"},
+      {"3 2 7 4 -5 2", "答：x = 39/23 ≈ 1.69565217391304，y = 22/23 ≈ 0.956521739130435"},
+      {"1 2 3 2 4 6", "答：方程组有无穷多解"},
+      {"0.5 1 2 1 2 3", "答：方程组无解"},
+      {"2 0 4 3 5 1", "答：x = 2，y = -1"},
+      {"0 1 5 1 0 3", "答：x = 3，y = 5"},
+      {"1 1 0 1 -1 0", "答：x = 0，y = 0"},
+      {"0.1 0.2 0.3 0.4 0.5 0.6", "答：x = -1，y = 2"},
+      {"1/2 1 1 1 1 1", "答：a₁ 不是数，无法求解"},
+      {"0 0 5 1 1 1", "答：方程组无解"},
+      {"0 0 0 1 1 1", "答：方程组有无穷多解"},
+      {"0 0 0 0 0 0", "答：方程组有无穷多解"},
+      {"2 0 1 4 0 3", "答：方程组无解"},
   };
   for (const Exercise& e : table)
-    EXPECT_EQ(workingFor(system(e.coefficients)).answer(), e.answer) << e.coefficients[0];
+    EXPECT_EQ(system(words(e.coefficients)).answer(), e.answer) << e.coefficients;
 }
 
+// Fractions are cleared first; opposite coefficients are added.
 TEST(SystemWorking, EliminatesStepByStepAndChecksByDeterminants) {
-  const Working w = workingFor(system({"2", "3", "12", "1", "-1", "1"}));
-  EXPECT_TRUE(hasLineWith(w, "②×2，得 2x - 2y = 2　③"));
-  EXPECT_TRUE(hasLineWith(w, "① - ③，得 5y = 10"));
-  EXPECT_TRUE(hasLineWith(w, "把 y = 2 代入 ①，得 2x + 3×2 = 12，2x = 6，x = 6/2 = 3"));
-  EXPECT_TRUE(hasLineWith(w, "D = a₁b₂ - a₂b₁ = 2×(-1) - 1×3 = -5"));
-  EXPECT_TRUE(hasLineWith(w, "x = D₁/D = -15/(-5) = 3"));
-  // Fractions are cleared first; opposite coefficients are added.
-  const Working cleared = workingFor(system({"0.5", "1", "2", "1", "-1", "1"}));
-  EXPECT_TRUE(hasLineWith(cleared, "去分母：①×2，得 x + 2y = 4　③"));
-  EXPECT_TRUE(hasLineWith(cleared, "③ - ②，得 3y = 3"));
-  const Working opposite = workingFor(system({"1", "1", "5", "2", "-1", "1"}));
-  EXPECT_TRUE(hasLineWith(opposite, "① + ②，得 3x = 6"));
-  const Working parallel = workingFor(system({"1", "2", "3", "2", "4", "7"}));
-  EXPECT_TRUE(hasLineWith(parallel, "③ - ②，得 0 = -1"));
+  const Written steps[] = {
+      {PanelId::TwoUnknowns, "2 3 12 1 -1 1", "②×2，得 2x - 2y = 2　③"},
+      {PanelId::TwoUnknowns, "2 3 12 1 -1 1", "① - ③，得 5y = 10"},
+      {PanelId::TwoUnknowns, "2 3 12 1 -1 1",
+       "把 y = 2 代入 ①，得 2x + 3×2 = 12，2x = 6，x = 6/2 = 3"},
+      {PanelId::TwoUnknowns, "2 3 12 1 -1 1", "D = a₁b₂ - a₂b₁ = 2×(-1) - 1×3 = -5"},
+      {PanelId::TwoUnknowns, "2 3 12 1 -1 1", "x = D₁/D = -15/(-5) = 3"},
+      {PanelId::TwoUnknowns, "0.5 1 2 1 -1 1", "去分母：①×2，得 x + 2y = 4　③"},
+      {PanelId::TwoUnknowns, "0.5 1 2 1 -1 1", "③ - ②，得 3y = 3"},
+      {PanelId::TwoUnknowns, "1 1 5 2 -1 1", "① + ②，得 3x = 6"},
+      {PanelId::TwoUnknowns, "1 2 3 2 4 7", "③ - ②，得 0 = -1"},
+  };
+  expectLines(steps, false);
 }
 
 TEST(SystemWorking, ExplainsTheWindowsErrorWhereDIsZero) {
-  const Working w = workingFor(system({"1", "2", "3", "2", "4", "7"}, 11));
+  const Working w = system({"1", "2", "3", "2", "4", "7"}, 11);
   EXPECT_TRUE(hasLineWith(w, "系数成比例"));
   EXPECT_TRUE(hasLineWith(w, "运行时错误 11"));
   EXPECT_EQ(w.answer(), "答：方程组无解");
-  const Working many = workingFor(system({"1", "2", "3", "2", "4", "6"}, 6));
+  const Working many = system({"1", "2", "3", "2", "4", "6"}, 6);
   EXPECT_TRUE(hasLineWith(many, "y = -1/2x + 3/2（x 取任意数）"));
 }
 
@@ -100,7 +94,7 @@ TEST(EquationWorkings, NameEveryBoxThatHoldsNoNumber) {
 }
 
 TEST(SystemWorking, DrawsTheLinesAndTheirMeetingPoint) {
-  const Figure f = workingFor(system({"2", "3", "12", "1", "-1", "1"})).figure;
+  const Figure f = system({"2", "3", "12", "1", "-1", "1"}).figure;
   ASSERT_EQ(f.paths.size(), 2u);
   ASSERT_EQ(f.dots.size(), 1u);
   EXPECT_EQ(f.dots[0].stroke, Stroke::Emphasis);
@@ -114,14 +108,14 @@ TEST(SystemWorking, DrawsTheLinesAndTheirMeetingPoint) {
     }
   EXPECT_NEAR(2 * f.paths[0].points[0].x + 3 * f.paths[0].points[0].y, 12, 1e-9);
   // A vertical line, and parallel lines without a meeting point.
-  const Figure vertical = workingFor(system({"2", "0", "4", "3", "5", "1"})).figure;
+  const Figure vertical = system({"2", "0", "4", "3", "5", "1"}).figure;
   EXPECT_DOUBLE_EQ(vertical.paths[0].points[0].x, 2);
   EXPECT_DOUBLE_EQ(vertical.paths[0].points[1].x, 2);
-  const Figure parallel = workingFor(system({"1", "2", "3", "2", "4", "7"})).figure;
+  const Figure parallel = system({"1", "2", "3", "2", "4", "7"}).figure;
   EXPECT_EQ(parallel.paths.size(), 2u);
   EXPECT_TRUE(parallel.dots.empty());
   // 0x + 0y = 5 has no line: only the other one is drawn, and a label says why.
-  const Figure none = workingFor(system({"0", "0", "5", "1", "1", "1"})).figure;
+  const Figure none = system({"0", "0", "5", "1", "1", "1"}).figure;
   EXPECT_EQ(none.paths.size(), 1u);
   EXPECT_FALSE(none.labels.empty());
 }

@@ -9,15 +9,10 @@
 namespace vorlinde::steps {
 namespace {
 
-bool mentions(const Working& w, const std::string& text) {
-  return w.plainText().find(text) != std::string::npos;
-}
-
 // Every point finite, inside the view, and the view of a sensible size.
 bool sensible(const Figure& f) {
-  const auto inside = [&](Point p) {
-    return std::isfinite(p.x) && std::isfinite(p.y) && p.x >= f.left && p.x <= f.right &&
-           p.y >= f.bottom && p.y <= f.top;
+  const auto inside = [&](Point p) {  // a NaN or an infinity is never inside
+    return p.x >= f.left && p.x <= f.right && p.y >= f.bottom && p.y <= f.top;
   };
   bool ok = !f.empty() && f.right - f.left > 0.5 && f.top - f.bottom > 0.2 &&
             f.right - f.left < 10 && f.top - f.bottom < 10;
@@ -29,72 +24,58 @@ bool sensible(const Figure& f) {
   return ok;
 }
 
-struct Case {
-  PanelId button;
-  std::vector<std::string> texts;
-  const char* answer;
-};
-
-const Case kCases[] = {
-    {PanelId::Triangle, {"6", "4"}, "答：S = 12"},
-    {PanelId::Triangle, {"5", "3"}, "答：S = 15/2 = 7.5"},
-    {PanelId::TriangleBySides, {"3", "4", "5"}, "答：S = 6"},
-    {PanelId::TriangleBySides, {"13", "14", "15"}, "答：S = 84"},
-    {PanelId::TriangleBySides, {"5", "5", "6"}, "答：S = 12"},
-    {PanelId::TriangleBySides, {"0.3", "0.4", "0.5"}, "答：S = 3/50 = 0.06"},
-    {PanelId::TriangleBySides, {"1", "1", "1"}, "答：S = √3/4 ≈ 0.433012701892219"},
-    {PanelId::TriangleBySides, {"2", "3", "4"}, "答：S = 3√15/4 ≈ 2.90473750965556"},
-    {PanelId::TriangleBySides, {"1", "2", "3"}, "答：这三条线段不能构成三角形"},
-    {PanelId::TriangleBySides, {"1", "2", "4"}, "答：这三条线段不能构成三角形"},
-    {PanelId::Rectangle, {"5", "3"}, "答：S = 15"},
-    {PanelId::Rectangle, {"2.5", "4"}, "答：S = 10"},
-    {PanelId::Trapezoid, {"5", "4", "3"}, "答：S = 16"},
-    {PanelId::Trapezoid, {"7", "3", "2"}, "答：S = 27/2 = 13.5"},
-    {PanelId::Circle, {"3"}, "答：S = 9π ≈ 28.2743338823081"},
-    {PanelId::Circle, {"0.5"}, "答：S = π/4 ≈ 0.785398163397448"},
-    {PanelId::Sector, {"6", "60"}, "答：S = 6π ≈ 18.8495559215388"},
-    {PanelId::Sector, {"2", "90"}, "答：S = π ≈ 3.14159265358979"},
-    {PanelId::Cylinder, {"2", "5"}, "答：V = 20π ≈ 62.8318530717959"},
-    {PanelId::Cone, {"3", "4"}, "答：V = 12π ≈ 37.6991118430775"},
-    {PanelId::Cone, {"1", "1"}, "答：V = π/3 ≈ 1.0471975511966"},
-    {PanelId::Sphere, {"3"}, "答：V = 36π ≈ 113.097335529233"},
-    {PanelId::Sphere, {"1.5"}, "答：V = 9π/2 ≈ 14.1371669411541"},
-    {PanelId::Circle, {"-3"}, "答：输入有误，半径 r 不能是负数"},
-    {PanelId::Trapezoid, {"5", "-1", "3"}, "答：输入有误，高 h 不能是负数"},
+// Each panel's first exercise is clicked through the real windows by the program's tests.
+const Written kCases[] = {
+    {PanelId::Triangle, "5 3", "答：S = 15/2 = 7.5"},
+    {PanelId::TriangleBySides, "13 14 15", "答：S = 84"},
+    {PanelId::TriangleBySides, "0.3 0.4 0.5", "答：S = 3/50 = 0.06"},
+    {PanelId::TriangleBySides, "1 1 1", "答：S = √3/4 ≈ 0.433012701892219"},
+    {PanelId::TriangleBySides, "2 3 4", "答：S = 3√15/4 ≈ 2.90473750965556"},
+    {PanelId::TriangleBySides, "1 2 4", "答：这三条线段不能构成三角形"},
+    {PanelId::Rectangle, "2.5 4", "答：S = 10"},
+    {PanelId::Trapezoid, "7 3 2", "答：S = 27/2 = 13.5"},
+    {PanelId::Circle, "0.5", "答：S = π/4 ≈ 0.785398163397448"},
+    {PanelId::Sector, "2 90", "答：S = π ≈ 3.14159265358979"},
+    {PanelId::Cylinder, "2 5", "答：V = 20π ≈ 62.8318530717959"},
+    {PanelId::Cone, "1 1", "答：V = π/3 ≈ 1.0471975511966"},
+    {PanelId::Sphere, "1.5", "答：V = 9π/2 ≈ 14.1371669411541"},
+    {PanelId::Circle, "-3", "答：输入有误，半径 r 不能是负数"},
+    {PanelId::Trapezoid, "5 -1 3", "答：输入有误，高 h 不能是负数"},
 };
 
 TEST(GeometryWorking, AnswersOfTextbookExercises) {
-  for (const Case& c : kCases) {
-    const Working w = run(c.button, c.texts);
-    EXPECT_EQ(w.answer(), c.answer) << panel(c.button).key << " " << c.texts[0];
+  for (const Written& c : kCases) {
+    const Working w = run(c.panel, words(c.texts));
+    EXPECT_EQ(w.answer(), c.line) << panel(c.panel).key << " " << c.texts;
     if (w.answer().find("输入有误") == std::string::npos) {
-      EXPECT_TRUE(sensible(w.figure)) << panel(c.button).key << " " << c.texts[0];
+      EXPECT_TRUE(sensible(w.figure)) << panel(c.panel).key << " " << c.texts;
     }
   }
 }
 
 TEST(GeometryWorking, KeySteps) {
-  const Working heron = run(PanelId::TriangleBySides, {"13", "14", "15"});
-  EXPECT_TRUE(mentions(heron, "a + b\t= 13 + 14\t= 27\t> 15\t= c"));
-  EXPECT_TRUE(mentions(heron, "p = (13 + 14 + 15)/2 = 21"));
-  EXPECT_TRUE(mentions(heron, "= √(21×8×7×6) = √7056 = 84"));
-  EXPECT_TRUE(
-      mentions(run(PanelId::TriangleBySides, {"1", "2", "3"}), "a + b\t= 1 + 2\t= 3\t= 3\t= c"));
-  EXPECT_TRUE(mentions(run(PanelId::Sector, {"6", "60"}), "弧长 l = nπr/180 = (60×π×6)/180 = 2π"));
-  EXPECT_TRUE(
-      mentions(run(PanelId::Cone, {"3", "4"}), "母线 l = √(r² + h²) = √(3² + 4²) = √25 = 5"));
-  EXPECT_TRUE(mentions(run(PanelId::Circle, {"3"}), "S = πr² = π×3² = 9π ≈ 28.2743338823081"));
-  EXPECT_TRUE(hasLine(run(PanelId::Trapezoid, {"7", "3", "2"}), "上底 a = 2"));
+  const Written steps[] = {
+      {PanelId::TriangleBySides, "13 14 15", "a + b\t= 13 + 14\t= 27\t> 15\t= c"},
+      {PanelId::TriangleBySides, "13 14 15", "p = (13 + 14 + 15)/2 = 21"},
+      {PanelId::TriangleBySides, "13 14 15", "= √(21×8×7×6) = √7056 = 84"},
+      {PanelId::TriangleBySides, "1 2 3", "a + b\t= 1 + 2\t= 3\t= 3\t= c"},
+      {PanelId::Sector, "6 60", "弧长 l = nπr/180 = (60×π×6)/180 = 2π"},
+      {PanelId::Cone, "3 4", "母线 l = √(r² + h²) = √(3² + 4²) = √25 = 5"},
+      {PanelId::Circle, "3", "S = πr² = π×3² = 9π ≈ 28.2743338823081"},
+      {PanelId::Trapezoid, "7 3 2", "上底 a = 2"},
+  };
+  expectLines(steps, false);
   // A root too long to simplify is only estimated: its "≈" follows the steps alone.
   const Working estimated = run(PanelId::TriangleBySides, {"1E300", "1E300", "1E300"});
-  EXPECT_TRUE(mentions(estimated, ") ≈ 4.33012701892219E+599\n")) << estimated.plainText();
+  EXPECT_TRUE(estimated.plainText().find(") ≈ 4.33012701892219E+599\n") != std::string::npos);
   // Where the window's last digit differs, it says why.
   // 16π: the window's π, a little short, makes 50.2654824574366 of 50.26548245743669….
-  EXPECT_TRUE(mentions(run(PanelId::Circle, {"4"}, 0, {{0, "S=50.2654824574366"}}),
-                       "窗口显示 S=50.2654824574366：它用双精度数计算，π 取 3.14159265358979"));
-  EXPECT_FALSE(mentions(run(PanelId::Circle, {"3"}, 0, {{0, "S=28.2743338823081"}}), "窗口显示"));
+  EXPECT_TRUE(hasLineWith(run(PanelId::Circle, {"4"}, 0, {{0, "S=50.2654824574366"}}),
+                          "窗口显示 S=50.2654824574366：它用双精度数计算，π 取 3.14159265358979"));
+  EXPECT_FALSE(
+      hasLineWith(run(PanelId::Circle, {"3"}, 0, {{0, "S=28.2743338823081"}}), "窗口显示"));
   const Working overflow = run(PanelId::Circle, {"1E200"}, 6);
-  EXPECT_TRUE(mentions(overflow, "窗口报告：运行时错误 6，溢出。"));
+  EXPECT_TRUE(hasLineWith(overflow, "窗口报告：运行时错误 6，溢出。"));
   EXPECT_EQ(overflow.answer(), "答：S = 10⁴⁰⁰π ≈ 3.14159265358979E+400");
 }
 
@@ -121,26 +102,6 @@ TEST(GeometryWorking, FiguresToScaleWithTheirMeasures) {
   const Figure cone = run(PanelId::Cone, {"3", "4"}).figure;
   EXPECT_EQ(cone.ellipses.size(), 2u);  // the base's front half solid, its back half dashed
   EXPECT_EQ(cone.ellipses[1].stroke, Stroke::Dashed);
-}
-
-TEST(GeometryWorking, HostileInputs) {
-  const std::vector<std::string> texts = {"0",      "1E308", "1E-320", "4.9E-324",
-                                          "1E-300", "1E300", "abc",    "",
-                                          "-0",     "360.5", "100000", std::string(1500, '9')};
-  for (const PanelEntry& p : panels())
-    if (p.window == WindowId::Geometry)
-      for (const std::string& a : texts)
-        for (const std::string& b : {std::string("1"), a}) {
-          std::vector<std::string> in = {a, b, "1"};
-          in.resize(p.boxes.size());
-          const Working w = run(p.id, in, 6);
-          EXPECT_FALSE(w.answer().empty() || w.answer() == "答：无法列出计算过程")
-              << p.key << " " << a << " " << b;
-          if (!w.figure.empty()) {
-            EXPECT_TRUE(
-                std::isfinite(w.figure.left + w.figure.right + w.figure.top + w.figure.bottom));
-          }
-        }
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -44,6 +43,9 @@ struct ShownBox {
 // boxes in the order they came.
 std::vector<ShownBox> answering(const std::function<void()>& action, const QString& choose = {});
 
+// Lets deferred deletions and other posted events run.
+void settle();
+
 // One window opened on its own, as the main window's "进 入" would open it:
 // the registry that owns it, the form and its Qt window.
 template <class F>
@@ -54,14 +56,13 @@ class Opened {
   }
   ~Opened() {
     forms_.reset();
-    settleEvents();
+    settle();
   }
   F& form() { return form_; }
   QWidget* window() { return form_.window(); }
   FormRegistry& forms() { return *forms_; }
 
  private:
-  static void settleEvents();
   std::unique_ptr<FormRegistry> forms_;
   F& form_;
 };
@@ -88,13 +89,5 @@ QString caption(QWidget* window, const QString& label);
 
 // The run-time error box's prompt for the error number.
 QString errorPrompt(int number);
-
-// Lets deferred deletions and other posted events run.
-void settle();
-
-template <class F>
-void Opened<F>::settleEvents() {
-  settle();
-}
 
 }  // namespace vorlinde::test

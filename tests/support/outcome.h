@@ -17,15 +17,4 @@ std::string outcome(F compute) {
   }
 }
 
-// The number of the run-time error the action raises, or 0 when it raises none.
-template <class F>
-int errorOf(F action) {
-  try {
-    action();
-  } catch (const RuntimeError& e) {
-    return e.number();
-  }
-  return 0;
-}
-
 }  // namespace vorlinde::test

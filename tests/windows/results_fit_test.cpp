@@ -33,9 +33,9 @@ QRect inWindow(QWidget* w) {
   return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size());
 }
 
-// What the label covers, in the window.
-QRect coveredBy(QLabel* label) {
-  return footprint(label).translated(inWindow(label).topLeft() - label->pos());
+// What the control covers, in the window.
+QRect coveredBy(QWidget* control) {
+  return footprint(control).translated(inWindow(control).topLeft() - control->pos());
 }
 
 bool showsWhole(QLabel* label) {
@@ -80,9 +80,8 @@ void expectResultsFit(const std::string& prefix, bool fill) {
       if (other == label || other->isHidden() || other->isAncestorOf(label) ||
           !other->property("twips").isValid())
         continue;
-      const QRect covered = footprint(other).translated(inWindow(other).topLeft() - other->pos());
       // Neighbouring rows of the tables share a pixel row; more is an overlap.
-      EXPECT_LE(coveredBy(label).adjusted(0, 0, kGap, 0).intersected(covered).height(), 1)
+      EXPECT_LE(coveredBy(label).adjusted(0, 0, kGap, 0).intersected(coveredBy(other)).height(), 1)
           << where << " overlaps " << other->objectName().toStdString();
     }
   }

@@ -54,36 +54,20 @@ HistoryEntry entry(int i) {
 }
 
 void expectSame(const HistoryEntry& a, const HistoryEntry& b) {
-  const Calculation &x = a.calculation, &y = b.calculation;
-  EXPECT_EQ(panel(x.panel).key, panel(y.panel).key);
-  EXPECT_EQ(x.texts, y.texts);
-  EXPECT_TRUE(x == y) << x.when << " " << y.when;
-  EXPECT_EQ(a.title, b.title);
-  EXPECT_EQ(a.answer, b.answer);
+  EXPECT_TRUE(a.calculation == b.calculation && a.title == b.title && a.answer == b.answer)
+      << a.calculation.when << " " << b.calculation.when;
 }
 
-TEST_F(HistoryTest, KeepsEveryFieldForTheNextSessionNewestFirst) {
+TEST_F(HistoryTest, KeepsEveryFieldOfTheNewest500ForTheNextSessionNewestFirst) {
   {
     History history;
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 510; ++i)
       history.add(entry(i));
-    history.flush();
   }
   History next;
-  ASSERT_EQ(next.entries().size(), 4u);
-  for (int i = 0; i < 4; ++i)
-    expectSame(next.entries()[i], entry(3 - i));
-}
-
-TEST_F(HistoryTest, KeepsOnlyTheNewest500) {
-  History history;
-  for (int i = 0; i < 510; ++i)
-    history.add(entry(i));
-  history.flush();
-  History next;
   ASSERT_EQ(next.entries().size(), 500u);
-  EXPECT_EQ(next.entries().front().calculation.when, entry(509).calculation.when);
-  EXPECT_EQ(next.entries().back().calculation.when, entry(10).calculation.when);
+  for (int i = 0; i < 500; ++i)
+    expectSame(next.entries()[i], entry(509 - i));
 }
 
 TEST_F(HistoryTest, ClearEmptiesMemoryAndFileAtOnce) {
@@ -97,29 +81,33 @@ TEST_F(HistoryTest, ClearEmptiesMemoryAndFileAtOnce) {
   EXPECT_FALSE(QFile::exists(path + ".bad"));
 }
 
-TEST_F(HistoryTest, WritesWithinASecondNotAtEachChange) {
+// Within a second of a change, not at each, and never while a live copy holds the lock.
+TEST_F(HistoryTest, WritesWithinASecondWhenNoLiveCopyHoldsTheLock) {
   History history;
+  const auto written = [&] { return decodeHistory(read(path)).file.entries.size(); };
   history.add(entry(1));
   history.add(entry(2));
   EXPECT_FALSE(QFile::exists(path));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(path); }, 3000));
-  EXPECT_EQ(decodeHistory(read(path)).file.entries.size(), 2u);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return written() == 2; }, 3000));
+  QLockFile other(path + ".lock");
+  ASSERT_TRUE(other.tryLock(std::chrono::milliseconds(0)));
+  history.add(entry(3));
+  QTest::qWait(1200);
+  EXPECT_EQ(written(), 2u) << "written while another copy held the lock";
+  other.unlock();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return written() == 3; }, 3000));
 }
 
 TEST_F(HistoryTest, AnUnreadableFileIsSetAsideAndANewOneBegun) {
   const QByteArray good = encodeHistory({{entry(1)}});
-  QByteArray wrongType = good;
-  wrongType.replace("\"when\":1700000000001", "\"when\":\"yesterday\"");
-  ASSERT_NE(wrongType, good);
   const struct {
     const char* name;
     QByteArray bytes;
   } cases[] = {
       {"truncated", good.left(good.size() / 2)},
-      {"garbage", QByteArray("\x00\xff\xfe{\"version\"", 14)},
-      {"empty", ""},
       {"a list", "[1, 2, 3]"},
-      {"a field of the wrong type", wrongType},
+      {"a field of the wrong type",
+       QByteArray(good).replace("\"when\":1700000000001", "\"when\":\"yesterday\"")},
       {"a calculation that is not an object", "{\"version\":2,\"calculations\":[7]}"},
       {"a missing field", QByteArray(good).replace("\"texts\"", "\"text\"")},
       {"no version", QByteArray(good).replace("\"version\":2", "\"versions\":2")},
@@ -185,23 +173,11 @@ TEST_F(HistoryTest, AFileOfALaterVersionIsLeftAsItIs) {
   history.add(entry(1));
   history.flush();
   history.clear();
-  EXPECT_EQ(history.entries().size(), 0u);
   history.add(entry(2));
   history.flush();
   EXPECT_EQ(history.entries().size(), 1u);
   EXPECT_EQ(read(path), later);
   EXPECT_FALSE(QFile::exists(path + ".bad"));
-}
-
-TEST_F(HistoryTest, WaitsWhileALiveCopyHoldsTheLock) {
-  History history;
-  QLockFile other(path + ".lock");
-  ASSERT_TRUE(other.tryLock(std::chrono::milliseconds(0)));
-  history.add(entry(1));
-  QTest::qWait(1200);
-  EXPECT_FALSE(QFile::exists(path)) << "written while another copy held the lock";
-  other.unlock();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(path); }, 3000));
 }
 
 // Sends a line to a copy of the history running in a process of its own, and

@@ -4,7 +4,7 @@
 #include "steps/working.h"
 
 // A hand-made working of x² - 3x + 1 = 0 with every kind of line, every mark of
-// the notation and a figure: what the window is looked at and tested with.
+// the notation and a figure: what the typesetting and the figure view are tested with.
 
 namespace vorlinde::working::sample {
 
