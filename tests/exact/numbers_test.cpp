@@ -97,7 +97,9 @@ TEST(Decimal, ShortPowersAreToldWithoutWorkingThemOut) {
         const Decimal d = decimal(value, {});
         const std::optional<Decimal> told = shortDecimal(q(f), q(b), n, {});
         EXPECT_EQ(told.has_value(), d.exact) << f << "×(" << b << ")^" << n;
-        if (told) EXPECT_EQ(told->text, d.text) << f << "×(" << b << ")^" << n;
+        if (told) {
+          EXPECT_EQ(told->text, d.text) << f << "×(" << b << ")^" << n;
+        }
       }
   EXPECT_EQ(shortDecimal(Integer(1) << 200, 5, 200, {})->text, "1E+200");  // the 2s pair with 5s
   EXPECT_EQ(shortDecimal(3, q("-1/10"), Integer("999999999999"), {})->text, "-3E-999999999999");
