@@ -10,14 +10,14 @@ namespace {
 constexpr double kFigureGap = 16;
 
 // Each box's scale: its group's, else its own.
-std::vector<double> scales(const std::vector<LineBox>& boxes, const PageSpec& spec) {
+std::vector<double> scales(const std::vector<LineBox>& boxes, const Paper& paper) {
   std::map<int, double> widest;
   for (const LineBox& box : boxes)
     if (box.group >= 0) widest[box.group] = std::max(widest[box.group], box.width);
   std::vector<double> out;
   for (const LineBox& box : boxes) {
     const double width = box.group >= 0 ? widest[box.group] : box.width;
-    out.push_back(fitScale(width, spec.page.width));
+    out.push_back(fitScale(width, paper.page.width));
   }
   return out;
 }
@@ -56,9 +56,9 @@ double fitScale(double width, double room) {
   return width <= room ? 1 : std::max(kSmallestTableScale, room / width);
 }
 
-Pages layOutPages(const std::vector<LineBox>& boxes, const PageSpec& spec) {
-  const std::vector<double> scale = scales(boxes, spec);
-  const double room = spec.page.height - spec.footer;
+Pages layOutPages(const std::vector<LineBox>& boxes, const Paper& paper) {
+  const std::vector<double> scale = scales(boxes, paper);
+  const double room = paper.page.height - paper.footer;
   Flow flow(room);
   Pages pages;
   for (std::size_t i = 0; i < boxes.size(); ++i) {
@@ -71,13 +71,13 @@ Pages layOutPages(const std::vector<LineBox>& boxes, const PageSpec& spec) {
     pages.lines.push_back(
         flow.place(boxes[i].gap * scale[i], boxes[i].height * scale[i], 0, scale[i]));
   }
-  if (spec.figure && spec.figure->width > 0 && spec.figure->height > 0) {
-    const Size& f = *spec.figure;
-    const double shrink = std::min({1.0, spec.page.width / f.width, room / f.height});
+  if (paper.figure && paper.figure->width > 0 && paper.figure->height > 0) {
+    const Size& f = *paper.figure;
+    const double shrink = std::min({1.0, paper.page.width / f.width, room / f.height});
     pages.figureSize = {f.width * shrink, f.height * shrink};
     flow.makeRoom(kFigureGap, pages.figureSize.height);
     pages.figure = flow.place(kFigureGap, pages.figureSize.height,
-                              (spec.page.width - pages.figureSize.width) / 2, shrink);
+                              (paper.page.width - pages.figureSize.width) / 2, shrink);
   }
   pages.count = flow.pages();
   return pages;

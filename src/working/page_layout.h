@@ -27,7 +27,7 @@ struct LineBox {
   bool keepWithNext = false;  // a heading, or the line that introduces a table
 };
 
-struct PageSpec {
+struct Paper {
   Size page;                   // the printable area
   double footer = 0;           // kept free at the foot of every page
   std::optional<Size> figure;  // the figure, after the text, at this size or smaller
@@ -46,7 +46,7 @@ struct Pages {
   int count = 1;
 };
 
-Pages layOutPages(const std::vector<LineBox>& boxes, const PageSpec& spec);
+Pages layOutPages(const std::vector<LineBox>& boxes, const Paper& paper);
 
 // The scale that fits a width into the room, never below 60 %.
 double fitScale(double width, double room);

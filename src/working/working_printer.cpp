@@ -40,9 +40,9 @@ bool printWorking(QPagedPaintDevice& device, const steps::Working& working) {
   document.setTextWidth(page.width);
   const auto& layout = static_cast<const WorkingLayout&>(*document.documentLayout());
 
-  PageSpec spec{page, std::ceil(QFontMetricsF(workingFont(11)).height() * 2), {}};
-  if (!working.figure.empty()) spec.figure = Size{page.width * 0.6, page.width * 0.6 * 0.8};
-  const Pages pages = layOutPages(layout.boxes(), spec);
+  Paper paper{page, std::ceil(QFontMetricsF(workingFont(11)).height() * 2), {}};
+  if (!working.figure.empty()) paper.figure = Size{page.width * 0.6, page.width * 0.6 * 0.8};
+  const Pages pages = layOutPages(layout.boxes(), paper);
   std::size_t i = 0;
   for (int p = 0; p < pages.count; ++p) {
     if (p > 0) device.newPage();
@@ -59,7 +59,7 @@ bool printWorking(QPagedPaintDevice& device, const steps::Working& working) {
                         pages.figureSize.height);
       paintFigure(painter, working.figure, area, figureFont(14));
     }
-    paintFooter(painter, page, spec.footer, p + 1, pages.count);
+    paintFooter(painter, page, paper.footer, p + 1, pages.count);
   }
   return painter.end();
 }

@@ -59,15 +59,15 @@ std::vector<LineBox> operator+(std::vector<LineBox> a, const std::vector<LineBox
 }
 
 // Every box within the page's width and above its footer, in the text's order.
-void expectInside(const Pages& pages, const std::vector<LineBox>& boxes, const PageSpec& spec) {
+void expectInside(const Pages& pages, const std::vector<LineBox>& boxes, const Paper& paper) {
   ASSERT_EQ(pages.lines.size(), boxes.size());
   for (std::size_t i = 0; i < boxes.size(); ++i) {
     const Placed& p = pages.lines[i];
     SCOPED_TRACE(i);
     EXPECT_GE(p.x, 0);
     EXPECT_GE(p.y, 0);
-    EXPECT_LE(p.x + boxes[i].width * p.scale, spec.page.width + 1e-9);
-    EXPECT_LE(p.y + boxes[i].height * p.scale, spec.page.height - spec.footer + 1e-9);
+    EXPECT_LE(p.x + boxes[i].width * p.scale, paper.page.width + 1e-9);
+    EXPECT_LE(p.y + boxes[i].height * p.scale, paper.page.height - paper.footer + 1e-9);
     EXPECT_LT(p.page, pages.count);
     if (i > 0) {
       const Placed& q = pages.lines[i - 1];
@@ -75,10 +75,10 @@ void expectInside(const Pages& pages, const std::vector<LineBox>& boxes, const P
     }
   }
   if (pages.figure) {
-    EXPECT_LE(pages.figure->y + pages.figureSize.height, spec.page.height - spec.footer + 1e-9);
-    EXPECT_LE(pages.figure->x + pages.figureSize.width, spec.page.width + 1e-9);
-    EXPECT_NEAR(pages.figureSize.width * spec.figure->height,
-                pages.figureSize.height * spec.figure->width, 1e-6);
+    EXPECT_LE(pages.figure->y + pages.figureSize.height, paper.page.height - paper.footer + 1e-9);
+    EXPECT_LE(pages.figure->x + pages.figureSize.width, paper.page.width + 1e-9);
+    EXPECT_NEAR(pages.figureSize.width * paper.figure->height,
+                pages.figureSize.height * paper.figure->width, 1e-6);
   }
 }
 
@@ -91,7 +91,7 @@ TEST(PageLayout, EveryLineAndTheFigureOnAPageInOrder) {
   const struct {
     const char* what;
     std::vector<LineBox> boxes;
-    PageSpec spec;
+    Paper paper;
     int pages;
     std::size_t line;  // where this line goes, or the figure
     Placed placed;
@@ -106,14 +106,14 @@ TEST(PageLayout, EveryLineAndTheFigureOnAPageInOrder) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    const Pages pages = layOutPages(c.boxes, c.spec);
+    const Pages pages = layOutPages(c.boxes, c.paper);
     EXPECT_EQ(pages.count, c.pages);
     const Placed& p = c.line == figure ? pages.figure.value() : pages.lines.at(c.line);
     EXPECT_EQ(p.page, c.placed.page);
     EXPECT_DOUBLE_EQ(p.x, c.placed.x);
     EXPECT_DOUBLE_EQ(p.y, c.placed.y);
     EXPECT_DOUBLE_EQ(p.scale, c.placed.scale);
-    if (&c.boxes != &cases[4].boxes) expectInside(pages, c.boxes, c.spec);
+    if (&c.boxes != &cases[4].boxes) expectInside(pages, c.boxes, c.paper);
   }
 }
 
