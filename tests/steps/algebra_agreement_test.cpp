@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "core/factorization.h"
 #include "core/natural.h"
 #include "exact/notation.h"
@@ -49,17 +47,6 @@ TEST(AlgebraAgreement, DivisorAndMultipleAsTheWindowFindsThem) {
                                 "，最小公倍数 = " + std::to_string(r.multiple))
           << a << " " << b;
     }
-}
-
-// The factorial in full against the window's doubles, where those are exact.
-TEST(AlgebraAgreement, FactorialsAsTheWindowMultipliesThem) {
-  for (int n = 0; n <= 22; ++n) {
-    std::ostringstream digits;
-    digits.precision(0);
-    digits << std::fixed << factorial(static_cast<std::int16_t>(n)).value();
-    EXPECT_EQ(run(PanelId::Factorial, {std::to_string(n)}).answer(),
-              "答：" + std::to_string(n) + "! = " + digits.str());
-  }
 }
 
 }  // namespace

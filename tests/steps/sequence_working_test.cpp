@@ -33,8 +33,6 @@ const Written kCases[] = {
      "答：aₙ ≈ 20.0805164677636，Sₙ ≈ 190825.245194104"},
     {PanelId::GeometricSequence, "1 0 0", "答：项数 n 必须是正整数"},
     // The seven special series, S₁ … S₇ in the window's rows.
-    {PanelId::SpecialSeries, "1",
-     "答：S₁ = 1，S₂ = 1，S₃ = 2，S₄ = 1，S₅ = 1，S₆ = 2，S₇ = 1/2 = 0.5"},
     {PanelId::SpecialSeries, "46341",
      "答：S₁ = 1073767311，S₂ = 2147488281，S₃ = 2147534622，S₄ = 33173325228471，S₅ = "
      "1152976238172170721，S₆ = 33174398995782，S₇ = 46341/46342 ≈ 0.99997842130249"},

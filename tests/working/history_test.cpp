@@ -70,17 +70,6 @@ TEST_F(HistoryTest, KeepsEveryFieldOfTheNewest500ForTheNextSessionNewestFirst) {
     expectSame(next.entries()[i], entry(509 - i));
 }
 
-TEST_F(HistoryTest, ClearEmptiesMemoryAndFileAtOnce) {
-  History history;
-  history.add(entry(1));
-  history.flush();
-  history.add(entry(2));
-  history.clear();
-  EXPECT_TRUE(history.entries().empty());
-  EXPECT_TRUE(History().entries().empty());
-  EXPECT_FALSE(QFile::exists(path + ".bad"));
-}
-
 // Within a second of a change, not at each, and never while a live copy holds the lock.
 TEST_F(HistoryTest, WritesWithinASecondWhenNoLiveCopyHoldsTheLock) {
   History history;
