@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/factorization.h"
+#include "core/natural.h"
 #include "core/trigonometry.h"
 #include "exact/notation.h"
 #include "steps/steps.h"
@@ -127,27 +129,18 @@ TEST(AlgebraWorking, WhatTheWindowDidIsTold) {
     EXPECT_EQ(hasLineWith(run(e.panel, e.texts, e.told ? 6 : 0), "超出了"), e.told)
         << e.texts.back();
 
-  // Away from the special angles the window's π, a little short, shows in its digits.
   const auto windowSays = [](const Working& w) {
     for (const Line& l : w.lines)
       if (notation::plain(l.text).starts_with("窗口显示")) return notation::plain(l.text);
     return std::string();
   };
-  const Working near =
-      run(PanelId::Trigonometry, {"179"}, 0,
-          {{0, "3.12413936106985"}, {1, "0.0174524064372865"}, {2, "-0.999847695156391"}});
-  EXPECT_EQ(windowSays(near).substr(0, windowSays(near).find("：")),
-            "窗口显示 sin α = 0.0174524064372865");
-  // At 15° the window keeps its own digits too, and two of them differ.
+  // The window's π, a little short, shows in its digits: at 15° two of them differ.
   std::vector<std::pair<std::size_t, std::string>> labels;
   for (TrigStep step : kTrigSteps)
     labels.emplace_back(labels.size(), trigCaption(step, 15));
   const std::string fifteen = windowSays(run(PanelId::Trigonometry, {"15"}, 0, labels));
   EXPECT_EQ(fifteen.substr(0, fifteen.find("：")),
             "窗口显示 tan α = 0.267949192431122，csc α = 3.86370330515628");
-  const Working right =
-      run(PanelId::Trigonometry, {"90"}, 0, {{0, "1.5707963267949"}, {3, "不存在"}});
-  EXPECT_EQ(windowSays(right), "");
 
   // An angle too small for the doubles stops the window at cot α = 1/tan α.
   const Working tiny =
@@ -155,6 +148,46 @@ TEST(AlgebraWorking, WhatTheWindowDidIsTold) {
   EXPECT_TRUE(hasLine(
       tiny, "窗口算 cot α = 1/tan α 时分母为 0（或太接近 0），在这里停下，后面的值都没有算出。"));
   EXPECT_TRUE(hasLine(tiny, "窗口报告：运行时错误 11，除数为零。"));
+}
+
+// The working against the window's own arithmetic and the C library, over whole
+// ranges of input: two computations written apart that must agree.
+
+// A list entry " 12 =  2 ×  2 ×  3" or a step "12 = 2×2×3" without its blanks.
+std::string squeezed(std::string text) {
+  std::erase(text, ' ');
+  return text;
+}
+
+TEST(AlgebraAgreement, FactorsMultiplyBackAsTheWindowsList) {
+  Factorization state;
+  for (int n = 4; n <= 3000; ++n) {
+    const Working w = run(PanelId::Factorization, {std::to_string(n)});
+    const std::string entry = factorize(state, std::to_string(n));
+    if (entry.find("素数") != std::string::npos) {
+      EXPECT_EQ(w.answer(), "答：" + std::to_string(n) + " 是素数");
+      continue;
+    }
+    // The step "n = 2×2×3 = 2²×3" lists the primes one by one.
+    std::string product;
+    for (const Line& l : w.lines)
+      if (notation::plain(l.text).rfind(std::to_string(n) + " = ", 0) == 0)
+        product = notation::plain(l.text);
+    EXPECT_EQ(squeezed(product.substr(0, product.rfind(" = "))), squeezed(entry)) << n;
+  }
+}
+
+TEST(AlgebraAgreement, DivisorAndMultipleAsTheWindowFindsThem) {
+  for (int a = -60; a <= 300; a += 7)
+    for (int b = -30; b <= 330; b += 11) {
+      const DivisorAndMultiple r =
+          divisorAndMultiple(static_cast<std::int16_t>(a), static_cast<std::int16_t>(b));
+      if (r.divisor == 0) continue;
+      const Working w = run(PanelId::DivisorAndMultiple, {std::to_string(a), std::to_string(b)});
+      EXPECT_EQ(w.answer(), "答：最大公约数 = " + std::to_string(r.divisor) +
+                                "，最小公倍数 = " + std::to_string(r.multiple))
+          << a << " " << b;
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/measures.h"
 #include "exact/notation.h"
 #include "steps/steps.h"
 #include "steps/working_lines.h"
@@ -100,6 +101,45 @@ TEST(GeometryWorking, FiguresToScaleWithTheirMeasures) {
   const Figure cone = run(PanelId::Cone, {"3", "4"}).figure;
   EXPECT_EQ(cone.ellipses.size(), 2u);  // the base's front half solid, its back half dashed
   EXPECT_EQ(cone.ellipses[1].stroke, Stroke::Dashed);
+}
+
+// The working's decimals against the window's own measures: equal where no π and
+// no rounding enters, within the window's short π where one does.
+
+// The decimal of the answer's value: the last number on the line.
+double decimalOf(const std::string& answer) {
+  const std::size_t at = answer.find_last_of(" ");
+  return std::stod(answer.substr(at + 1));
+}
+
+Working measured(PanelId id, double a, double b, double c = 0) {
+  std::vector<std::string> texts = {numberText(a), numberText(b), numberText(c)};
+  texts.resize(panel(id).boxes.size());
+  return workingFor(Calculation{id, texts});
+}
+
+TEST(GeometryAgreement, MeasuresAsTheWindowComputesThem) {
+  for (double a = 0.5; a <= 12; a += 1.25)
+    for (double b = 0.25; b <= 9; b += 1.5) {
+      const double c = a + b - 0.75;
+      EXPECT_EQ(decimalOf(measured(PanelId::Triangle, a, b).answer()), triangleArea(a, b).value());
+      EXPECT_EQ(decimalOf(measured(PanelId::Rectangle, a, b).answer()),
+                rectangleArea(a, b).value());
+      EXPECT_EQ(decimalOf(measured(PanelId::Trapezoid, a, b, c).answer()),
+                trapezoidArea(a, b, c).value());
+      // Heron's formula and π: the window rounds on the way, and its π is short.
+      const std::string heron = measured(PanelId::TriangleBySides, a, b, c).answer();
+      if (const std::optional<Real> s = triangleAreaFromSides(a, b, c); s && c < a + b) {
+        EXPECT_NEAR(decimalOf(heron), s->value(), 1e-12 * s->value()) << a << " " << b;
+      }
+      const auto near = [](const std::string& answer, Real window) {
+        return std::abs(decimalOf(answer) - window.value()) <= 1e-13 * window.value();
+      };
+      EXPECT_TRUE(near(measured(PanelId::Sector, a, b * 20).answer(), sectorArea(a, b * 20)));
+      EXPECT_TRUE(near(measured(PanelId::Cylinder, a, b).answer(), cylinderVolume(a, b)));
+      EXPECT_TRUE(near(measured(PanelId::Cone, a, b).answer(), coneVolume(a, b)));
+      EXPECT_TRUE(near(measured(PanelId::Sphere, a, b).answer(), sphereVolume(a)));
+    }
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -48,7 +47,6 @@ Calculation typed(const std::string& text) {
 class WorkingWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    QStandardPaths::setTestModeEnabled(true);
     QDir folder(QFileInfo(History::defaultPath()).absolutePath());
     folder.removeRecursively();
     folder.mkpath(".");
