@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "core/factorization.h"
-#include "core/natural.h"
 #include "core/trigonometry.h"
 #include "exact/notation.h"
 #include "steps/steps.h"
@@ -80,13 +79,11 @@ TEST(AlgebraWorking, AnswersOfTextbookExercisesAndTheirFigures) {
 
 TEST(AlgebraWorking, KeySteps) {
   const Written steps[] = {
-      {PanelId::Factorization, "360", "45\t÷ 3\t= 15"},
       {PanelId::Factorization, "360", "360 = 2×2×2×3×3×5 = 2³×3²×5"},
       {PanelId::Factorization, "97",
        "只需用不大于 √97 ≈ 9.84 的质数去试除：2、3、5、7 都不能整除 97。"},
       {PanelId::Factorial, "170", "170! 共有 307 位，约为 7.257415615308E+306。"},
       {PanelId::DivisorAndMultiple, "1071 462", "1071\t=\t462 × 2\t+\t147"},
-      {PanelId::DivisorAndMultiple, "1071 462", "7\t|\t357\t154"},
       {PanelId::DivisorAndMultiple, "1071 462",
        "最小公倍数 = 所有除数与最后两个商的积 = 3×7×51×22 = 23562"},
       // A common prime past 32 bits.
@@ -95,7 +92,6 @@ TEST(AlgebraWorking, KeySteps) {
       {PanelId::Power, "2 1.5", "2^(3/2) = √2³ = √8 = √(4×2) = 2√2 ≈ 2.82842712474619"},
       {PanelId::RootAndLogarithm, "72", "√72 = √(36×2) = 6√2 ≈ 8.48528137423857"},
       {PanelId::RootAndLogarithm, "0.5", "√(1/2) = √(1×2)/2 = √2/2 ≈ 0.707106781186548"},
-      {PanelId::Trigonometry, "150", "α = 150×π/180 = 5π/6 ≈ 2.61799387799149"},
       {PanelId::Trigonometry, "150",
        "150° 在第二象限，参考角 180° - 150° = 30°：sin 150° = sin 30°，cos 150° = -cos 30°"},
       {PanelId::Trigonometry, "390",
@@ -175,19 +171,6 @@ TEST(AlgebraAgreement, FactorsMultiplyBackAsTheWindowsList) {
         product = notation::plain(l.text);
     EXPECT_EQ(squeezed(product.substr(0, product.rfind(" = "))), squeezed(entry)) << n;
   }
-}
-
-TEST(AlgebraAgreement, DivisorAndMultipleAsTheWindowFindsThem) {
-  for (int a = -60; a <= 300; a += 7)
-    for (int b = -30; b <= 330; b += 11) {
-      const DivisorAndMultiple r =
-          divisorAndMultiple(static_cast<std::int16_t>(a), static_cast<std::int16_t>(b));
-      if (r.divisor == 0) continue;
-      const Working w = run(PanelId::DivisorAndMultiple, {std::to_string(a), std::to_string(b)});
-      EXPECT_EQ(w.answer(), "答：最大公约数 = " + std::to_string(r.divisor) +
-                                "，最小公倍数 = " + std::to_string(r.multiple))
-          << a << " " << b;
-    }
 }
 
 }  // namespace

@@ -55,7 +55,6 @@ TEST(GeometryWorking, AnswersOfTextbookExercises) {
 TEST(GeometryWorking, KeySteps) {
   const Written steps[] = {
       {PanelId::TriangleBySides, "13 14 15", "a + b\t= 13 + 14\t= 27\t> 15\t= c"},
-      {PanelId::TriangleBySides, "13 14 15", "p = (13 + 14 + 15)/2 = 21"},
       {PanelId::TriangleBySides, "13 14 15", "= √(21×8×7×6) = √7056 = 84"},
       {PanelId::TriangleBySides, "1 2 3", "a + b\t= 1 + 2\t= 3\t= 3\t= c"},
       {PanelId::Sector, "6 60", "弧长 l = nπr/180 = (60×π×6)/180 = 2π"},
