@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/factorization.h"
 #include "core/trigonometry.h"
 #include "exact/notation.h"
 #include "steps/steps.h"
@@ -14,11 +15,9 @@ namespace {
 const Written kCases[] = {
     // Prime factorization: a half rounds to the even neighbour, the box is read leniently.
     {PanelId::Factorization, "1024", "答：1024 = 2¹⁰"},
-    {PanelId::Factorization, "32767", "答：32767 = 7×31×151"},
     {PanelId::Factorization, "32749", "答：32749 是素数"},
     {PanelId::Factorization, "2.5", "答：2 是素数"},
     {PanelId::Factorization, "3.5", "答：4 = 2²"},
-    {PanelId::Factorization, "12cm", "答：12 = 2²×3"},
     {PanelId::Factorization, "-32768", "答：-32768 = -(2¹⁵)"},
     {PanelId::Factorization, "1", "答：1 不能分解质因数"},
     {PanelId::Factorization, "_", "答：0 不能分解质因数"},
@@ -26,7 +25,6 @@ const Written kCases[] = {
     {PanelId::Factorial, "5.5", "答：6! = 720"},
     {PanelId::Factorial, "4.5", "答：4! = 24"},
     {PanelId::Factorial, "-3", "答：负数没有阶乘"},
-    {PanelId::Factorial, "1000", "答：1000! = 一个 2568 位数，约为 4.02387260077094E+2567"},
     {PanelId::Factorial, "32767", "答：32767! = 一个 133730 位数，约为 2.77492867931342E+133729"},
     // Greatest common divisor and least common multiple.
     {PanelId::DivisorAndMultiple, "1071 462", "答：最大公约数 = 21，最小公倍数 = 23562"},
@@ -37,13 +35,9 @@ const Written kCases[] = {
     // Powers: whole exponents exactly, fractional ones as roots where they come out.
     {PanelId::Power, "2 -3", "答：mⁿ = 1/8 = 0.125"},
     {PanelId::Power, "-2 3", "答：mⁿ = -8"},
-    {PanelId::Power, "-3 -2", "答：mⁿ = 1/9 ≈ 0.111111111111111"},
-    {PanelId::Power, "7 0", "答：mⁿ = 1"},
     {PanelId::Power, "16 0.75", "答：mⁿ = 8"},
-    {PanelId::Power, "16 -0.25", "答：mⁿ = 1/2 = 0.5"},
     {PanelId::Power, "2 0.5", "答：mⁿ = √2 ≈ 1.4142135623731"},
     {PanelId::Power, "2 1.5", "答：mⁿ = 2√2 ≈ 2.82842712474619"},
-    {PanelId::Power, "2 -0.5", "答：mⁿ = √2/2 ≈ 0.707106781186548"},
     {PanelId::Power, "2 0.25", "答：mⁿ ≈ 1.18920711500272"},
     {PanelId::Power, "1.1 1234.25", "答：mⁿ ≈ 1.22721783031563E+51"},
     {PanelId::Power, "0 0", "答：0⁰ 没有意义"},
@@ -56,8 +50,6 @@ const Written kCases[] = {
     // Square root in simplest form, the window's natural logarithm and the common one.
     {PanelId::RootAndLogarithm, "0.5",
      "答：√m = √2/2 ≈ 0.707106781186548，ln m ≈ -0.693147180559945，lg m ≈ -0.301029995663981"},
-    {PanelId::RootAndLogarithm, "2.25",
-     "答：√m = 3/2 = 1.5，ln m ≈ 0.810930216216329，lg m ≈ 0.352182518111362"},
     {PanelId::RootAndLogarithm, "0.01", "答：√m = 1/10 = 0.1，ln m ≈ -4.60517018598809，lg m = -2"},
     {PanelId::RootAndLogarithm, "1", "答：√m = 1，ln m = 0，lg m = 0"},
     {PanelId::RootAndLogarithm, "0", "答：√m = 0，ln m 不存在，lg m 不存在"},
@@ -65,14 +57,6 @@ const Written kCases[] = {
     // Trigonometry: exact at the multiples of 30° and 45°, in the window's order.
     {PanelId::Trigonometry, "0",
      "答：α = 0，sin α = 0，cos α = 1，tan α = 0，cot α 不存在，sec α = 1，csc α 不存在"},
-    {PanelId::Trigonometry, "120",
-     "答：α = 2π/3 ≈ 2.0943951023932，sin α = √3/2 ≈ 0.866025403784439，cos α = -1/2 = -0.5，"
-     "tan α = -√3 ≈ -1.73205080756888，cot α = -√3/3 ≈ -0.577350269189626，sec α = -2，csc α = "
-     "2√3/3 ≈ 1.15470053837925"},
-    {PanelId::Trigonometry, "-45",
-     "答：α = -π/4 ≈ -0.785398163397448，sin α = -√2/2 ≈ -0.707106781186548，cos α = √2/2 ≈ "
-     "0.707106781186548，tan α = -1，cot α = -1，sec α = √2 ≈ 1.4142135623731，csc α = -√2 ≈ "
-     "-1.4142135623731"},
     {PanelId::Trigonometry, "630",
      "答：α = 7π/2 ≈ 10.9955742875643，sin α = -1，cos α = 0，tan α 不存在，cot α = 0，sec α "
      "不存在，csc α = -1"},
@@ -80,10 +64,6 @@ const Written kCases[] = {
      "答：α = -7π/600 ≈ -0.0366519142918809，sin α ≈ -0.0366437087065563，cos α ≈ "
      "0.999328393778656，tan α ≈ -0.0366683353887297，cot α ≈ -27.2714861309837，sec α ≈ "
      "1.0006720575794，csc α ≈ -27.2898141399394"},
-    {PanelId::Trigonometry, "22.5",
-     "答：α = π/8 ≈ 0.392699081698724，sin α ≈ 0.38268343236509，cos α ≈ 0.923879532511287，tan "
-     "α ≈ 0.414213562373095，cot α ≈ 2.4142135623731，sec α ≈ 1.08239220029239，csc α ≈ "
-     "2.61312592975275"},
 };
 
 // The ladder, Euclid's algorithm and the unit circle are drawn, every figure to scale.
@@ -99,14 +79,11 @@ TEST(AlgebraWorking, AnswersOfTextbookExercisesAndTheirFigures) {
 
 TEST(AlgebraWorking, KeySteps) {
   const Written steps[] = {
-      {PanelId::Factorization, "360", "45\t÷ 3\t= 15"},
       {PanelId::Factorization, "360", "360 = 2×2×2×3×3×5 = 2³×3²×5"},
       {PanelId::Factorization, "97",
        "只需用不大于 √97 ≈ 9.84 的质数去试除：2、3、5、7 都不能整除 97。"},
       {PanelId::Factorial, "170", "170! 共有 307 位，约为 7.257415615308E+306。"},
-      {PanelId::Factorial, "5.5", "n = 5.5 取整为 6"},
       {PanelId::DivisorAndMultiple, "1071 462", "1071\t=\t462 × 2\t+\t147"},
-      {PanelId::DivisorAndMultiple, "1071 462", "7\t|\t357\t154"},
       {PanelId::DivisorAndMultiple, "1071 462",
        "最小公倍数 = 所有除数与最后两个商的积 = 3×7×51×22 = 23562"},
       // A common prime past 32 bits.
@@ -115,7 +92,6 @@ TEST(AlgebraWorking, KeySteps) {
       {PanelId::Power, "2 1.5", "2^(3/2) = √2³ = √8 = √(4×2) = 2√2 ≈ 2.82842712474619"},
       {PanelId::RootAndLogarithm, "72", "√72 = √(36×2) = 6√2 ≈ 8.48528137423857"},
       {PanelId::RootAndLogarithm, "0.5", "√(1/2) = √(1×2)/2 = √2/2 ≈ 0.707106781186548"},
-      {PanelId::Trigonometry, "150", "α = 150×π/180 = 5π/6 ≈ 2.61799387799149"},
       {PanelId::Trigonometry, "150",
        "150° 在第二象限，参考角 180° - 150° = 30°：sin 150° = sin 30°，cos 150° = -cos 30°"},
       {PanelId::Trigonometry, "390",
@@ -149,27 +125,18 @@ TEST(AlgebraWorking, WhatTheWindowDidIsTold) {
     EXPECT_EQ(hasLineWith(run(e.panel, e.texts, e.told ? 6 : 0), "超出了"), e.told)
         << e.texts.back();
 
-  // Away from the special angles the window's π, a little short, shows in its digits.
   const auto windowSays = [](const Working& w) {
     for (const Line& l : w.lines)
       if (notation::plain(l.text).starts_with("窗口显示")) return notation::plain(l.text);
     return std::string();
   };
-  const Working near =
-      run(PanelId::Trigonometry, {"179"}, 0,
-          {{0, "3.12413936106985"}, {1, "0.0174524064372865"}, {2, "-0.999847695156391"}});
-  EXPECT_EQ(windowSays(near).substr(0, windowSays(near).find("：")),
-            "窗口显示 sin α = 0.0174524064372865");
-  // At 15° the window keeps its own digits too, and two of them differ.
+  // The window's π, a little short, shows in its digits: at 15° two of them differ.
   std::vector<std::pair<std::size_t, std::string>> labels;
   for (TrigStep step : kTrigSteps)
     labels.emplace_back(labels.size(), trigCaption(step, 15));
   const std::string fifteen = windowSays(run(PanelId::Trigonometry, {"15"}, 0, labels));
   EXPECT_EQ(fifteen.substr(0, fifteen.find("：")),
             "窗口显示 tan α = 0.267949192431122，csc α = 3.86370330515628");
-  const Working right =
-      run(PanelId::Trigonometry, {"90"}, 0, {{0, "1.5707963267949"}, {3, "不存在"}});
-  EXPECT_EQ(windowSays(right), "");
 
   // An angle too small for the doubles stops the window at cot α = 1/tan α.
   const Working tiny =
@@ -177,6 +144,33 @@ TEST(AlgebraWorking, WhatTheWindowDidIsTold) {
   EXPECT_TRUE(hasLine(
       tiny, "窗口算 cot α = 1/tan α 时分母为 0（或太接近 0），在这里停下，后面的值都没有算出。"));
   EXPECT_TRUE(hasLine(tiny, "窗口报告：运行时错误 11，除数为零。"));
+}
+
+// The working against the window's own arithmetic and the C library, over whole
+// ranges of input: two computations written apart that must agree.
+
+// A list entry " 12 =  2 ×  2 ×  3" or a step "12 = 2×2×3" without its blanks.
+std::string squeezed(std::string text) {
+  std::erase(text, ' ');
+  return text;
+}
+
+TEST(AlgebraAgreement, FactorsMultiplyBackAsTheWindowsList) {
+  Factorization state;
+  for (int n = 4; n <= 3000; ++n) {
+    const Working w = run(PanelId::Factorization, {std::to_string(n)});
+    const std::string entry = factorize(state, std::to_string(n));
+    if (entry.find("素数") != std::string::npos) {
+      EXPECT_EQ(w.answer(), "答：" + std::to_string(n) + " 是素数");
+      continue;
+    }
+    // The step "n = 2×2×3 = 2²×3" lists the primes one by one.
+    std::string product;
+    for (const Line& l : w.lines)
+      if (notation::plain(l.text).rfind(std::to_string(n) + " = ", 0) == 0)
+        product = notation::plain(l.text);
+    EXPECT_EQ(squeezed(product.substr(0, product.rfind(" = "))), squeezed(entry)) << n;
+  }
 }
 
 }  // namespace

@@ -51,20 +51,14 @@ TEST(HostileInputs, EquationsAtTheEdgesOfTheDoubles) {
       {PanelId::Quadratic, {"1E+300", "1", "1"}},
       {PanelId::Quadratic, {"1E-300", "1", "1E-300"}},
       {PanelId::Quadratic, {"-1E-300", "1E+300", "1E+300"}},
-      {PanelId::Quadratic, {"1E-300", "0", "-1E+300"}},
       {PanelId::Quadratic, {"1", "2E+154", "1"}},
       {PanelId::Quadratic, {kFifteen, "987654321098765", "0.000000000000001"}},
       {PanelId::Quadratic, {kLong, kWide, "-" + kLong}},
       {PanelId::Quadratic, {kBeyond, "1", "1"}},
-      {PanelId::Quadratic, {"1", "0", "0"}},
-      {PanelId::Quadratic, {"1E-300", "1E-300", "0"}},
-      {PanelId::Quadratic, {"0", "1E-300", "1E+300"}},
       {PanelId::TwoUnknowns, {"1E+300", "1", "1", "1", "1E+300", "1"}},
       {PanelId::TwoUnknowns, {"1E-300", "1E-300", "1", "1", "1", "1E+300"}},
-      {PanelId::TwoUnknowns, {"1E+300", "1E+300", "1", "1E+300", "1E+300", "2"}},
       {PanelId::TwoUnknowns, {"1E-300", "0", "1E+300", "0", "1E+300", "1E-300"}},
       {PanelId::TwoUnknowns, {kLong, kWide, kFifteen, kWide, kLong, "0"}},
-      {PanelId::TwoUnknowns, {"0", "0", "1E+300", "1E-300", "0", "1"}},
       {PanelId::TwoUnknowns, {kBeyond, "", "1", "1", "1", "1"}},
   };
   for (const auto& [id, texts] : cases)
@@ -77,7 +71,6 @@ TEST(HostileInputs, LinearSystemsWhateverTheGrid) {
     std::vector<std::string> cells;  // repeated over the grid
   };
   const Grid grids[] = {
-      {10, {"1E+300"}},
       {10, {"1E+300", "1E-300", kFifteen}},
       {10, {kFifteen, "0.000000000000001", "987654321.123456"}},
       {3, {kLong, kWide}},

@@ -142,29 +142,6 @@ void expectWiring() {
   EXPECT_FALSE(opened.form().isLoaded());
 }
 
-// The panel table and the windows' control tables are written apart, so that a
-// control renamed in one fails here: every panel names its own window's button,
-// boxes and labels, each of the kind it is used as.
-TEST(Windows, EveryPanelNamesControlsOfItsWindow) {
-  FormRegistry forms;
-  for (const PanelEntry& p : panels()) {
-    const FormDescription& form = toolWindowOf(forms, p.window).description();
-    EXPECT_EQ(form.name, toolWindow(p.window).name) << p.key;
-    const auto kind = [&](const std::string& name) {
-      for (const ControlDescription& c : form.controls)
-        if (c.objectName() == name) return int(c.kind);
-      return -1;
-    };
-    EXPECT_EQ(kind(p.button), int(ControlKind::Button)) << p.key << " " << p.button;
-    for (const std::string& box : p.boxes)
-      EXPECT_EQ(kind(box), int(ControlKind::TextBox)) << p.key << " " << box;
-    for (const std::string& label : p.labels)
-      EXPECT_TRUE(kind(label) == int(ControlKind::Label) ||
-                  kind(label) == int(ControlKind::ListBox))
-          << p.key << " " << label;
-  }
-}
-
 TEST(Windows, EachButtonReadsItsBoxesGuardsThemAndWritesItsLabels) {
   expectWiring<AlgebraWindow>();
   expectWiring<EquationWindow>();

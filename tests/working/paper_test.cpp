@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -50,7 +49,6 @@ const std::pair<const char*, Calculation> kWorkings[] = {
 class PaperTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    QStandardPaths::setTestModeEnabled(true);
     QDir(QFileInfo(History::defaultPath()).absolutePath()).mkpath(".");
     workings.show();
   }

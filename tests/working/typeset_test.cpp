@@ -21,14 +21,6 @@ namespace {
 using namespace notation;
 using steps::LineKind;
 
-TEST(Typeset, TheDocumentHoldsThePlainTextExactly) {
-  const steps::Working working = sample::quadratic();
-  QTextDocument document;
-  typesetWorking(document, working, workingFont());
-  EXPECT_EQ(document.toPlainText(), QString::fromStdString(working.plainText()));
-  EXPECT_EQ(document.blockCount(), int(working.lines.size()));
-}
-
 // Where the characters of one typeset line stand, character by character.
 struct Placed {
   explicit Placed(const steps::Line& line) {
